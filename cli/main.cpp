@@ -1,0 +1,66 @@
+// tramonta-cli: the season file from the command line, for scripts.
+#include "cli/json_document.h"
+#include "core/messages.h"
+#include "model/exercice.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+using namespace tramonta;
+
+namespace {
+
+int Usage() {
+    std::cerr << "Usage :\n"
+                 "  tramonta-cli dump FICHIER.trm\n"
+                 "  tramonta-cli create FICHIER.json FICHIER.trm\n";
+    return 2;
+}
+
+// The document reports in message boxes; here they go to standard error
+// without the caption, so that scripts see the very text.
+int MessageVersErreur(const std::string& texte, const std::string&, int drapeaux) {
+    std::cerr << texte << '\n';
+    return (drapeaux & 0x0F) == MB_YESNO ? IDNO : (drapeaux & 0x0F) ? IDCANCEL : IDOK;
+}
+
+int Dump(const std::string& chemin) {
+    TExercice exercice;
+    if (!exercice.LoadFromFile(chemin))
+        return 1;
+    std::cout << DocumentVersJson(exercice).dump(2) << '\n';
+    return std::cout.good() ? 0 : 1;
+}
+
+int Create(const std::string& source, const std::string& cible) {
+    std::ifstream entree(source, std::ios::binary);
+    if (!entree) {
+        std::cerr << "Fichier inexistant !\n";
+        return 1;
+    }
+    TExercice exercice;
+    try {
+        const auto json = nlohmann::json::parse(entree);
+        JsonVersDocument(json, exercice);
+    } catch (const std::exception& e) {
+        std::cerr << "JSON incorrect : " << e.what() << '\n';
+        return 1;
+    }
+    return exercice.SaveToFile(cible) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    DefinirGestionnaireMessages(MessageVersErreur);
+    if (argc < 2)
+        return Usage();
+    const std::string commande = argv[1];
+    if (commande == "dump" && argc == 3)
+        return Dump(argv[2]);
+    if (commande == "create" && argc == 4)
+        return Create(argv[2], argv[3]);
+    return Usage();
+}

@@ -1,0 +1,36 @@
+#include "core/messages.h"
+
+#include <cstdio>
+
+namespace tramonta {
+
+namespace {
+GestionnaireMessages& Courant() {
+    static GestionnaireMessages g;
+    return g;
+}
+
+int ParDefaut(const std::string& texte, const std::string& titre, int drapeaux) {
+    std::fprintf(stderr, "%s : %s\n", titre.c_str(), texte.c_str());
+    switch (drapeaux & 0x0F) {
+    case MB_YESNO: return IDNO;
+    case MB_YESNOCANCEL:
+    case MB_OKCANCEL: return IDCANCEL;
+    default: return IDOK;
+    }
+}
+} // namespace
+
+GestionnaireMessages DefinirGestionnaireMessages(GestionnaireMessages gestionnaire) {
+    GestionnaireMessages ancien = std::move(Courant());
+    Courant() = std::move(gestionnaire);
+    return ancien;
+}
+
+int MessageBoxTexte(const std::string& texte, const std::string& titre, int drapeaux) {
+    if (Courant())
+        return Courant()(texte, titre, drapeaux);
+    return ParDefaut(texte, titre, drapeaux);
+}
+
+} // namespace tramonta

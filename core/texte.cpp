@@ -1,0 +1,191 @@
+#include "core/texte.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tramonta {
+
+namespace {
+
+// Code points of bytes 0x80..0x9F; the undefined ones keep their own value.
+constexpr std::array<char32_t, 32> kC1 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t PointDeCode(unsigned char octet) {
+    if (octet >= 0x80 && octet < 0xA0)
+        return kC1[octet - 0x80];
+    return octet;
+}
+
+// -1 when the code point has no Windows-1252 byte.
+int OctetDe(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<int>(c);
+    for (std::size_t i = 0; i < kC1.size(); ++i)
+        if (kC1[i] == c)
+            return static_cast<int>(0x80 + i);
+    return -1;
+}
+
+void AjouterUtf8(std::string& sortie, char32_t c) {
+    if (c < 0x80) {
+        sortie.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        sortie.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        sortie.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        sortie.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        sortie.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        sortie.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// Decodes one UTF-8 sequence at i; gives -1 (and advances one byte) when it is malformed.
+long LireUtf8(std::string_view s, std::size_t& i) {
+    const auto o = static_cast<unsigned char>(s[i]);
+    int suite = 0;
+    char32_t c = 0;
+    char32_t minimum = 0;
+    if (o < 0x80) {
+        ++i;
+        return o;
+    } else if ((o & 0xE0) == 0xC0) {
+        suite = 1, c = o & 0x1F, minimum = 0x80;
+    } else if ((o & 0xF0) == 0xE0) {
+        suite = 2, c = o & 0x0F, minimum = 0x800;
+    } else if ((o & 0xF8) == 0xF0) {
+        suite = 3, c = o & 0x07, minimum = 0x10000;
+    } else {
+        ++i;
+        return -1;
+    }
+    if (i + suite >= s.size()) {
+        ++i;
+        return -1;
+    }
+    for (int k = 1; k <= suite; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) {
+            ++i;
+            return -1;
+        }
+        c = (c << 6) | (b & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        ++i;
+        return -1;
+    }
+    i += suite + 1;
+    return static_cast<long>(c);
+}
+
+unsigned char MinusculeOctet(unsigned char o) {
+    if (o >= 'A' && o <= 'Z')
+        return o + 32;
+    if ((o >= 0xC0 && o <= 0xDE && o != 0xD7))
+        return o + 32;
+    switch (o) {
+    case 0x8A: return 0x9A; // Š
+    case 0x8C: return 0x9C; // Œ
+    case 0x8E: return 0x9E; // Ž
+    case 0x9F: return 0xFF; // Ÿ
+    default: return o;
+    }
+}
+
+} // namespace
+
+std::string Cp1252VersUtf8(std::string_view octets) {
+    std::string sortie;
+    sortie.reserve(octets.size() + octets.size() / 8);
+    for (char o : octets)
+        AjouterUtf8(sortie, PointDeCode(static_cast<unsigned char>(o)));
+    return sortie;
+}
+
+std::string Utf8VersCp1252(std::string_view utf8) {
+    std::string sortie;
+    sortie.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const long c = LireUtf8(utf8, i);
+        const int octet = c < 0 ? -1 : OctetDe(static_cast<char32_t>(c));
+        sortie.push_back(octet < 0 ? '?' : static_cast<char>(octet));
+    }
+    return sortie;
+}
+
+std::size_t TailleCp1252(std::string_view utf8) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++n)
+        LireUtf8(utf8, i);
+    return n;
+}
+
+bool MemeTexteAscii(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto x = static_cast<unsigned char>(a[i]);
+        auto y = static_cast<unsigned char>(b[i]);
+        if (x >= 'A' && x <= 'Z')
+            x += 32;
+        if (y >= 'A' && y <= 'Z')
+            y += 32;
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+std::string MinusculesCp1252(std::string_view utf8) {
+    std::string octets = Utf8VersCp1252(utf8);
+    // Characters outside Windows-1252 would come back as "?": keep the
+    // original text where nothing folds, to stay lossless.
+    bool change = false;
+    for (char& o : octets) {
+        const auto m = static_cast<char>(MinusculeOctet(static_cast<unsigned char>(o)));
+        change = change || m != o;
+        o = m;
+    }
+    if (!change)
+        return std::string(utf8);
+    return Cp1252VersUtf8(octets);
+}
+
+bool MemeTexteSansCasse(std::string_view a, std::string_view b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const long x = LireUtf8(a, i);
+        const long y = LireUtf8(b, j);
+        if (x == y)
+            continue;
+        const int ox = x < 0 ? -1 : OctetDe(static_cast<char32_t>(x));
+        const int oy = y < 0 ? -1 : OctetDe(static_cast<char32_t>(y));
+        if (ox < 0 || oy < 0)
+            return false;
+        if (MinusculeOctet(static_cast<unsigned char>(ox)) != MinusculeOctet(static_cast<unsigned char>(oy)))
+            return false;
+    }
+    return i == a.size() && j == b.size();
+}
+
+} // namespace tramonta
+
+namespace tramonta {
+std::string Formater(std::string_view modele, std::initializer_list<std::string_view> valeurs) {
+    std::string sortie;
+    auto suivante = valeurs.begin();
+    for (std::size_t i = 0; i < modele.size(); ++i) {
+        if (modele[i] == '%' && i + 1 < modele.size() && modele[i + 1] == 's' && suivante != valeurs.end()) {
+            sortie += *suivante++;
+            ++i;
+        } else {
+            sortie += modele[i];
+        }
+    }
+    return sortie;
+}
+} // namespace tramonta

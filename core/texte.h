@@ -1,0 +1,38 @@
+// Texts live in memory as UTF-8; the document file holds Windows-1252 bytes.
+#pragma once
+
+#include <string>
+#include <initializer_list>
+#include <string_view>
+
+namespace tramonta {
+
+// Every one of the 256 bytes has a character, so any file reads and writes
+// back byte for byte: the five bytes that Windows-1252 leaves undefined map to
+// the C1 control characters of the same value, as Windows itself does.
+std::string Cp1252VersUtf8(std::string_view octets);
+
+// A character that Windows-1252 cannot hold, or a malformed UTF-8 byte,
+// becomes "?".
+std::string Utf8VersCp1252(std::string_view utf8);
+
+// Number of Windows-1252 bytes that the text takes in the file.
+std::size_t TailleCp1252(std::string_view utf8);
+
+// Record keys (names, account numbers, labels): only a-z/A-Z fold; accented
+// letters must match exactly.
+bool MemeTexteAscii(std::string_view a, std::string_view b);
+
+// Specialities and competition titles: case is ignored for every letter of
+// Windows-1252, accented ones included ("É" equals "é", "e" does not).
+bool MemeTexteSansCasse(std::string_view a, std::string_view b);
+
+// Lower-cases the Windows-1252 letters of a UTF-8 text (others untouched).
+std::string MinusculesCp1252(std::string_view utf8);
+
+} // namespace tramonta
+
+namespace tramonta {
+// Replaces each "%s" of the model, in order, with the next value.
+std::string Formater(std::string_view modele, std::initializer_list<std::string_view> valeurs);
+} // namespace tramonta

@@ -1,0 +1,132 @@
+// The club's bookkeeping: charge and produit accounts holding dated entry
+// lines, the club's bank identity and the default posting accounts.
+#pragma once
+
+#include "core/dates.h"
+#include "core/flux.h"
+#include "core/modifie.h"
+#include "model/champs.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tramonta {
+
+class TComptabilite;
+class TCompte;
+
+#define TRAMONTA_CHAMPS_LIGNE(X)                                                                            \
+    X(std::string, Libelle, "")                                                                             \
+    X(TDateTime, Date, 0.0)                                                                                 \
+    X(std::string, NumeroCheque, "")                                                                        \
+    X(double, Montant, 0.0)                                                                                 \
+    X(std::int32_t, TypePaiement, 0)
+
+class TLigneEcriture : public TModifiedClass {
+    TRAMONTA_CHAMPS(TRAMONTA_CHAMPS_LIGNE)
+  public:
+    explicit TLigneEcriture(TCompte* proprietaire) : proprietaire_(proprietaire) {}
+    TCompte* Proprietaire() const { return proprietaire_; }
+    // Stored directly: marking a line automatic is not an edit of its own.
+    bool Automatique = false;
+    std::unique_ptr<TLigneEcriture> Clone(TCompte* nouveauProprietaire) const;
+    void Save(TWriter& w);
+    void Load(TReader& r);
+
+  private:
+    TCompte* proprietaire_;
+};
+
+#define TRAMONTA_CHAMPS_COMPTE(X)                                                                           \
+    X(std::string, Article, "")                                                                             \
+    X(std::string, Intitule, "")                                                                            \
+    X(std::string, Infos, "")
+
+class TCompte : public TModifiedClass {
+    TRAMONTA_CHAMPS(TRAMONTA_CHAMPS_COMPTE)
+  public:
+    explicit TCompte(TComptabilite* proprietaire) : proprietaire_(proprietaire) {}
+    TComptabilite* Proprietaire() const { return proprietaire_; }
+
+    int NbLignes() const { return lignes_.Count(); }
+    TLigneEcriture* GetLigne(int index) const { return lignes_.Get(index); }
+    int AjouterLigne(std::unique_ptr<TLigneEcriture> ligne);
+    bool SupprimerLigne(int index);
+    int IndexLigne(const TLigneEcriture* ligne) const { return lignes_.IndexOf(ligne); }
+    int ChercherLigne(const std::string& libelle) const;
+    void ViderLignes() { lignes_.Clear(); }
+
+    double Total() const;
+    bool ContientLignesAutomatiques() const;
+    // Lines from `debut` to the whole day of `fin`; every line when either is 0.
+    int LignesEntre(std::vector<TLigneEcriture*>& liste, TDateTime debut, TDateTime fin) const;
+    static double SommeLignes(const std::vector<TLigneEcriture*>& liste);
+
+    std::unique_ptr<TCompte> Clone(TComptabilite* nouveauProprietaire) const;
+    bool IsModified() const override { return Modified || lignes_.UnModifie(); }
+    void Save(TWriter& w);
+    void Load(TReader& r);
+
+  private:
+    TComptabilite* proprietaire_;
+    TListePossedee<TLigneEcriture> lignes_;
+};
+
+#define TRAMONTA_CHAMPS_BANQUE(X)                                                                           \
+    X(std::string, TitulaireCompte, "")                                                                     \
+    X(std::string, NomBanque, "")                                                                           \
+    X(std::int32_t, CodeBanque, 0)                                                                          \
+    X(std::int32_t, CodeGuichet, 0)                                                                         \
+    X(std::int32_t, NumeroCompte, 0)                                                                        \
+    X(std::int32_t, CleRIB, 0)                                                                              \
+    X(bool, CompteLicenceDefini, false)                                                                     \
+    X(std::string, CompteLicence, "")                                                                       \
+    X(bool, CompteCautionCombiDefini, false)                                                                \
+    X(std::string, CompteCautionCombi, "")                                                                  \
+    X(bool, CompteLocationCombiDefini, false)                                                               \
+    X(std::string, CompteLocationCombi, "")                                                                 \
+    X(bool, CompteForfaitLeconDefini, false)                                                                \
+    X(std::string, CompteForfaitLecon, "")
+
+class TComptabilite : public TModifiedClass {
+    TRAMONTA_CHAMPS(TRAMONTA_CHAMPS_BANQUE)
+  public:
+    enum class Liste { Charges, Produits };
+
+    int NbComptesCharges() const { return charges_.Count(); }
+    TCompte* GetCompteCharge(int index) const { return charges_.Get(index); }
+    int AjouterCompteCharge(std::unique_ptr<TCompte> compte);
+    bool SupprimerCompteCharge(int index);
+    int IndexCompteCharge(const TCompte* compte) const { return charges_.IndexOf(compte); }
+    int ChercherCompteCharge(const std::string& article) const;
+    double TotalCharges() const;
+    bool ImporterCompteCharge(const TCompte& compte, bool fusionnerLignes, std::vector<std::string>& messages);
+
+    int NbComptesProduits() const { return produits_.Count(); }
+    TCompte* GetCompteProduit(int index) const { return produits_.Get(index); }
+    int AjouterCompteProduit(std::unique_ptr<TCompte> compte);
+    bool SupprimerCompteProduit(int index);
+    int IndexCompteProduit(const TCompte* compte) const { return produits_.IndexOf(compte); }
+    int ChercherCompteProduit(const std::string& article) const;
+    double TotalProduits() const;
+    bool ImporterCompteProduit(const TCompte& compte, bool fusionnerLignes, std::vector<std::string>& messages);
+
+    // "DEFICIT DE CLOTURE", "EXCEDENT DE CLOTURE" or "CLOTURE", and the amount
+    // shown beside it.
+    std::string LibelleResultat() const;
+    double MontantResultat() const;
+
+    void Clear();
+    bool IsModified() const override;
+    void Save(TWriter& w);
+    void Load(TReader& r);
+
+  private:
+    TListePossedee<TCompte>& ListeDe(Liste l) { return l == Liste::Charges ? charges_ : produits_; }
+    bool Importer(Liste l, const TCompte& compte, bool fusionnerLignes, std::vector<std::string>& messages);
+    TListePossedee<TCompte> charges_;
+    TListePossedee<TCompte> produits_;
+};
+
+} // namespace tramonta

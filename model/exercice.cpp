@@ -1,0 +1,195 @@
+#include "model/exercice.h"
+
+#include "core/fichier.h"
+#include "core/messages.h"
+#include "core/texte.h"
+
+namespace tramonta {
+
+TExercice::TExercice() : adherents_(&comptabilite_), correspondants_(this) { Clear(); }
+
+std::string TExercice::GetSpecialite(int index) const {
+    if (index < 0 || index >= NbSpecialites())
+        return {};
+    return specialites_[static_cast<std::size_t>(index)];
+}
+
+bool TExercice::ExisteSpecialite(const std::string& texte) const {
+    for (const auto& s : specialites_)
+        if (MemeTexteSansCasse(s, texte))
+            return true;
+    return false;
+}
+
+int TExercice::AjouterSpecialite(const std::string& texte) {
+    specialites_.push_back(texte);
+    Modified = true;
+    return NbSpecialites() - 1;
+}
+
+bool TExercice::RenommerSpecialite(int index, const std::string& texte) {
+    if (index < 0 || index >= NbSpecialites())
+        return false;
+    Affecter(specialites_[static_cast<std::size_t>(index)], texte);
+    return true;
+}
+
+bool TExercice::SupprimerSpecialite(int index) {
+    if (index < 0 || index >= NbSpecialites())
+        return false;
+    specialites_.erase(specialites_.begin() + index);
+    Modified = true;
+    return true;
+}
+
+namespace {
+std::string Brouiller(const std::string& texte, int sens) {
+    std::string octets = Utf8VersCp1252(texte);
+    for (std::size_t i = 0; i < octets.size(); ++i) {
+        const int decalage = 20 + static_cast<int>(i + 1);
+        octets[i] = static_cast<char>((static_cast<unsigned char>(octets[i]) + sens * decalage) & 0xFF);
+    }
+    return Cp1252VersUtf8(octets);
+}
+} // namespace
+
+std::string TExercice::CoderMotPasse(const std::string& clair) { return Brouiller(clair, +1); }
+std::string TExercice::DecoderMotPasse(const std::string& code) { return Brouiller(code, -1); }
+
+bool TExercice::VerifierMotPasse(const std::function<std::optional<std::string>()>& demander) const {
+    const std::string clair = DecoderMotPasse(motPasse_);
+    if (clair.empty())
+        return true;
+    const std::optional<std::string> saisi = demander ? demander() : std::nullopt;
+    return saisi.has_value() && *saisi == clair;
+}
+
+bool TExercice::Importer(const TExercice& autre, std::vector<std::string>& rapport) {
+    for (const auto& s : autre.specialites_) {
+        if (ExisteSpecialite(s))
+            rapport.push_back(
+                Formater("Impossible d'importer la spécialité \"%s\" ! Cette spécialité existe déjà.", {s}));
+        else
+            AjouterSpecialite(s);
+    }
+    SetEuro(autre.Euro());
+
+    TComptabilite& c = comptabilite_;
+    const TComptabilite& o = autre.comptabilite_;
+    if (c.TitulaireCompte().empty())
+        c.SetTitulaireCompte(o.TitulaireCompte());
+    if (c.NomBanque().empty())
+        c.SetNomBanque(o.NomBanque());
+    if (c.CodeBanque() == 0)
+        c.SetCodeBanque(o.CodeBanque());
+    if (c.CodeGuichet() == 0)
+        c.SetCodeGuichet(o.CodeGuichet());
+    if (c.NumeroCompte() == 0)
+        c.SetNumeroCompte(o.NumeroCompte());
+    if (c.CleRIB() == 0)
+        c.SetCleRIB(o.CleRIB());
+    if (!c.CompteLicenceDefini()) {
+        c.SetCompteLicenceDefini(o.CompteLicenceDefini());
+        c.SetCompteLicence(o.CompteLicence());
+    }
+    if (!c.CompteCautionCombiDefini()) {
+        c.SetCompteCautionCombiDefini(o.CompteCautionCombiDefini());
+        c.SetCompteCautionCombi(o.CompteCautionCombi());
+    }
+    if (!c.CompteLocationCombiDefini()) {
+        c.SetCompteLocationCombiDefini(o.CompteLocationCombiDefini());
+        c.SetCompteLocationCombi(o.CompteLocationCombi());
+    }
+    if (!c.CompteForfaitLeconDefini()) {
+        c.SetCompteForfaitLeconDefini(o.CompteForfaitLeconDefini());
+        c.SetCompteForfaitLecon(o.CompteForfaitLecon());
+    }
+    return true;
+}
+
+void TExercice::Clear() {
+    Modified = false;
+    intitule_.clear();
+    commentaires_.clear();
+    motPasse_.clear();
+    specialites_.clear();
+    adherents_.Clear();
+    comptabilite_.Clear();
+    compets_.Clear();
+    correspondants_.Clear();
+    agenda_.Clear();
+    euro_ = true;
+}
+
+bool TExercice::IsModified() const {
+    return Modified || adherents_.IsModified() || comptabilite_.IsModified() || compets_.IsModified() ||
+           correspondants_.IsModified() || agenda_.IsModified();
+}
+
+void TExercice::Save(TWriter& w) {
+    w.WriteInteger(kVersionFichier);
+    w.WriteString(kSignature);
+    w.WriteString(motPasse_);
+    w.WriteString(intitule_);
+    w.WriteString(commentaires_);
+    w.WriteListBegin();
+    for (const auto& s : specialites_)
+        w.WriteString(s);
+    w.WriteListEnd();
+    adherents_.Save(w);
+    comptabilite_.Save(w);
+    compets_.Save(w);
+    correspondants_.Save(w);
+    w.WriteBoolean(euro_);
+    agenda_.Save(w);
+    Modified = false;
+}
+
+void TExercice::Load(TReader& r) {
+    const int version = r.ReadInteger();
+    r.ReadString(); // the signature is not checked: a foreign file fails on its layout
+    motPasse_ = r.ReadString();
+    intitule_ = r.ReadString();
+    commentaires_ = r.ReadString();
+    if (version >= 3) {
+        r.ReadListBegin();
+        while (!r.EndOfList())
+            specialites_.push_back(r.ReadString());
+        r.ReadListEnd();
+    }
+    adherents_.Load(r);
+    comptabilite_.Load(r);
+    compets_.Load(r);
+    if (version >= 2)
+        correspondants_.Load(r);
+    if (version >= 4)
+        euro_ = r.ReadBoolean();
+    if (version >= 5)
+        agenda_.Load(r);
+    Modified = false;
+}
+
+bool TExercice::LoadFromFile(const std::string& chemin) {
+    Clear();
+    switch (LireFichier(chemin, [this](TReader& r) { Load(r); })) {
+    case ResultatLecture::Ok: return true;
+    case ResultatLecture::Inexistant: MessageBoxTexte("Fichier inexistant !", "Erreur", MB_ICONERROR); break;
+    case ResultatLecture::Illisible:
+        MessageBoxTexte("Impossible de lire l'exercice !", "Erreur", MB_ICONERROR);
+        break;
+    }
+    Clear();
+    return false;
+}
+
+bool TExercice::SaveToFile(const std::string& chemin) {
+    if (EcrireFichier(chemin, [this](TWriter& w) { Save(w); }))
+        return true;
+    // Writing cleared the flags on the way; nothing reached the disk, so the
+    // user must still be offered to save.
+    Modified = true;
+    MessageBoxTexte("Impossible d'écrire l'exercice !", "Erreur", MB_ICONERROR);
+    return false;
+}
+
+} // namespace tramonta

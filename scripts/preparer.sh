@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing to build and test Tramonta on Debian 12, then
+# configures and builds the program. Sourced by ./run and ./test.
+set -euo pipefail
+
+racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+construction="${TRAMONTA_BUILD:-$racine/build}"
+
+paquets=(
+  build-essential cmake ninja-build pkg-config git
+  clang libclang-rt-14-dev clang-format
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
+  qt6-image-formats-plugins libgl1-mesa-dev libxkbcommon-dev
+  fonts-wine fonts-dejavu-core xvfb xauth
+)
+
+manquants=()
+for p in "${paquets[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+done
+if ((${#manquants[@]})); then
+  echo "Installation des paquets manquants : ${manquants[*]}"
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+fi
+
+cmake -S "$racine" -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$construction" -j"$(nproc)"
