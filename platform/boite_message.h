@@ -1,0 +1,38 @@
+// The Qt face of the program's one message box. Tests queue the answers that
+// the next boxes give, and read back what was shown.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace tramonta {
+
+struct MessageAffiche {
+    std::string texte;
+    std::string titre;
+    int drapeaux = 0;
+};
+
+// Binds MessageBoxTexte to a QMessageBox (French buttons, the icon and
+// buttons that the flags ask for).
+void InstallerBoiteMessageQt();
+
+// While answers are queued, boxes are not shown: each takes the next answer
+// (IDOK, IDYES, ...) and is recorded. Used by the tests.
+class ScriptMessages {
+  public:
+    ScriptMessages();
+    ~ScriptMessages();
+    ScriptMessages(const ScriptMessages&) = delete;
+    ScriptMessages& operator=(const ScriptMessages&) = delete;
+    void Repondre(int reponse) { reponses_.push_back(reponse); }
+    const std::vector<MessageAffiche>& Affiches() const { return affiches_; }
+    void Oublier() { affiches_.clear(); }
+
+  private:
+    std::deque<int> reponses_;
+    std::vector<MessageAffiche> affiches_;
+};
+
+} // namespace tramonta

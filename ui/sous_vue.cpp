@@ -1,0 +1,1 @@
+#include "ui/sous_vue.h"
