@@ -47,3 +47,256 @@ INSTANTIATE_TEST_SUITE_P(
                     CasEntier{std::numeric_limits<std::int32_t>::max(), {4, 0xFF, 0xFF, 0xFF, 0x7F}}));
 
 } // namespace
+
+namespace {
+
+Octets OctetsDe(std::initializer_list<int> valeurs) {
+    Octets o;
+    for (int v : valeurs)
+        o.push_back(static_cast<std::uint8_t>(v));
+    return o;
+}
+
+template <class F> std::string MessageDe(F&& f) {
+    try {
+        f();
+    } catch (const EStreamError& e) {
+        return e.what();
+    }
+    return "aucune exception";
+}
+
+TEST(Chaines, LaFormeCourteVaJusqua255OctetsWindows1252) {
+    const std::string courte(255, 'a');
+    const Octets o255 = Ecrire([&](TWriter& w) { w.WriteString(courte); });
+    ASSERT_EQ(o255.size(), 257u);
+    EXPECT_EQ(o255[0], 6);
+    EXPECT_EQ(o255[1], 255);
+
+    const Octets o256 = Ecrire([&](TWriter& w) { w.WriteString(courte + "b"); });
+    ASSERT_EQ(o256.size(), 261u);
+    EXPECT_EQ(Octets(o256.begin(), o256.begin() + 5), OctetsDe({12, 0x00, 0x01, 0x00, 0x00}));
+
+    EXPECT_EQ(Ecrire([](TWriter& w) { w.WriteString(""); }), OctetsDe({6, 0}));
+}
+
+TEST(Chaines, LaLongueurCompteLesOctetsDuFichierEtNonCeuxDeLUtf8) {
+    // 200 "é" take 400 bytes of UTF-8 but 200 in the file: still the short form.
+    std::string texte;
+    for (int i = 0; i < 200; ++i)
+        texte += "é";
+    const Octets o = Ecrire([&](TWriter& w) { w.WriteString(texte); });
+    ASSERT_EQ(o.size(), 202u);
+    EXPECT_EQ(o[1], 200);
+    EXPECT_EQ(o[2], 0xE9);
+    TMemoryStream flux(o);
+    TReader r(flux);
+    EXPECT_EQ(r.ReadString(), texte);
+}
+
+TEST(Chaines, UnCaractereHorsWindows1252SEcritPointDInterrogation) {
+    EXPECT_EQ(Ecrire([](TWriter& w) { w.WriteString("a€→b"); }), OctetsDe({6, 4, 'a', 0x80, '?', 'b'}));
+}
+
+TEST(Chaines, LeLecteurAccepteLaFormeLongueMemeCourte) {
+    TMemoryStream flux(OctetsDe({12, 2, 0, 0, 0, 'o', 'k', 6, 0}));
+    TReader r(flux);
+    EXPECT_EQ(r.ReadString(), "ok");
+    EXPECT_EQ(r.ReadString(), "");
+}
+
+struct CasLongueurCorrompue {
+    const char* nom;
+    Octets octets;
+};
+
+class LongueurCorrompue : public testing::TestWithParam<CasLongueurCorrompue> {};
+
+TEST_P(LongueurCorrompue, EstUneErreurDeLectureAvantToutTableau) {
+    TMemoryStream flux(GetParam().octets);
+    TReader r(flux);
+    EXPECT_EQ(MessageDe([&] { r.ReadString(); }), kErreurLectureFlux);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, LongueurCorrompue,
+    testing::Values(CasLongueurCorrompue{"negative", OctetsDe({12, 0xFF, 0xFF, 0xFF, 0xFF, 'a'})},
+                    CasLongueurCorrompue{"enorme", OctetsDe({12, 0xFF, 0xFF, 0xFF, 0x7F, 'a'})},
+                    CasLongueurCorrompue{"un_de_trop", OctetsDe({12, 3, 1, 0, 0, 'a', 'b'})}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+TEST(Lecture, UnEntierEcritLaOuUnReelEstAttenduSeLitCommeCeNombre) {
+    TMemoryStream flux(OctetsDe({2, 7, 3, 0x18, 0xFC}));
+    TReader r(flux);
+    EXPECT_EQ(r.ReadFloat(), 7.0);
+    EXPECT_EQ(r.ReadFloat(), -1000.0);
+}
+
+struct CasTagRefuse {
+    const char* nom;
+    Octets octets;
+    std::function<void(TReader&)> lire;
+};
+
+class TagRefuse : public testing::TestWithParam<CasTagRefuse> {};
+
+TEST_P(TagRefuse, DonneValeurDeProprieteIncorrecte) {
+    TMemoryStream flux(GetParam().octets);
+    TReader r(flux);
+    EXPECT_EQ(MessageDe([&] { GetParam().lire(r); }), kValeurIncorrecte);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, TagRefuse,
+    testing::Values(
+        CasTagRefuse{"entier_sur_reel", OctetsDe({5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}),
+                     [](TReader& r) { r.ReadInteger(); }},
+        CasTagRefuse{"chaine_sur_entier", OctetsDe({2, 1}), [](TReader& r) { r.ReadString(); }},
+        CasTagRefuse{"reel_sur_chaine", OctetsDe({6, 0}), [](TReader& r) { r.ReadFloat(); }},
+        CasTagRefuse{"debut_de_liste", OctetsDe({0}), [](TReader& r) { r.ReadListBegin(); }},
+        CasTagRefuse{"fin_de_liste", OctetsDe({1}), [](TReader& r) { r.ReadListEnd(); }}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+TEST(Lecture, UnBooleenLitNImporteQuelOctetSansErreur) {
+    TMemoryStream flux(OctetsDe({9, 8, 2, 7}));
+    TReader r(flux);
+    EXPECT_TRUE(r.ReadBoolean());
+    EXPECT_FALSE(r.ReadBoolean());
+    EXPECT_FALSE(r.ReadBoolean()); // a tag 2 with no payload consumed
+    EXPECT_FALSE(r.ReadBoolean());
+}
+
+TEST(Lecture, EndOfListNeConsommePas) {
+    TMemoryStream flux(OctetsDe({1, 0}));
+    TReader r(flux);
+    r.ReadListBegin();
+    EXPECT_TRUE(r.EndOfList());
+    EXPECT_TRUE(r.EndOfList());
+    r.ReadListEnd();
+    EXPECT_EQ(MessageDe([&] { r.EndOfList(); }), kErreurLectureFlux);
+}
+
+TEST(Lecture, UnFichierCoupeDansUneValeurEchoueALaPremiereLectureQuiManque) {
+    const Octets complet = Ecrire([](TWriter& w) {
+        w.WriteInteger(40000);
+        w.WriteString("bonjour");
+        w.WriteFloat(3.5);
+    });
+    for (std::size_t n = 0; n < complet.size(); ++n) {
+        TMemoryStream flux(Octets(complet.begin(), complet.begin() + static_cast<long>(n)));
+        TReader r(flux, 3);
+        const std::string m = MessageDe([&] {
+            r.ReadInteger();
+            r.ReadString();
+            r.ReadFloat();
+        });
+        EXPECT_EQ(m, kErreurLectureFlux) << "coupé à " << n;
+    }
+}
+
+TEST(Tampon, LaTailleDuTamponNeChangePasLesOctets) {
+    auto valeurs = [](TWriter& w) {
+        for (int i = 0; i < 3000; ++i) {
+            w.WriteInteger(i * 37 - 50000);
+            w.WriteString(std::string(static_cast<std::size_t>(i % 300), static_cast<char>('a' + i % 26)));
+            w.WriteFloat(i / 7.0);
+            w.WriteBoolean(i % 2 == 0);
+        }
+    };
+    const Octets reference = Ecrire(valeurs, 1 << 24);
+    ASSERT_GT(reference.size(), 4096u * 10);
+    for (std::size_t taille : {1u, 7u, 4096u})
+        EXPECT_EQ(Ecrire(valeurs, taille), reference) << "tampon de " << taille;
+
+    for (std::size_t taille : {1u, 5u, 4096u}) {
+        TMemoryStream flux(reference);
+        TReader r(flux, taille);
+        for (int i = 0; i < 3000; ++i) {
+            ASSERT_EQ(r.ReadInteger(), i * 37 - 50000);
+            ASSERT_EQ(r.ReadString().size(), static_cast<std::size_t>(i % 300));
+            ASSERT_EQ(r.ReadFloat(), i / 7.0);
+            ASSERT_EQ(r.ReadBoolean(), i % 2 == 0);
+        }
+    }
+}
+
+// A stream that counts how often it is asked, to check that values are
+// gathered in the buffer rather than written one by one.
+class FluxCompteur : public TMemoryStream {
+  public:
+    using TMemoryStream::TMemoryStream;
+    std::size_t Read(void* t, std::size_t n) override {
+        ++lectures;
+        return TMemoryStream::Read(t, n);
+    }
+    std::size_t Write(const void* t, std::size_t n) override {
+        ++ecritures;
+        return TMemoryStream::Write(t, n);
+    }
+    int lectures = 0;
+    int ecritures = 0;
+};
+
+TEST(Tampon, LeFluxNEstToucheQuUneFoisPar4096Octets) {
+    FluxCompteur flux;
+    {
+        TWriter w(flux);
+        for (int i = 0; i < 10000; ++i)
+            w.WriteInteger(i); // 2 or 3 bytes each: about 29 000 bytes
+    }
+    const auto taille = flux.Donnees().size();
+    EXPECT_EQ(flux.ecritures, static_cast<int>((taille + 4095) / 4096));
+
+    FluxCompteur lecture(flux.Donnees());
+    {
+        TReader r(lecture);
+        for (int i = 0; i < 10000; ++i)
+            r.ReadInteger();
+    }
+    EXPECT_EQ(lecture.lectures, static_cast<int>((taille + 4095) / 4096));
+}
+
+TEST(Lecture, LaDestructionRemetLeFluxDerriereLaDerniereValeurLue) {
+    TMemoryStream flux(OctetsDe({2, 1, 2, 2, 2, 3}));
+    {
+        TReader r(flux);
+        r.ReadInteger();
+    }
+    EXPECT_EQ(flux.Position(), 2);
+}
+
+// A device that accepts a given number of bytes and then refuses, as a full
+// disk does.
+class FluxPlein : public TMemoryStream {
+  public:
+    explicit FluxPlein(std::size_t capacite) : capacite_(capacite) {}
+    std::size_t Write(const void* t, std::size_t n) override {
+        const std::size_t k = std::min(n, capacite_);
+        capacite_ -= k;
+        return TMemoryStream::Write(t, k);
+    }
+
+  private:
+    std::size_t capacite_;
+};
+
+TEST(Ecriture, UnDisquePleinDonneErreurDEcritureDansLeFlux) {
+    FluxPlein flux(5000);
+    TWriter w(flux);
+    EXPECT_EQ(MessageDe([&] {
+                  for (int i = 0; i < 10000; ++i)
+                      w.WriteInteger(1000);
+                  w.FlushBuffer();
+              }),
+              kErreurEcritureFlux);
+}
+
+TEST(Exceptions, LaHierarchieEstCelleQueLesAppelantsAttrapent) {
+    EXPECT_TRUE((std::is_base_of_v<EFilerError, EReadError>));
+    EXPECT_TRUE((std::is_base_of_v<EFilerError, EWriteError>));
+    EXPECT_TRUE((std::is_base_of_v<EStreamError, EFilerError>));
+    EXPECT_TRUE((std::is_base_of_v<EStreamError, EFCreateError>));
+    EXPECT_TRUE((std::is_base_of_v<EStreamError, EFOpenError>));
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+#include "core/texte.h"
+
+#include <gtest/gtest.h>
+
+using namespace tramonta;
+
+namespace {
+
+TEST(Windows1252, ChacunDes256OctetsFaitLAllerRetour) {
+    std::string tous;
+    for (int i = 0; i < 256; ++i)
+        tous.push_back(static_cast<char>(i));
+    const std::string utf8 = Cp1252VersUtf8(tous);
+    EXPECT_EQ(Utf8VersCp1252(utf8), tous);
+    EXPECT_EQ(TailleCp1252(utf8), 256u);
+}
+
+struct CasCaractere {
+    unsigned char octet;
+    const char* utf8;
+};
+
+class Caractere : public testing::TestWithParam<CasCaractere> {};
+
+TEST_P(Caractere, SeConvertitDansLesDeuxSens) {
+    const std::string octet(1, static_cast<char>(GetParam().octet));
+    EXPECT_EQ(Cp1252VersUtf8(octet), GetParam().utf8);
+    EXPECT_EQ(Utf8VersCp1252(GetParam().utf8), octet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Caractere,
+                         testing::Values(CasCaractere{0xE9, "é"}, CasCaractere{0x80, "€"}, CasCaractere{0x9C, "œ"},
+                                         CasCaractere{0x92, "’"}, CasCaractere{0xA0, "\u00A0"},
+                                         CasCaractere{0xFF, "ÿ"},
+                                         // The undefined bytes are the C1 controls of the same value.
+                                         CasCaractere{0x81, "\u0081"}, CasCaractere{0x8D, "\u008D"},
+                                         CasCaractere{0x8F, "\u008F"}, CasCaractere{0x90, "\u0090"},
+                                         CasCaractere{0x9D, "\u009D"}));
+
+struct CasInconvertible {
+    const char* utf8;
+    const char* octets;
+};
+
+class Inconvertible : public testing::TestWithParam<CasInconvertible> {};
+
+TEST_P(Inconvertible, DevientUnPointDInterrogation) {
+    EXPECT_EQ(Utf8VersCp1252(GetParam().utf8), GetParam().octets);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Inconvertible,
+                         testing::Values(CasInconvertible{"→", "?"}, CasInconvertible{"a🏄b", "a?b"},
+                                         CasInconvertible{"\u0080", "?"}, // a C1 control that 0x80 does not hold
+                                         CasInconvertible{"\xC3", "?"},   // cut sequence
+                                         CasInconvertible{"\xC0\xAF", "??"}, // overlong form
+                                         CasInconvertible{"\xED\xA0\x80", "???"})); // surrogate
+
+struct CasComparaison {
+    const char* a;
+    const char* b;
+    bool ascii;
+    bool sansCasse;
+};
+
+class Comparaison : public testing::TestWithParam<CasComparaison> {};
+
+TEST_P(Comparaison, SuitSaRegle) {
+    EXPECT_EQ(MemeTexteAscii(GetParam().a, GetParam().b), GetParam().ascii);
+    EXPECT_EQ(MemeTexteSansCasse(GetParam().a, GetParam().b), GetParam().sansCasse);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Comparaison,
+                         testing::Values(CasComparaison{"DUPONT", "Dupont", true, true},
+                                         CasComparaison{"A12", "a12", true, true},
+                                         CasComparaison{"Élodie", "élodie", false, true},
+                                         CasComparaison{"ELODIE", "élodie", false, false},
+                                         CasComparaison{"Œuvre", "œuvre", false, true},
+                                         CasComparaison{"surf", "Surf", true, true},
+                                         CasComparaison{"Surf", "Surfs", false, false},
+                                         CasComparaison{"", "", true, true}, CasComparaison{"[", "{", false, false}));
+
+TEST(Formater, RemplaceChaquePourcentSDansLOrdre) {
+    EXPECT_EQ(Formater("Licence de %s %s", {"DUPONT", "Zoé"}), "Licence de DUPONT Zoé");
+    EXPECT_EQ(Formater("100 %", {}), "100 %");
+    EXPECT_EQ(Formater("%s et %s", {"un"}), "un et %s");
+    EXPECT_EQ(Formater("%s", {"%s"}), "%s");
+}
+
+} // namespace
