@@ -56,9 +56,10 @@ TDateTime EncodeDate(int annee, int mois, int jour) {
 }
 
 DateCivile DecodeDate(TDateTime date) {
-    if (!std::isfinite(date) || date < kJourMin || date >= kJourMax + 1)
+    const double jour = std::trunc(date);
+    if (!std::isfinite(jour) || jour < kJourMin || jour > kJourMax)
         return {};
-    return CivilDepuisJours(static_cast<long>(std::trunc(date)) + kDecalageUnix);
+    return CivilDepuisJours(static_cast<long>(jour) + kDecalageUnix);
 }
 
 void DecodeTime(TDateTime date, int& heure, int& minute, int& seconde) {
