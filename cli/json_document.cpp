@@ -22,9 +22,15 @@ Json VersJson(double v) {
         return v > 0 ? "Infinity" : "-Infinity";
     return v;
 }
-Json VersJson(bool v) { return v; }
-Json VersJson(std::int32_t v) { return v; }
-Json VersJson(const std::string& v) { return v; }
+Json VersJson(bool v) {
+    return v;
+}
+Json VersJson(std::int32_t v) {
+    return v;
+}
+Json VersJson(const std::string& v) {
+    return v;
+}
 
 void DepuisJson(const nlohmann::json& j, double& v) {
     if (j.is_string()) {
@@ -43,7 +49,9 @@ void DepuisJson(const nlohmann::json& j, double& v) {
         throw std::invalid_argument("nombre attendu");
     v = j.get<double>();
 }
-void DepuisJson(const nlohmann::json& j, bool& v) { v = j.get<bool>(); }
+void DepuisJson(const nlohmann::json& j, bool& v) {
+    v = j.get<bool>();
+}
 void DepuisJson(const nlohmann::json& j, std::int32_t& v) {
     if (!j.is_number_integer())
         throw std::invalid_argument("entier attendu");
@@ -55,7 +63,9 @@ void DepuisJson(const nlohmann::json& j, std::int32_t& v) {
     }
     v = static_cast<std::int32_t>(n);
 }
-void DepuisJson(const nlohmann::json& j, std::string& v) { v = j.get<std::string>(); }
+void DepuisJson(const nlohmann::json& j, std::string& v) {
+    v = j.get<std::string>();
+}
 
 template <class R> Json Champs(const R& r) {
     Json j = Json::object();

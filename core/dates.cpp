@@ -51,8 +51,8 @@ bool DateValide(int annee, int mois, int jour) {
 }
 
 TDateTime EncodeDate(int annee, int mois, int jour) {
-    return static_cast<double>(JoursDepuisCivil(annee, static_cast<unsigned>(mois), static_cast<unsigned>(jour)) -
-                               kDecalageUnix);
+    return static_cast<double>(
+        JoursDepuisCivil(annee, static_cast<unsigned>(mois), static_cast<unsigned>(jour)) - kDecalageUnix);
 }
 
 DateCivile DecodeDate(TDateTime date) {
@@ -121,7 +121,9 @@ TDateTime Maintenant() {
     return jour + std::floor(secondes * 1000.0) / 86400000.0;
 }
 
-TDateTime Aujourdhui() { return std::trunc(Maintenant()); }
+TDateTime Aujourdhui() {
+    return std::trunc(Maintenant());
+}
 
 Horloge DefinirHorloge(Horloge horloge) {
     Horloge ancienne = std::move(HorlogeCourante());

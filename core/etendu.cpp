@@ -89,7 +89,7 @@ double EtenduVersDouble(const Etendu& o) {
         return Double(negatif, 0x7FF, 0);
     if (e >= 1 - kBiaisDouble) {
         std::uint64_t m = DecalerArrondi(mantisse, 11); // 53 significant bits
-        if (m >> 53) {                                 // rounding carried out of the significand
+        if (m >> 53) {                                  // rounding carried out of the significand
             m >>= 1;
             ++e;
             if (e > kBiaisDouble)

@@ -41,7 +41,7 @@ void SynchroniserDossier(const std::string& dossier) {
 } // namespace
 
 ResultatLecture LireFichier(const std::string& chemin, const std::function<void(TReader&)>& lire) {
-    struct stat st{};
+    struct stat st {};
     if (chemin.empty() || ::stat(chemin.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
         return ResultatLecture::Inexistant;
     try {
@@ -70,7 +70,7 @@ bool EcrireFichier(const std::string& chemin, const std::function<void(TWriter&)
     const std::string temporaire(nom.data());
 
     // The new file gets the old one's permissions, or the usual ones for a new file.
-    struct stat st{};
+    struct stat st {};
     if (::stat(cible.c_str(), &st) == 0) {
         ::fchmod(fd, st.st_mode & 07777);
     } else {

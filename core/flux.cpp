@@ -57,7 +57,9 @@ TFileStream::TFileStream(const std::string& chemin, Mode mode) {
     }
 }
 
-TFileStream::~TFileStream() { Fermer(); }
+TFileStream::~TFileStream() {
+    Fermer();
+}
 
 std::size_t TFileStream::Read(void* tampon, std::size_t n) {
     auto* p = static_cast<char*>(tampon);
@@ -92,7 +94,9 @@ std::int64_t TFileStream::Seek(std::int64_t decalage, Origine origine) {
     return ::lseek(fd_, decalage, d);
 }
 
-bool TFileStream::Synchroniser() { return fd_ >= 0 && ::fsync(fd_) == 0; }
+bool TFileStream::Synchroniser() {
+    return fd_ >= 0 && ::fsync(fd_) == 0;
+}
 
 bool TFileStream::Fermer() {
     if (fd_ < 0)
@@ -102,7 +106,8 @@ bool TFileStream::Fermer() {
     return r == 0;
 }
 
-TFiler::TFiler(TStream& flux, std::size_t tailleTampon) : flux_(flux), tampon_(tailleTampon ? tailleTampon : 1) {}
+TFiler::TFiler(TStream& flux, std::size_t tailleTampon)
+    : flux_(flux), tampon_(tailleTampon ? tailleTampon : 1) {}
 
 // --- TWriter ---------------------------------------------------------------
 
@@ -162,16 +167,21 @@ void TWriter::WriteString(const std::string& texteUtf8) {
         Write(entete, 2);
     } else {
         const auto u = static_cast<std::uint32_t>(n);
-        const std::uint8_t entete[5] = {vaLString, static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                                        static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
+        const std::uint8_t entete[5] = {vaLString, static_cast<std::uint8_t>(u),
+                                        static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u >> 16),
+                                        static_cast<std::uint8_t>(u >> 24)};
         Write(entete, 5);
     }
     Write(octets.data(), n);
 }
 
-void TWriter::WriteBoolean(bool v) { WriteTag(v ? vaTrue : vaFalse); }
+void TWriter::WriteBoolean(bool v) {
+    WriteTag(v ? vaTrue : vaFalse);
+}
 
-void TWriter::WriteFloat(double v) { WriteExtended(DoubleVersEtendu(v)); }
+void TWriter::WriteFloat(double v) {
+    WriteExtended(DoubleVersEtendu(v));
+}
 
 void TWriter::WriteExtended(const Etendu& v) {
     WriteTag(vaExtended);
@@ -253,7 +263,9 @@ std::int32_t TReader::LireEntier(std::uint8_t tag) {
     }
 }
 
-std::int32_t TReader::ReadInteger() { return LireEntier(ReadTag()); }
+std::int32_t TReader::ReadInteger() {
+    return LireEntier(ReadTag());
+}
 
 std::string TReader::ReadString() {
     const std::uint8_t tag = ReadTag();
@@ -265,7 +277,8 @@ std::string TReader::ReadString() {
     } else if (tag == vaLString) {
         std::uint8_t o[4];
         Read(o, 4);
-        n = static_cast<std::int32_t>(o[0] | (o[1] << 8) | (o[2] << 16) | (static_cast<std::uint32_t>(o[3]) << 24));
+        n = static_cast<std::int32_t>(o[0] | (o[1] << 8) | (o[2] << 16) |
+                                      (static_cast<std::uint32_t>(o[3]) << 24));
         // A length that the file cannot hold is corruption: refuse it before
         // allocating anything for it.
         if (n < 0 || n > Restant())
@@ -278,7 +291,9 @@ std::string TReader::ReadString() {
     return Cp1252VersUtf8(octets);
 }
 
-bool TReader::ReadBoolean() { return ReadTag() == vaTrue; }
+bool TReader::ReadBoolean() {
+    return ReadTag() == vaTrue;
+}
 
 Etendu TReader::ReadExtended() {
     const std::uint8_t tag = ReadTag();
@@ -290,8 +305,12 @@ Etendu TReader::ReadExtended() {
     return DoubleVersEtendu(static_cast<double>(LireEntier(tag)));
 }
 
-double TReader::ReadFloat() { return EtenduVersDouble(ReadExtended()); }
+double TReader::ReadFloat() {
+    return EtenduVersDouble(ReadExtended());
+}
 
-bool TReader::EndOfList() { return PeekTag() == vaNull; }
+bool TReader::EndOfList() {
+    return PeekTag() == vaNull;
+}
 
 } // namespace tramonta

@@ -13,10 +13,13 @@ GestionnaireMessages& Courant() {
 int ParDefaut(const std::string& texte, const std::string& titre, int drapeaux) {
     std::fprintf(stderr, "%s : %s\n", titre.c_str(), texte.c_str());
     switch (drapeaux & 0x0F) {
-    case MB_YESNO: return IDNO;
+    case MB_YESNO:
+        return IDNO;
     case MB_YESNOCANCEL:
-    case MB_OKCANCEL: return IDCANCEL;
-    default: return IDOK;
+    case MB_OKCANCEL:
+        return IDCANCEL;
+    default:
+        return IDOK;
     }
 }
 } // namespace

@@ -21,7 +21,8 @@ enum DrapeauxMessage : int {
 
 enum ReponseMessage : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 
-using GestionnaireMessages = std::function<int(const std::string& texte, const std::string& titre, int drapeaux)>;
+using GestionnaireMessages =
+    std::function<int(const std::string& texte, const std::string& titre, int drapeaux)>;
 
 // Gives the previous handler; an empty handler restores the default one,
 // which writes "titre : texte" on standard error and answers OK, No or Cancel.

@@ -1,8 +1,8 @@
 // Texts live in memory as UTF-8; the document file holds Windows-1252 bytes.
 #pragma once
 
-#include <string>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace tramonta {

@@ -13,8 +13,11 @@ const std::array<const char*, 3> kTypesLicence = {"Dirigeant", "Compétition", "
 
 namespace {
 constexpr std::array<const char*, 4> kFormatsLibelle = {"Licence de %s %s", "Caution combinaison de %s %s",
-                                                        "Location combinaison de %s %s", "Forfait leçon de %s %s"};
-constexpr auto Rang(Enregistrement g) { return static_cast<std::size_t>(g); }
+                                                        "Location combinaison de %s %s",
+                                                        "Forfait leçon de %s %s"};
+constexpr auto Rang(Enregistrement g) {
+    return static_cast<std::size_t>(g);
+}
 } // namespace
 
 std::string LibelleEnregistrement(Enregistrement genre, const std::string& nom, const std::string& prenom) {
@@ -50,14 +53,18 @@ std::string TAdherent::TypeLicence() const {
 
 bool TAdherent::Correspond(const TCriteresRequete& c) const {
     switch (c.TypeRequete) {
-    case TCriteresRequete::ReqTous: return true;
+    case TCriteresRequete::ReqTous:
+        return true;
     case TCriteresRequete::ReqRelance:
         if (c.Relance < 0 || c.Relance > 3)
             return false;
         return Montant(kEnregistrements[static_cast<std::size_t>(c.Relance)]) == 0;
-    case TCriteresRequete::ReqCategorie: return MemeTexteAscii(Categorie(), c.CategorieDemandee);
-    case TCriteresRequete::ReqLicence: return MemeTexteAscii(TypeLicence(), c.LicenceDemandee);
-    default: return false;
+    case TCriteresRequete::ReqCategorie:
+        return MemeTexteAscii(Categorie(), c.CategorieDemandee);
+    case TCriteresRequete::ReqLicence:
+        return MemeTexteAscii(TypeLicence(), c.LicenceDemandee);
+    default:
+        return false;
     }
 }
 
@@ -94,9 +101,10 @@ bool TAdherent::Desenregistrer(Enregistrement genre) {
     const std::string& article = ArticleCompta(genre);
     const int c = compta ? compta->ChercherCompteProduit(article) : -1;
     if (c < 0) {
-        MessageBoxTexte(Formater("Impossible de retrouver le compte \"%s\" dans lequel a été fait l'enregistrement !",
-                                 {article}),
-                        "Erreur", MB_ICONERROR);
+        MessageBoxTexte(
+            Formater("Impossible de retrouver le compte \"%s\" dans lequel a été fait l'enregistrement !",
+                     {article}),
+            "Erreur", MB_ICONERROR);
         return false;
     }
     TCompte* compte = compta->GetCompteProduit(c);

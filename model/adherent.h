@@ -18,36 +18,36 @@ class TAdherents;
 class TComptabilite;
 struct TCriteresRequete;
 
-#define TRAMONTA_CHAMPS_ADHERENT(X)                                                                         \
-    X(std::string, Nom, "")                                                                                 \
-    X(std::string, Prenom, "")                                                                              \
-    X(std::string, Sexe, "M")                                                                               \
-    X(TDateTime, DateNaissance, 0.0)                                                                        \
-    X(std::string, LieuNaissance, "")                                                                       \
-    X(std::string, Adresse, "")                                                                             \
-    X(std::int32_t, CodePostal, 0)                                                                          \
-    X(std::string, Ville, "")                                                                               \
-    X(std::string, Tel1, "")                                                                                \
-    X(std::string, Tel2, "")                                                                                \
-    X(std::string, NumeroLicence, "")                                                                       \
-    X(TDateTime, DateDelivrance, 0.0)                                                                       \
-    X(bool, CertificatMedical, false)                                                                       \
-    X(bool, LicenceCompet, false)                                                                           \
-    X(std::int32_t, Classement, 0)                                                                          \
-    X(bool, LicenceDirigeant, false)                                                                        \
-    X(double, MontantLicence, 0.0)                                                                          \
-    X(bool, LicenceEnCompta, false)                                                                         \
-    X(std::string, ArticleLicence, "")                                                                      \
-    X(double, CautionCombinaison, 0.0)                                                                      \
-    X(double, LocationCombinaison, 0.0)                                                                     \
-    X(double, ForfaitLecon, 0.0)                                                                            \
-    X(std::string, Complement, "")                                                                          \
-    X(bool, CautionEnCompta, false)                                                                         \
-    X(std::string, ArticleCaution, "")                                                                      \
-    X(bool, LocationEnCompta, false)                                                                        \
-    X(std::string, ArticleLocation, "")                                                                     \
-    X(bool, ForfaitEnCompta, false)                                                                         \
-    X(std::string, ArticleForfait, "")                                                                      \
+#define TRAMONTA_CHAMPS_ADHERENT(X)                                                                          \
+    X(std::string, Nom, "")                                                                                  \
+    X(std::string, Prenom, "")                                                                               \
+    X(std::string, Sexe, "M")                                                                                \
+    X(TDateTime, DateNaissance, 0.0)                                                                         \
+    X(std::string, LieuNaissance, "")                                                                        \
+    X(std::string, Adresse, "")                                                                              \
+    X(std::int32_t, CodePostal, 0)                                                                           \
+    X(std::string, Ville, "")                                                                                \
+    X(std::string, Tel1, "")                                                                                 \
+    X(std::string, Tel2, "")                                                                                 \
+    X(std::string, NumeroLicence, "")                                                                        \
+    X(TDateTime, DateDelivrance, 0.0)                                                                        \
+    X(bool, CertificatMedical, false)                                                                        \
+    X(bool, LicenceCompet, false)                                                                            \
+    X(std::int32_t, Classement, 0)                                                                           \
+    X(bool, LicenceDirigeant, false)                                                                         \
+    X(double, MontantLicence, 0.0)                                                                           \
+    X(bool, LicenceEnCompta, false)                                                                          \
+    X(std::string, ArticleLicence, "")                                                                       \
+    X(double, CautionCombinaison, 0.0)                                                                       \
+    X(double, LocationCombinaison, 0.0)                                                                      \
+    X(double, ForfaitLecon, 0.0)                                                                             \
+    X(std::string, Complement, "")                                                                           \
+    X(bool, CautionEnCompta, false)                                                                          \
+    X(std::string, ArticleCaution, "")                                                                       \
+    X(bool, LocationEnCompta, false)                                                                         \
+    X(std::string, ArticleLocation, "")                                                                      \
+    X(bool, ForfaitEnCompta, false)                                                                          \
+    X(std::string, ArticleForfait, "")                                                                       \
     X(std::string, InformationsComplementaires, "")
 
 // The four sums that a member sheet can post into the ledger.

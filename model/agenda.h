@@ -12,9 +12,9 @@ namespace tramonta {
 
 class TAgenda;
 
-#define TRAMONTA_CHAMPS_LIGNE_AGENDA(X)                                                                     \
-    X(std::string, Texte, "")                                                                               \
-    X(TDateTime, DateHeure, 0.0)                                                                            \
+#define TRAMONTA_CHAMPS_LIGNE_AGENDA(X)                                                                      \
+    X(std::string, Texte, "")                                                                                \
+    X(TDateTime, DateHeure, 0.0)                                                                             \
     X(std::string, Utilisateur, "")
 
 class TLigneAgenda : public TModifiedClass {

@@ -2,20 +2,24 @@
 // and visitors, so that the field list cannot drift between them.
 #pragma once
 
-#define TRAMONTA_DECLARER_CHAMP(Type, Nom, Initial)                                                         \
-  public:                                                                                                   \
-    const Type& Nom() const { return Nom##_; }                                                              \
-    void Set##Nom(const Type& valeur) { Affecter(Nom##_, valeur); }                                         \
-                                                                                                            \
-  private:                                                                                                  \
+#define TRAMONTA_DECLARER_CHAMP(Type, Nom, Initial)                                                          \
+  public:                                                                                                    \
+    const Type& Nom() const {                                                                                \
+        return Nom##_;                                                                                       \
+    }                                                                                                        \
+    void Set##Nom(const Type& valeur) {                                                                      \
+        Affecter(Nom##_, valeur);                                                                            \
+    }                                                                                                        \
+                                                                                                             \
+  private:                                                                                                   \
     Type Nom##_ = Initial;
 
 #define TRAMONTA_VISITER_CHAMP(Type, Nom, Initial) visiteur(#Nom, Nom##_);
-#define TRAMONTA_MODIFIER_CHAMP(Type, Nom, Initial)                                                         \
-    {                                                                                                       \
-        Type valeur = Nom##_;                                                                               \
-        visiteur(#Nom, valeur);                                                                             \
-        Set##Nom(valeur);                                                                                   \
+#define TRAMONTA_MODIFIER_CHAMP(Type, Nom, Initial)                                                          \
+    {                                                                                                        \
+        Type valeur = Nom##_;                                                                                \
+        visiteur(#Nom, valeur);                                                                              \
+        Set##Nom(valeur);                                                                                    \
     }
 #define TRAMONTA_COPIER_CHAMP(Type, Nom, Initial) Set##Nom(source.Nom());
 #define TRAMONTA_REINITIALISER_CHAMP(Type, Nom, Initial) Nom##_ = Initial;
@@ -23,15 +27,23 @@
 // Inside a class: the fields, plus VisiterChamps (name and value of each
 // field, in order) and ModifierChamps (the same, storing back through the
 // setters).
-#define TRAMONTA_CHAMPS(LISTE)                                                                              \
-    LISTE(TRAMONTA_DECLARER_CHAMP)                                                                          \
-  public:                                                                                                   \
-    template <class V> void VisiterChamps(V&& visiteur) const { LISTE(TRAMONTA_VISITER_CHAMP) }            \
-    template <class V> void ModifierChamps(V&& visiteur) { LISTE(TRAMONTA_MODIFIER_CHAMP) }                \
-    /* Copies every field through the setters. */                                                          \
-    template <class S> void CopierChamps(const S& source) { LISTE(TRAMONTA_COPIER_CHAMP) }                 \
-                                                                                                            \
-  protected:                                                                                                \
-    void ReinitialiserChamps() { LISTE(TRAMONTA_REINITIALISER_CHAMP) }                                     \
-                                                                                                            \
+#define TRAMONTA_CHAMPS(LISTE)                                                                               \
+    LISTE(TRAMONTA_DECLARER_CHAMP)                                                                           \
+  public:                                                                                                    \
+    template <class V> void VisiterChamps(V&& visiteur) const {                                              \
+        LISTE(TRAMONTA_VISITER_CHAMP)                                                                        \
+    }                                                                                                        \
+    template <class V> void ModifierChamps(V&& visiteur) {                                                   \
+        LISTE(TRAMONTA_MODIFIER_CHAMP)                                                                       \
+    }                                                                                                        \
+    /* Copies every field through the setters. */                                                            \
+    template <class S> void CopierChamps(const S& source) {                                                  \
+        LISTE(TRAMONTA_COPIER_CHAMP)                                                                         \
+    }                                                                                                        \
+                                                                                                             \
+  protected:                                                                                                 \
+    void ReinitialiserChamps() {                                                                             \
+        LISTE(TRAMONTA_REINITIALISER_CHAMP)                                                                  \
+    }                                                                                                        \
+                                                                                                             \
   private:

@@ -171,10 +171,18 @@ bool TComptabilite::SupprimerCompteProduit(int index) {
     return true;
 }
 
-int TComptabilite::ChercherCompteCharge(const std::string& article) const { return Chercher(charges_, article); }
-int TComptabilite::ChercherCompteProduit(const std::string& article) const { return Chercher(produits_, article); }
-double TComptabilite::TotalCharges() const { return Somme(charges_); }
-double TComptabilite::TotalProduits() const { return Somme(produits_); }
+int TComptabilite::ChercherCompteCharge(const std::string& article) const {
+    return Chercher(charges_, article);
+}
+int TComptabilite::ChercherCompteProduit(const std::string& article) const {
+    return Chercher(produits_, article);
+}
+double TComptabilite::TotalCharges() const {
+    return Somme(charges_);
+}
+double TComptabilite::TotalProduits() const {
+    return Somme(produits_);
+}
 
 std::string TComptabilite::LibelleResultat() const {
     const double charges = TotalCharges();
@@ -186,7 +194,9 @@ std::string TComptabilite::LibelleResultat() const {
     return "CLOTURE";
 }
 
-double TComptabilite::MontantResultat() const { return std::fabs(TotalProduits() - TotalCharges()); }
+double TComptabilite::MontantResultat() const {
+    return std::fabs(TotalProduits() - TotalCharges());
+}
 
 bool TComptabilite::ImporterCompteCharge(const TCompte& compte, bool fusionnerLignes,
                                          std::vector<std::string>& messages) {
@@ -217,18 +227,17 @@ bool TComptabilite::Importer(Liste l, const TCompte& compte, bool fusionnerLigne
         for (int i = 0; i < compte.NbLignes(); ++i) {
             const TLigneEcriture* ligne = compte.GetLigne(i);
             if (cible->ChercherLigne(ligne->Libelle()) >= 0)
-                messages.push_back(
-                    Formater(std::string("Impossible d'importer l'écriture \"%s\" compte ") + genre +
-                                 " \"%s\" ! Cette ligne existe déjà.",
-                             {ligne->Libelle(), compte.Article()}));
+                messages.push_back(Formater(std::string("Impossible d'importer l'écriture \"%s\" compte ") +
+                                                genre + " \"%s\" ! Cette ligne existe déjà.",
+                                            {ligne->Libelle(), compte.Article()}));
             else
                 cible->AjouterLigne(ligne->Clone(cible));
         }
         return true;
     }
-    messages.push_back(Formater(std::string("Impossible d'importer le compte ") + genre +
-                                    " \"%s\" ! Ce compte existe déjà.",
-                                {compte.Article()}));
+    messages.push_back(
+        Formater(std::string("Impossible d'importer le compte ") + genre + " \"%s\" ! Ce compte existe déjà.",
+                 {compte.Article()}));
     return true;
 }
 
@@ -239,7 +248,9 @@ void TComptabilite::Clear() {
     Modified = false;
 }
 
-bool TComptabilite::IsModified() const { return Modified || charges_.UnModifie() || produits_.UnModifie(); }
+bool TComptabilite::IsModified() const {
+    return Modified || charges_.UnModifie() || produits_.UnModifie();
+}
 
 void TComptabilite::Save(TWriter& w) {
     w.WriteInteger(3);

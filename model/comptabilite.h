@@ -16,11 +16,11 @@ namespace tramonta {
 class TComptabilite;
 class TCompte;
 
-#define TRAMONTA_CHAMPS_LIGNE(X)                                                                            \
-    X(std::string, Libelle, "")                                                                             \
-    X(TDateTime, Date, 0.0)                                                                                 \
-    X(std::string, NumeroCheque, "")                                                                        \
-    X(double, Montant, 0.0)                                                                                 \
+#define TRAMONTA_CHAMPS_LIGNE(X)                                                                             \
+    X(std::string, Libelle, "")                                                                              \
+    X(TDateTime, Date, 0.0)                                                                                  \
+    X(std::string, NumeroCheque, "")                                                                         \
+    X(double, Montant, 0.0)                                                                                  \
     X(std::int32_t, TypePaiement, 0)
 
 class TLigneEcriture : public TModifiedClass {
@@ -38,9 +38,9 @@ class TLigneEcriture : public TModifiedClass {
     TCompte* proprietaire_;
 };
 
-#define TRAMONTA_CHAMPS_COMPTE(X)                                                                           \
-    X(std::string, Article, "")                                                                             \
-    X(std::string, Intitule, "")                                                                            \
+#define TRAMONTA_CHAMPS_COMPTE(X)                                                                            \
+    X(std::string, Article, "")                                                                              \
+    X(std::string, Intitule, "")                                                                             \
     X(std::string, Infos, "")
 
 class TCompte : public TModifiedClass {
@@ -73,20 +73,20 @@ class TCompte : public TModifiedClass {
     TListePossedee<TLigneEcriture> lignes_;
 };
 
-#define TRAMONTA_CHAMPS_BANQUE(X)                                                                           \
-    X(std::string, TitulaireCompte, "")                                                                     \
-    X(std::string, NomBanque, "")                                                                           \
-    X(std::int32_t, CodeBanque, 0)                                                                          \
-    X(std::int32_t, CodeGuichet, 0)                                                                         \
-    X(std::int32_t, NumeroCompte, 0)                                                                        \
-    X(std::int32_t, CleRIB, 0)                                                                              \
-    X(bool, CompteLicenceDefini, false)                                                                     \
-    X(std::string, CompteLicence, "")                                                                       \
-    X(bool, CompteCautionCombiDefini, false)                                                                \
-    X(std::string, CompteCautionCombi, "")                                                                  \
-    X(bool, CompteLocationCombiDefini, false)                                                               \
-    X(std::string, CompteLocationCombi, "")                                                                 \
-    X(bool, CompteForfaitLeconDefini, false)                                                                \
+#define TRAMONTA_CHAMPS_BANQUE(X)                                                                            \
+    X(std::string, TitulaireCompte, "")                                                                      \
+    X(std::string, NomBanque, "")                                                                            \
+    X(std::int32_t, CodeBanque, 0)                                                                           \
+    X(std::int32_t, CodeGuichet, 0)                                                                          \
+    X(std::int32_t, NumeroCompte, 0)                                                                         \
+    X(std::int32_t, CleRIB, 0)                                                                               \
+    X(bool, CompteLicenceDefini, false)                                                                      \
+    X(std::string, CompteLicence, "")                                                                        \
+    X(bool, CompteCautionCombiDefini, false)                                                                 \
+    X(std::string, CompteCautionCombi, "")                                                                   \
+    X(bool, CompteLocationCombiDefini, false)                                                                \
+    X(std::string, CompteLocationCombi, "")                                                                  \
+    X(bool, CompteForfaitLeconDefini, false)                                                                 \
     X(std::string, CompteForfaitLecon, "")
 
 class TComptabilite : public TModifiedClass {
@@ -101,7 +101,8 @@ class TComptabilite : public TModifiedClass {
     int IndexCompteCharge(const TCompte* compte) const { return charges_.IndexOf(compte); }
     int ChercherCompteCharge(const std::string& article) const;
     double TotalCharges() const;
-    bool ImporterCompteCharge(const TCompte& compte, bool fusionnerLignes, std::vector<std::string>& messages);
+    bool ImporterCompteCharge(const TCompte& compte, bool fusionnerLignes,
+                              std::vector<std::string>& messages);
 
     int NbComptesProduits() const { return produits_.Count(); }
     TCompte* GetCompteProduit(int index) const { return produits_.Get(index); }
@@ -110,7 +111,8 @@ class TComptabilite : public TModifiedClass {
     int IndexCompteProduit(const TCompte* compte) const { return produits_.IndexOf(compte); }
     int ChercherCompteProduit(const std::string& article) const;
     double TotalProduits() const;
-    bool ImporterCompteProduit(const TCompte& compte, bool fusionnerLignes, std::vector<std::string>& messages);
+    bool ImporterCompteProduit(const TCompte& compte, bool fusionnerLignes,
+                               std::vector<std::string>& messages);
 
     // "DEFICIT DE CLOTURE", "EXCEDENT DE CLOTURE" or "CLOTURE", and the amount
     // shown beside it.

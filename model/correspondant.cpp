@@ -60,8 +60,9 @@ void TCorrespondants::Clear() {
 
 bool TCorrespondants::Import(const TCorrespondant& correspondant, std::vector<std::string>& rapport) {
     if (Find(correspondant.Nom()) >= 0)
-        rapport.push_back(Formater("Impossible d'importer le correspondant \"%s\" ! Ce correspondant existe déjà.",
-                                   {correspondant.Nom()}));
+        rapport.push_back(
+            Formater("Impossible d'importer le correspondant \"%s\" ! Ce correspondant existe déjà.",
+                     {correspondant.Nom()}));
     else
         Add(correspondant.Clone(this));
     return true;

@@ -14,17 +14,17 @@ namespace tramonta {
 class TCorrespondants;
 class TExercice;
 
-#define TRAMONTA_CHAMPS_CORRESPONDANT(X)                                                                    \
-    X(std::string, Nom, "")                                                                                 \
-    X(std::string, Adresse, "")                                                                             \
-    X(std::int32_t, CodePostal, 0)                                                                          \
-    X(std::string, Ville, "")                                                                               \
-    X(std::string, Tel1, "")                                                                                \
-    X(std::string, Tel2, "")                                                                                \
-    X(std::string, Fax, "")                                                                                 \
-    X(std::string, EMail, "")                                                                               \
-    X(std::string, SiteWeb, "")                                                                             \
-    X(std::string, InformationsComplementaires, "")                                                         \
+#define TRAMONTA_CHAMPS_CORRESPONDANT(X)                                                                     \
+    X(std::string, Nom, "")                                                                                  \
+    X(std::string, Adresse, "")                                                                              \
+    X(std::int32_t, CodePostal, 0)                                                                           \
+    X(std::string, Ville, "")                                                                                \
+    X(std::string, Tel1, "")                                                                                 \
+    X(std::string, Tel2, "")                                                                                 \
+    X(std::string, Fax, "")                                                                                  \
+    X(std::string, EMail, "")                                                                                \
+    X(std::string, SiteWeb, "")                                                                              \
+    X(std::string, InformationsComplementaires, "")                                                          \
     X(std::string, Specialite, "")
 
 class TCorrespondant : public TModifiedClass {

@@ -6,7 +6,9 @@
 
 namespace tramonta {
 
-TExercice::TExercice() : adherents_(&comptabilite_), correspondants_(this) { Clear(); }
+TExercice::TExercice() : adherents_(&comptabilite_), correspondants_(this) {
+    Clear();
+}
 
 std::string TExercice::GetSpecialite(int index) const {
     if (index < 0 || index >= NbSpecialites())
@@ -53,8 +55,12 @@ std::string Brouiller(const std::string& texte, int sens) {
 }
 } // namespace
 
-std::string TExercice::CoderMotPasse(const std::string& clair) { return Brouiller(clair, +1); }
-std::string TExercice::DecoderMotPasse(const std::string& code) { return Brouiller(code, -1); }
+std::string TExercice::CoderMotPasse(const std::string& clair) {
+    return Brouiller(clair, +1);
+}
+std::string TExercice::DecoderMotPasse(const std::string& code) {
+    return Brouiller(code, -1);
+}
 
 bool TExercice::VerifierMotPasse(const std::function<std::optional<std::string>()>& demander) const {
     const std::string clair = DecoderMotPasse(motPasse_);
@@ -172,8 +178,11 @@ void TExercice::Load(TReader& r) {
 bool TExercice::LoadFromFile(const std::string& chemin) {
     Clear();
     switch (LireFichier(chemin, [this](TReader& r) { Load(r); })) {
-    case ResultatLecture::Ok: return true;
-    case ResultatLecture::Inexistant: MessageBoxTexte("Fichier inexistant !", "Erreur", MB_ICONERROR); break;
+    case ResultatLecture::Ok:
+        return true;
+    case ResultatLecture::Inexistant:
+        MessageBoxTexte("Fichier inexistant !", "Erreur", MB_ICONERROR);
+        break;
     case ResultatLecture::Illisible:
         MessageBoxTexte("Impossible de lire l'exercice !", "Erreur", MB_ICONERROR);
         break;

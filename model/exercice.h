@@ -5,8 +5,8 @@
 #include "core/modifie.h"
 #include "model/adherent.h"
 #include "model/agenda.h"
-#include "model/comptabilite.h"
 #include "model/compets.h"
+#include "model/comptabilite.h"
 #include "model/correspondant.h"
 
 #include <functional>

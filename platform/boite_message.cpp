@@ -14,11 +14,20 @@ int AfficherQt(const std::string& texte, const std::string& titre, int drapeaux)
     boite.setWindowTitle(QString::fromStdString(titre));
     boite.setText(QString::fromStdString(texte));
     switch (drapeaux & 0xF0) {
-    case MB_ICONERROR: boite.setIcon(QMessageBox::Critical); break;
-    case MB_ICONQUESTION: boite.setIcon(QMessageBox::Question); break;
-    case MB_ICONWARNING: boite.setIcon(QMessageBox::Warning); break;
-    case MB_ICONINFORMATION: boite.setIcon(QMessageBox::Information); break;
-    default: break;
+    case MB_ICONERROR:
+        boite.setIcon(QMessageBox::Critical);
+        break;
+    case MB_ICONQUESTION:
+        boite.setIcon(QMessageBox::Question);
+        break;
+    case MB_ICONWARNING:
+        boite.setIcon(QMessageBox::Warning);
+        break;
+    case MB_ICONINFORMATION:
+        boite.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
     }
     switch (drapeaux & 0x0F) {
     case MB_YESNO:
@@ -30,33 +39,46 @@ int AfficherQt(const std::string& texte, const std::string& titre, int drapeaux)
         boite.setDefaultButton(QMessageBox::Yes);
         boite.setEscapeButton(QMessageBox::Cancel);
         break;
-    case MB_OKCANCEL: boite.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    default: boite.setStandardButtons(QMessageBox::Ok); break;
+    case MB_OKCANCEL:
+        boite.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    default:
+        boite.setStandardButtons(QMessageBox::Ok);
+        break;
     }
     switch (boite.exec()) {
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    case QMessageBox::Cancel: return IDCANCEL;
-    default: return IDOK;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    default:
+        return IDOK;
     }
 }
 } // namespace
 
-void InstallerBoiteMessageQt() { DefinirGestionnaireMessages(AfficherQt); }
-
-ScriptMessages::ScriptMessages() {
-    DefinirGestionnaireMessages([this](const std::string& texte, const std::string& titre, int drapeaux) -> int {
-        affiches_.push_back({texte, titre, drapeaux});
-        if (reponses_.empty()) {
-            const int boutons = drapeaux & 0x0F;
-            return boutons == MB_YESNO ? IDNO : boutons ? IDCANCEL : IDOK;
-        }
-        const int r = reponses_.front();
-        reponses_.pop_front();
-        return r;
-    });
+void InstallerBoiteMessageQt() {
+    DefinirGestionnaireMessages(AfficherQt);
 }
 
-ScriptMessages::~ScriptMessages() { InstallerBoiteMessageQt(); }
+ScriptMessages::ScriptMessages() {
+    DefinirGestionnaireMessages(
+        [this](const std::string& texte, const std::string& titre, int drapeaux) -> int {
+            affiches_.push_back({texte, titre, drapeaux});
+            if (reponses_.empty()) {
+                const int boutons = drapeaux & 0x0F;
+                return boutons == MB_YESNO ? IDNO : boutons ? IDCANCEL : IDOK;
+            }
+            const int r = reponses_.front();
+            reponses_.pop_front();
+            return r;
+        });
+}
+
+ScriptMessages::~ScriptMessages() {
+    InstallerBoiteMessageQt();
+}
 
 } // namespace tramonta

@@ -28,9 +28,10 @@ TEST_P(Date, LeNumeroDuJourCompteDepuisLe30Decembre1899) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Date,
-                         testing::Values(CasDate{1899, 12, 30, 0}, CasDate{1899, 12, 31, 1}, CasDate{1900, 3, 1, 61},
-                                         CasDate{2000, 2, 29, 36585}, CasDate{2026, 12, 10, 46366},
-                                         CasDate{1, 1, 1, -693593}, CasDate{9999, 12, 31, 2958465}));
+                         testing::Values(CasDate{1899, 12, 30, 0}, CasDate{1899, 12, 31, 1},
+                                         CasDate{1900, 3, 1, 61}, CasDate{2000, 2, 29, 36585},
+                                         CasDate{2026, 12, 10, 46366}, CasDate{1, 1, 1, -693593},
+                                         CasDate{9999, 12, 31, 2958465}));
 
 TEST(Date, LesTextesSontJourMoisAnnee) {
     const double d = EncodeDate(2026, 1, 31) + (14 * 3600 + 5 * 60 + 9) / 86400.0;
@@ -40,8 +41,8 @@ TEST(Date, LesTextesSontJourMoisAnnee) {
 }
 
 TEST(Date, UneValeurAbsurdeNeCassePasLAffichage) {
-    for (double v : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300,
-                     -1e300})
+    for (double v :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300, -1e300})
         EXPECT_EQ(DateHeureVersTexte(v), "30/12/1899 00:00:00");
 }
 
@@ -52,13 +53,16 @@ struct CasSaisie {
 
 class Saisie : public testing::TestWithParam<CasSaisie> {};
 
-TEST_P(Saisie, SeLitParPosition) { EXPECT_EQ(TexteVersDate(GetParam().texte), GetParam().attendu); }
+TEST_P(Saisie, SeLitParPosition) {
+    EXPECT_EQ(TexteVersDate(GetParam().texte), GetParam().attendu);
+}
 
 INSTANTIATE_TEST_SUITE_P(Table, Saisie,
                          testing::Values(CasSaisie{"31/01/2026", 46053}, CasSaisie{"29/02/2024", 45351},
                                          CasSaisie{"29/02/2025", 0}, CasSaisie{"31/04/2026", 0},
-                                         CasSaisie{"__/__/____", 0}, CasSaisie{"1/1/2026", 0}, CasSaisie{"", 0},
-                                         CasSaisie{"00/01/2026", 0}, CasSaisie{"01/13/2026", 0}));
+                                         CasSaisie{"__/__/____", 0}, CasSaisie{"1/1/2026", 0},
+                                         CasSaisie{"", 0}, CasSaisie{"00/01/2026", 0},
+                                         CasSaisie{"01/13/2026", 0}));
 
 TEST(Horloge, LesTestsPeuventFixerAujourdhui) {
     const auto ancienne = DefinirHorloge([] { return EncodeDate(2026, 12, 10) + 0.5; });
@@ -75,11 +79,14 @@ struct CasMontant {
 
 class Montant : public testing::TestWithParam<CasMontant> {};
 
-TEST_P(Montant, SAfficheAvecDeuxDecimalesEtUnPoint) { EXPECT_EQ(ReelVersTexte(GetParam().valeur), GetParam().texte); }
+TEST_P(Montant, SAfficheAvecDeuxDecimalesEtUnPoint) {
+    EXPECT_EQ(ReelVersTexte(GetParam().valeur), GetParam().texte);
+}
 
 INSTANTIATE_TEST_SUITE_P(Table, Montant,
-                         testing::Values(CasMontant{0, "0.00"}, CasMontant{25.5, "25.50"}, CasMontant{-12.345, "-12.35"},
-                                         CasMontant{-0.001, "0.00"}, CasMontant{1234567.891, "1234567.89"}));
+                         testing::Values(CasMontant{0, "0.00"}, CasMontant{25.5, "25.50"},
+                                         CasMontant{-12.345, "-12.35"}, CasMontant{-0.001, "0.00"},
+                                         CasMontant{1234567.891, "1234567.89"}));
 
 TEST(Montant, LaSaisieNAccepteQueDesNombres) {
     EXPECT_EQ(TexteVersReel(" 12.50 "), 12.5);

@@ -20,7 +20,9 @@ Etendu E(std::uint16_t signeExposant, std::uint64_t mantisse) {
     return e;
 }
 
-std::uint64_t Bits(double d) { return std::bit_cast<std::uint64_t>(d); }
+std::uint64_t Bits(double d) {
+    return std::bit_cast<std::uint64_t>(d);
+}
 
 struct CasConnu {
     const char* nom;
@@ -38,7 +40,8 @@ TEST_P(Connu, SEncodeEtSeDecode) {
 INSTANTIATE_TEST_SUITE_P(
     Valeurs, Connu,
     testing::Values(CasConnu{"zero", 0.0, E(0, 0)}, CasConnu{"moins_zero", -0.0, E(0x8000, 0)},
-                    CasConnu{"un", 1.0, E(0x3FFF, 1ULL << 63)}, CasConnu{"moins_deux", -2.0, E(0xC000, 1ULL << 63)},
+                    CasConnu{"un", 1.0, E(0x3FFF, 1ULL << 63)},
+                    CasConnu{"moins_deux", -2.0, E(0xC000, 1ULL << 63)},
                     CasConnu{"un_et_demi", 1.5, E(0x3FFF, 3ULL << 62)},
                     CasConnu{"date", 46000.25, E(0x400E, 0xB3B0400000000000ULL)},
                     CasConnu{"infini", std::numeric_limits<double>::infinity(), E(0x7FFF, 1ULL << 63)},
@@ -89,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasArrondi{"juste_au_dessus", E(0x3FFF, kUn | (1ULL << 10) | 1), 1.0 + 0x1p-52},
         CasArrondi{"retenue_vers_exposant", E(0x3FFF, ~0ULL), 2.0},
         CasArrondi{"trop_grand", E(0x3FFF + 1024, kUn), std::numeric_limits<double>::infinity()},
-        CasArrondi{"max_arrondi_vers_infini", E(0x3FFF + 1023, ~0ULL), std::numeric_limits<double>::infinity()},
+        CasArrondi{"max_arrondi_vers_infini", E(0x3FFF + 1023, ~0ULL),
+                   std::numeric_limits<double>::infinity()},
         CasArrondi{"trop_petit", E(1, kUn), 0.0},
         CasArrondi{"vers_denormal", E(16383 - 1070, kUn), 0x1p-1070},
         CasArrondi{"moitie_du_plus_petit_vers_zero", E(16383 - 1075, kUn), 0.0},

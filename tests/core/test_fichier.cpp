@@ -16,9 +16,9 @@ namespace {
 class Fichier : public testing::Test {
   protected:
     void SetUp() override {
-        dossier_ = fs::temp_directory_path() /
-                   ("tramonta-fichier-" + std::to_string(::getpid()) + "-" +
-                    testing::UnitTest::GetInstance()->current_test_info()->name());
+        dossier_ =
+            fs::temp_directory_path() / ("tramonta-fichier-" + std::to_string(::getpid()) + "-" +
+                                         testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dossier_);
         fs::create_directories(dossier_);
     }
@@ -34,7 +34,8 @@ class Fichier : public testing::Test {
         std::ofstream(p, std::ios::binary) << contenu;
     }
     std::size_t NbFichiers() {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dossier_), fs::directory_iterator()));
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(dossier_), fs::directory_iterator()));
     }
     fs::path dossier_;
 };
@@ -100,7 +101,9 @@ TEST_F(Fichier, UnLienSymboliqueResteUnLienVersLeFichierEcrit) {
 
 TEST_F(Fichier, UneErreurDeLectureEstIllisibleEtUnCheminAbsentInexistant) {
     const fs::path cible = dossier_ / "coupe.trm";
-    Poser(cible, std::string("\x06\x05" "ab", 4));
+    Poser(cible, std::string("\x06\x05"
+                             "ab",
+                             4));
     EXPECT_EQ(LireFichier(cible, [](TReader& r) { r.ReadString(); }), ResultatLecture::Illisible);
     EXPECT_EQ(LireFichier(dossier_ / "absent.trm", [](TReader&) {}), ResultatLecture::Inexistant);
     EXPECT_EQ(LireFichier(dossier_, [](TReader&) {}), ResultatLecture::Inexistant);

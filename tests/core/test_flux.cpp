@@ -39,8 +39,8 @@ TEST_P(EntierTest, EcritLaLargeurLaPlusEtroiteEtRelitLaValeur) {
 INSTANTIATE_TEST_SUITE_P(
     Largeurs, EntierTest,
     testing::Values(CasEntier{5, {2, 5}}, CasEntier{200, {3, 0xC8, 0}}, CasEntier{-1, {2, 0xFF}},
-                    CasEntier{40000, {4, 0x40, 0x9C, 0, 0}}, CasEntier{-128, {2, 0x80}}, CasEntier{127, {2, 0x7F}},
-                    CasEntier{-129, {3, 0x7F, 0xFF}}, CasEntier{128, {3, 0x80, 0}},
+                    CasEntier{40000, {4, 0x40, 0x9C, 0, 0}}, CasEntier{-128, {2, 0x80}},
+                    CasEntier{127, {2, 0x7F}}, CasEntier{-129, {3, 0x7F, 0xFF}}, CasEntier{128, {3, 0x80, 0}},
                     CasEntier{-32768, {3, 0x00, 0x80}}, CasEntier{32767, {3, 0xFF, 0x7F}},
                     CasEntier{-32769, {4, 0xFF, 0x7F, 0xFF, 0xFF}}, CasEntier{32768, {4, 0x00, 0x80, 0, 0}},
                     CasEntier{std::numeric_limits<std::int32_t>::min(), {4, 0, 0, 0, 0x80}},
@@ -148,13 +148,12 @@ TEST_P(TagRefuse, DonneValeurDeProprieteIncorrecte) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, TagRefuse,
-    testing::Values(
-        CasTagRefuse{"entier_sur_reel", OctetsDe({5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}),
-                     [](TReader& r) { r.ReadInteger(); }},
-        CasTagRefuse{"chaine_sur_entier", OctetsDe({2, 1}), [](TReader& r) { r.ReadString(); }},
-        CasTagRefuse{"reel_sur_chaine", OctetsDe({6, 0}), [](TReader& r) { r.ReadFloat(); }},
-        CasTagRefuse{"debut_de_liste", OctetsDe({0}), [](TReader& r) { r.ReadListBegin(); }},
-        CasTagRefuse{"fin_de_liste", OctetsDe({1}), [](TReader& r) { r.ReadListEnd(); }}),
+    testing::Values(CasTagRefuse{"entier_sur_reel", OctetsDe({5, 0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F}),
+                                 [](TReader& r) { r.ReadInteger(); }},
+                    CasTagRefuse{"chaine_sur_entier", OctetsDe({2, 1}), [](TReader& r) { r.ReadString(); }},
+                    CasTagRefuse{"reel_sur_chaine", OctetsDe({6, 0}), [](TReader& r) { r.ReadFloat(); }},
+                    CasTagRefuse{"debut_de_liste", OctetsDe({0}), [](TReader& r) { r.ReadListBegin(); }},
+                    CasTagRefuse{"fin_de_liste", OctetsDe({1}), [](TReader& r) { r.ReadListEnd(); }}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(Lecture, UnBooleenLitNImporteQuelOctetSansErreur) {

@@ -29,9 +29,9 @@ TEST_P(Caractere, SeConvertitDansLesDeuxSens) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Caractere,
-                         testing::Values(CasCaractere{0xE9, "é"}, CasCaractere{0x80, "€"}, CasCaractere{0x9C, "œ"},
-                                         CasCaractere{0x92, "’"}, CasCaractere{0xA0, "\u00A0"},
-                                         CasCaractere{0xFF, "ÿ"},
+                         testing::Values(CasCaractere{0xE9, "é"}, CasCaractere{0x80, "€"},
+                                         CasCaractere{0x9C, "œ"}, CasCaractere{0x92, "’"},
+                                         CasCaractere{0xA0, "\u00A0"}, CasCaractere{0xFF, "ÿ"},
                                          // The undefined bytes are the C1 controls of the same value.
                                          CasCaractere{0x81, "\u0081"}, CasCaractere{0x8D, "\u008D"},
                                          CasCaractere{0x8F, "\u008F"}, CasCaractere{0x90, "\u0090"},
@@ -50,9 +50,10 @@ TEST_P(Inconvertible, DevientUnPointDInterrogation) {
 
 INSTANTIATE_TEST_SUITE_P(Table, Inconvertible,
                          testing::Values(CasInconvertible{"→", "?"}, CasInconvertible{"a🏄b", "a?b"},
-                                         CasInconvertible{"\u0080", "?"}, // a C1 control that 0x80 does not hold
-                                         CasInconvertible{"\xC3", "?"},   // cut sequence
-                                         CasInconvertible{"\xC0\xAF", "??"}, // overlong form
+                                         CasInconvertible{"\u0080",
+                                                          "?"}, // a C1 control that 0x80 does not hold
+                                         CasInconvertible{"\xC3", "?"},             // cut sequence
+                                         CasInconvertible{"\xC0\xAF", "??"},        // overlong form
                                          CasInconvertible{"\xED\xA0\x80", "???"})); // surrogate
 
 struct CasComparaison {
@@ -69,15 +70,14 @@ TEST_P(Comparaison, SuitSaRegle) {
     EXPECT_EQ(MemeTexteSansCasse(GetParam().a, GetParam().b), GetParam().sansCasse);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Comparaison,
-                         testing::Values(CasComparaison{"DUPONT", "Dupont", true, true},
-                                         CasComparaison{"A12", "a12", true, true},
-                                         CasComparaison{"Élodie", "élodie", false, true},
-                                         CasComparaison{"ELODIE", "élodie", false, false},
-                                         CasComparaison{"Œuvre", "œuvre", false, true},
-                                         CasComparaison{"surf", "Surf", true, true},
-                                         CasComparaison{"Surf", "Surfs", false, false},
-                                         CasComparaison{"", "", true, true}, CasComparaison{"[", "{", false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, Comparaison,
+    testing::Values(CasComparaison{"DUPONT", "Dupont", true, true}, CasComparaison{"A12", "a12", true, true},
+                    CasComparaison{"Élodie", "élodie", false, true},
+                    CasComparaison{"ELODIE", "élodie", false, false},
+                    CasComparaison{"Œuvre", "œuvre", false, true}, CasComparaison{"surf", "Surf", true, true},
+                    CasComparaison{"Surf", "Surfs", false, false}, CasComparaison{"", "", true, true},
+                    CasComparaison{"[", "{", false, false}));
 
 TEST(Formater, RemplaceChaquePourcentSDansLOrdre) {
     EXPECT_EQ(Formater("Licence de %s %s", {"DUPONT", "Zoé"}), "Licence de DUPONT Zoé");

@@ -22,9 +22,9 @@ using Octets = std::vector<std::uint8_t>;
 class Document : public testing::Test {
   protected:
     void SetUp() override {
-        dossier_ = fs::temp_directory_path() /
-                   ("tramonta-doc-" + std::to_string(::getpid()) + "-" +
-                    testing::UnitTest::GetInstance()->current_test_info()->name());
+        dossier_ =
+            fs::temp_directory_path() / ("tramonta-doc-" + std::to_string(::getpid()) + "-" +
+                                         testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dossier_);
         fs::create_directories(dossier_);
     }
@@ -145,7 +145,7 @@ Octets AncienFichier(int version) {
         w.WriteBoolean(false);
         w.WriteBoolean(true);
         w.WriteBoolean(false);
-        w.WriteInteger(100); // an integer where a float is expected reads as that number
+        w.WriteInteger(100);  // an integer where a float is expected reads as that number
         w.WriteBoolean(true); // meaningless in version 1
         w.WriteFloat(10);
         w.WriteFloat(20);
@@ -371,7 +371,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CasMotPasse{"exemple", "abc", "vxz"}, CasMotPasse{"vide", "", ""},
                     // Bytes near 255 wrap around.
                     CasMotPasse{"debordement", "ÿþ", std::string("\x14\x14", 2)},
-                    CasMotPasse{"vingt", "abcdefghijklmnopqrst", "vxz|~\x80\x82\x84\x86\x88\x8A\x8C\x8E\x90\x92\x94\x96\x98\x9A\x9C"}),
+                    CasMotPasse{"vingt", "abcdefghijklmnopqrst",
+                                "vxz|~\x80\x82\x84\x86\x88\x8A\x8C\x8E\x90\x92\x94\x96\x98\x9A\x9C"}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST_F(Document, LeMotDePasseEstLaTroisiemeValeurDuFichier) {
