@@ -2,6 +2,18 @@
 // and visitors, so that the field list cannot drift between them.
 #pragma once
 
+#include <bit>
+#include <cstdint>
+
+namespace tramonta {
+template <class T> bool Identique(const T& a, const T& b) {
+    if constexpr (std::is_same_v<T, double>)
+        return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+    else
+        return a == b;
+}
+} // namespace tramonta
+
 #define TRAMONTA_DECLARER_CHAMP(Type, Nom, Initial)                                                          \
   public:                                                                                                    \
     const Type& Nom() const {                                                                                \
@@ -19,14 +31,17 @@
     {                                                                                                        \
         Type valeur = Nom##_;                                                                                \
         visiteur(#Nom, valeur);                                                                              \
-        Set##Nom(valeur);                                                                                    \
+        if (!::tramonta::Identique(Nom##_, valeur)) {                                                        \
+            Nom##_ = valeur;                                                                                 \
+            Modified = true;                                                                                 \
+        }                                                                                                    \
     }
 #define TRAMONTA_COPIER_CHAMP(Type, Nom, Initial) Set##Nom(source.Nom());
 #define TRAMONTA_REINITIALISER_CHAMP(Type, Nom, Initial) Nom##_ = Initial;
 
 // Inside a class: the fields, plus VisiterChamps (name and value of each
-// field, in order) and ModifierChamps (the same, storing back through the
-// setters).
+// field, in order) and ModifierChamps (the same, storing back what differs to
+// the bit, so that a -0 or a NaN brought in from outside is kept as it came).
 #define TRAMONTA_CHAMPS(LISTE)                                                                               \
     LISTE(TRAMONTA_DECLARER_CHAMP)                                                                           \
   public:                                                                                                    \

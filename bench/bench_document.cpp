@@ -1,0 +1,132 @@
+// Saving and loading a large season: 20 000 members, 200 accounts holding
+// 100 000 lines, 20 000 journal lines.
+#include "model/exercice.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+using namespace tramonta;
+
+namespace {
+
+std::unique_ptr<TExercice> GrandDocument() {
+    auto e = std::make_unique<TExercice>();
+    e->SetIntitule("Saison 2026");
+    for (int i = 0; i < 20; ++i)
+        e->AjouterSpecialite("Spécialité " + std::to_string(i));
+    for (int i = 0; i < 20000; ++i) {
+        auto a = std::make_unique<TAdherent>(&e->Adherents());
+        a->SetNom("NOM" + std::to_string(i));
+        a->SetPrenom("Prénom" + std::to_string(i));
+        a->SetDateNaissance(30000 + i % 9000);
+        a->SetAdresse("12 avenue de la Plage\r\n64200 Biarritz");
+        a->SetVille("Biarritz");
+        a->SetTel1("05.59.24.00.00");
+        a->SetMontantLicence(45.5);
+        a->SetLicenceEnCompta(true);
+        a->SetArticleLicence("706");
+        a->SetInformationsComplementaires(i % 10 == 0 ? std::string(400, 'n') : "");
+        e->Adherents().Add(std::move(a));
+    }
+    TComptabilite& c = e->Comptabilite();
+    for (int k = 0; k < 200; ++k) {
+        auto compte = std::make_unique<TCompte>(&c);
+        compte->SetArticle(std::to_string(600 + k));
+        compte->SetIntitule("Compte " + std::to_string(k));
+        for (int l = 0; l < 500; ++l) {
+            auto ligne = std::make_unique<TLigneEcriture>(compte.get());
+            ligne->SetLibelle("Licence de NOM" + std::to_string(k * 500 + l));
+            ligne->SetDate(46000 + l * 0.37);
+            ligne->SetNumeroCheque(std::to_string(1000000 + l));
+            ligne->SetMontant(l * 1.25);
+            ligne->SetTypePaiement(l % 3);
+            compte->AjouterLigne(std::move(ligne));
+        }
+        if (k % 2)
+            c.AjouterCompteCharge(std::move(compte));
+        else
+            c.AjouterCompteProduit(std::move(compte));
+    }
+    for (int i = 0; i < 20000; ++i) {
+        auto l = std::make_unique<TLigneAgenda>(&e->Agenda());
+        l->SetTexte("Modification de l'adhérent \"NOM" + std::to_string(i) + "\"");
+        l->SetDateHeure(46000 + i / 100.0);
+        l->SetUtilisateur("tresorier");
+        e->Agenda().Add(std::move(l));
+    }
+    return e;
+}
+
+const std::vector<std::uint8_t>& OctetsDuGrandDocument() {
+    static const std::vector<std::uint8_t> octets = [] {
+        auto e = GrandDocument();
+        TMemoryStream flux;
+        {
+            TWriter w(flux);
+            e->Save(w);
+        }
+        return flux.Donnees();
+    }();
+    return octets;
+}
+
+void BM_Enregistrer(benchmark::State& etat) {
+    auto e = GrandDocument();
+    std::size_t taille = 0;
+    for (auto _ : etat) {
+        TMemoryStream flux;
+        {
+            TWriter w(flux);
+            e->Save(w);
+        }
+        taille = flux.Donnees().size();
+        benchmark::DoNotOptimize(taille);
+    }
+    etat.SetBytesProcessed(static_cast<std::int64_t>(etat.iterations() * taille));
+}
+BENCHMARK(BM_Enregistrer)->Unit(benchmark::kMillisecond);
+
+void BM_Charger(benchmark::State& etat) {
+    const auto& octets = OctetsDuGrandDocument();
+    for (auto _ : etat) {
+        TExercice e;
+        TMemoryStream flux(octets);
+        TReader r(flux);
+        e.Load(r);
+        benchmark::DoNotOptimize(e.Adherents().Count());
+    }
+    etat.SetBytesProcessed(static_cast<std::int64_t>(etat.iterations() * octets.size()));
+}
+BENCHMARK(BM_Charger)->Unit(benchmark::kMillisecond);
+
+// Through a real file, with the flush to the disk that a save makes.
+void BM_EnregistrerFichier(benchmark::State& etat) {
+    auto e = GrandDocument();
+    const std::string chemin =
+        (std::filesystem::temp_directory_path() / ("bench-" + std::to_string(::getpid()) + ".trm")).string();
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(e->SaveToFile(chemin));
+    etat.SetBytesProcessed(static_cast<std::int64_t>(etat.iterations() * std::filesystem::file_size(chemin)));
+    std::filesystem::remove(chemin);
+}
+BENCHMARK(BM_EnregistrerFichier)->Unit(benchmark::kMillisecond);
+
+void BM_ChargerFichier(benchmark::State& etat) {
+    const std::string chemin =
+        (std::filesystem::temp_directory_path() / ("bench-l-" + std::to_string(::getpid()) + ".trm"))
+            .string();
+    GrandDocument()->SaveToFile(chemin);
+    for (auto _ : etat) {
+        TExercice e;
+        benchmark::DoNotOptimize(e.LoadFromFile(chemin));
+    }
+    etat.SetBytesProcessed(static_cast<std::int64_t>(etat.iterations() * std::filesystem::file_size(chemin)));
+    std::filesystem::remove(chemin);
+}
+BENCHMARK(BM_ChargerFichier)->Unit(benchmark::kMillisecond);
+
+} // namespace
