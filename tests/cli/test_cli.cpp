@@ -1,12 +1,159 @@
 #include "cli/json_document.h"
-#include "model/exercice.h"
+#include "outils_modele.h"
 
 #include <gtest/gtest.h>
 
-using namespace tramonta;
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <sys/wait.h>
+#include <unistd.h>
 
-TEST(Json, UnDocumentVideDonneSesCles) {
+using namespace tramonta;
+using namespace tramonta::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Sortie {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public testing::Test {
+  protected:
+    void SetUp() override {
+        dossier_ =
+            fs::temp_directory_path() / ("tramonta-cli-" + std::to_string(::getpid()) + "-" +
+                                         testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dossier_);
+        fs::create_directories(dossier_);
+    }
+    void TearDown() override { fs::remove_all(dossier_); }
+
+    std::string Chemin(const std::string& nom) const { return (dossier_ / nom).string(); }
+
+    static std::string Lire(const std::string& chemin) {
+        std::ifstream f(chemin, std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), {}};
+    }
+
+    Sortie Lancer(const std::string& arguments) {
+        const std::string out = Chemin("stdout"), err = Chemin("stderr");
+        const std::string commande =
+            std::string(TRAMONTA_CLI) + " " + arguments + " >'" + out + "' 2>'" + err + "'";
+        const int r = std::system(commande.c_str());
+        return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, Lire(out), Lire(err)};
+    }
+
+    fs::path dossier_;
+};
+
+TEST_F(Cli, DumpPuisCreateRedonneLeFichierOctetPourOctet) {
     TExercice e;
-    const auto j = DocumentVersJson(e);
-    EXPECT_TRUE(j.contains("Adherents"));
+    RemplirDocument(e);
+    const std::string original = Chemin("original.trm");
+    ASSERT_TRUE(e.SaveToFile(original));
+
+    const Sortie dump = Lancer("dump '" + original + "'");
+    ASSERT_EQ(dump.code, 0) << dump.err;
+    { std::ofstream(Chemin("document.json"), std::ios::binary) << dump.out; }
+    const Sortie create = Lancer("create '" + Chemin("document.json") + "' '" + Chemin("copie.trm") + "'");
+    ASSERT_EQ(create.code, 0) << create.err;
+    EXPECT_EQ(Lire(Chemin("copie.trm")), Lire(original));
+
+    const auto j = nlohmann::json::parse(dump.out);
+    EXPECT_EQ(j["Adherents"][0]["Prenom"], "Zoé");
+    EXPECT_EQ(j["Comptabilite"]["Produits"][0]["Lignes"][0]["Automatique"], true);
+    EXPECT_EQ(j["Comptabilite"]["CompteForfaitLecon"], "709");
+    EXPECT_EQ(j["Agenda"][0]["Utilisateur"], "tresorier");
+    EXPECT_EQ(j["Adherents"][0].size(), 30u);
+    EXPECT_EQ(j["Correspondants"][0].size(), 11u);
 }
+
+struct CasEchec {
+    const char* nom;
+    std::string contenu; // empty: no file at all
+    const char* message;
+};
+
+class EchecDump : public Cli, public testing::WithParamInterface<CasEchec> {};
+
+TEST_P(EchecDump, DonneLeMessageDuDocumentEtLeCode1) {
+    const std::string chemin = Chemin("fichier.trm");
+    if (!GetParam().contenu.empty())
+        std::ofstream(chemin, std::ios::binary) << GetParam().contenu;
+    const Sortie s = Lancer("dump '" + chemin + "'");
+    EXPECT_EQ(s.code, 1);
+    EXPECT_EQ(s.err, std::string(GetParam().message) + "\n");
+    EXPECT_EQ(s.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, EchecDump,
+                         testing::Values(CasEchec{"absent", "", "Fichier inexistant !"},
+                                         CasEchec{"coupe", std::string("\x02\x05\x06\x11Signature", 13),
+                                                  "Impossible de lire l'exercice !"},
+                                         CasEchec{"etranger", "%PDF-1.4", "Impossible de lire l'exercice !"}),
+                         [](const auto& info) { return std::string(info.param.nom); });
+
+TEST_F(Cli, CreateGardeLesValeursInitialesDesClesAbsentes) {
+    std::ofstream(Chemin("partiel.json")) << R"({"Intitule": "Été 2026", "Adherents": [{"Nom": "LEROY"}],
+        "Comptabilite": {"Charges": [{"Article": "606", "Lignes": [{"Montant": 0.1}]}]}})";
+    const Sortie s = Lancer("create '" + Chemin("partiel.json") + "' '" + Chemin("partiel.trm") + "'");
+    ASSERT_EQ(s.code, 0) << s.err;
+    TExercice e;
+    ASSERT_TRUE(e.LoadFromFile(Chemin("partiel.trm")));
+    EXPECT_EQ(e.Intitule(), "Été 2026");
+    EXPECT_TRUE(e.Euro());
+    EXPECT_EQ(e.Adherents().Adherent(0)->Sexe(), "M");
+    EXPECT_EQ(e.Comptabilite().GetCompteCharge(0)->GetLigne(0)->Montant(), 0.1);
+    EXPECT_EQ(e.Comptabilite().GetCompteCharge(0)->GetLigne(0)->Libelle(), "");
+}
+
+TEST_F(Cli, CreateRefuseUnJsonIncorrectSansEcrire) {
+    for (const char* json :
+         {"{", R"({"Adherents": [{"CodePostal": "64000"}]})",
+          R"({"Adherents": [{"CodePostal": 4294967296}]})", R"({"Specialites": "Surf"})", "[]"}) {
+        std::ofstream(Chemin("faux.json"), std::ios::trunc) << json;
+        const Sortie s = Lancer("create '" + Chemin("faux.json") + "' '" + Chemin("faux.trm") + "'");
+        EXPECT_EQ(s.code, 1) << json;
+        EXPECT_FALSE(fs::exists(Chemin("faux.trm"))) << json;
+    }
+}
+
+TEST_F(Cli, UsageIncorrectDonneLeCode2) {
+    EXPECT_EQ(Lancer("").code, 2);
+    EXPECT_EQ(Lancer("inconnu x").code, 2);
+    EXPECT_EQ(Lancer("dump").code, 2);
+}
+
+TEST(Json, LesReelsFontLAllerRetourExact) {
+    const double valeurs[] = {0.1,
+                              1.0 / 3,
+                              46366.123456789,
+                              -0.0,
+                              5e-324,
+                              1.7976931348623157e308,
+                              std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::infinity(),
+                              std::numeric_limits<double>::quiet_NaN()};
+    for (double v : valeurs) {
+        TExercice e;
+        auto a = std::make_unique<TAdherent>(&e.Adherents());
+        a->SetMontantLicence(v);
+        e.Adherents().Add(std::move(a));
+        const std::string texte = DocumentVersJson(e).dump();
+        TExercice relu;
+        JsonVersDocument(nlohmann::json::parse(texte), relu);
+        const double lu = relu.Adherents().Adherent(0)->MontantLicence();
+        if (std::isnan(v))
+            EXPECT_TRUE(std::isnan(lu));
+        else
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(lu), std::bit_cast<std::uint64_t>(v)) << texte;
+    }
+}
+
+} // namespace
