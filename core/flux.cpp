@@ -2,6 +2,7 @@
 
 #include "core/texte.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -190,6 +191,12 @@ void TWriter::WriteExtended(const Etendu& v) {
 
 // --- TReader ---------------------------------------------------------------
 
+TReader::TReader(TStream& flux, std::size_t tailleTampon) : TFiler(flux, tailleTampon) {
+    const std::int64_t ici = flux_.Position();
+    const std::int64_t taille = flux_.Size();
+    disponible_ = ici >= 0 && taille >= ici ? taille - ici : 0;
+}
+
 TReader::~TReader() {
     const std::size_t nonLus = fin_ - position_;
     if (nonLus > 0)
@@ -199,6 +206,7 @@ TReader::~TReader() {
 void TReader::Remplir() {
     fin_ = flux_.Read(tampon_.data(), tampon_.size());
     position_ = 0;
+    lusDuFlux_ += static_cast<std::int64_t>(fin_);
     if (fin_ == 0)
         throw EReadError(kErreurLectureFlux);
 }
@@ -216,11 +224,8 @@ void TReader::Read(void* octets, std::size_t n) {
     }
 }
 
-std::int64_t TReader::Restant() {
-    const std::int64_t ici = flux_.Position();
-    const std::int64_t taille = flux_.Size();
-    const std::int64_t dans = static_cast<std::int64_t>(fin_ - position_);
-    return (ici < 0 || taille < ici) ? dans : dans + (taille - ici);
+std::int64_t TReader::Restant() const {
+    return static_cast<std::int64_t>(fin_ - position_) + std::max<std::int64_t>(0, disponible_ - lusDuFlux_);
 }
 
 std::uint8_t TReader::ReadTag() {

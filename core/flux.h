@@ -143,7 +143,7 @@ class TWriter : public TFiler {
 
 class TReader : public TFiler {
   public:
-    explicit TReader(TStream& flux, std::size_t tailleTampon = 4096) : TFiler(flux, tailleTampon) {}
+    TReader(TStream& flux, std::size_t tailleTampon = 4096);
     // Puts the stream back just behind the last value read.
     ~TReader() override;
 
@@ -163,8 +163,12 @@ class TReader : public TFiler {
     std::int32_t LireEntier(std::uint8_t tag);
     void Read(void* octets, std::size_t n);
     void Remplir();
-    std::int64_t Restant();
+    std::int64_t Restant() const;
     std::size_t fin_ = 0;
+    // What the stream still held when the reader was made, to refuse a
+    // corrupt length without asking the stream on every value.
+    std::int64_t disponible_ = 0;
+    std::int64_t lusDuFlux_ = 0;
 };
 
 } // namespace tramonta
