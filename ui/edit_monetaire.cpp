@@ -1,0 +1,92 @@
+#include "ui/edit_monetaire.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <memory>
+
+namespace tramonta {
+
+TEditMonetaire::TEditMonetaire(QWidget* parent) : QLineEdit(parent) {
+    // Neither a drop nor an input method may bring in what the keys cannot.
+    setAcceptDrops(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+bool TEditMonetaire::Accepte(QChar c) const {
+    if (c >= u'0' && c <= u'9')
+        return true;
+    if (c == u'.')
+        return !text().contains(u'.');
+    if (c == u'-') {
+        if (text().startsWith(u'-'))
+            return false;
+        const int caret = hasSelectedText() ? selectionStart() : cursorPosition();
+        return caret == 0;
+    }
+    return false;
+}
+
+void TEditMonetaire::Coller() {
+    if (isReadOnly())
+        return;
+    const QString colle = QGuiApplication::clipboard()->text();
+    for (QChar c : colle)
+        if (Accepte(c))
+            insert(QString(c));
+}
+
+void TEditMonetaire::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Paste)) {
+        Coller();
+        e->accept();
+        return;
+    }
+    // Copying, cutting, undoing and selecting leave only what was there.
+    if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Undo) ||
+        e->matches(QKeySequence::Redo) || e->matches(QKeySequence::SelectAll)) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    switch (e->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        QLineEdit::keyPressEvent(e);
+        return;
+    default:
+        break;
+    }
+    const QString texte = e->text();
+    // Keys that type nothing move the caret or the selection.
+    if (texte.isEmpty()) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    if (texte.size() == 1 && Accepte(texte.front()) && !(e->modifiers() & Qt::ControlModifier)) {
+        QLineEdit::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+}
+
+void TEditMonetaire::contextMenuEvent(QContextMenuEvent* e) {
+    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, &TEditMonetaire::Coller);
+        }
+    }
+    menu->exec(e->globalPos());
+}
+
+} // namespace tramonta

@@ -1,0 +1,32 @@
+// The numeric edit used for every amount and numeric code: only what makes a
+// number can be typed into it.
+#pragma once
+
+#include <QLineEdit>
+
+namespace tramonta {
+
+// Typed characters are filtered: digits, one '.', a '-' at the very start,
+// and Backspace. Text that the program puts in the field is not filtered;
+// callers read the text and convert it themselves.
+//
+// The clipboard works as in any field, but a paste is taken as typing: each
+// pasted character goes through the same filter, so "12 345" pastes as
+// "12345" and the field never holds what could not have been typed.
+class TEditMonetaire : public QLineEdit {
+    Q_OBJECT
+  public:
+    explicit TEditMonetaire(QWidget* parent = nullptr);
+
+    // Whether `c`, typed with the field as it stands, would be kept.
+    bool Accepte(QChar c) const;
+
+    // Inserts the clipboard's text at the caret, filtered.
+    void Coller();
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+};
+
+} // namespace tramonta

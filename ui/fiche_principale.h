@@ -1,0 +1,109 @@
+// The club page: the season's title and comments, the correspondent
+// specialities, the currency, the bank identity, the default posting
+// accounts, and the journal.
+#pragma once
+
+#include "ui/sous_vue.h"
+
+#include <QCollator>
+#include <QIcon>
+
+#include <array>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace tramonta {
+
+class TComptabilite;
+class TEditMonetaire;
+class TFicheSpecialite;
+
+class TFichePrincipale : public TSousVue {
+    Q_OBJECT
+  public:
+    explicit TFichePrincipale(TExercice& exercice, QWidget* parent = nullptr);
+
+    // Reloads every control from the document.
+    void Afficher() override;
+    // Rebuilds the journal list from the document's journal, keeping the
+    // order that the user chose.
+    void RafraichirAgenda();
+
+    TFicheSpecialite& FicheSpecialite() const { return *FicheSpecialite_; }
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+    // Edits are written back when their control loses the focus.
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
+  private:
+    // A default-account box and the ledger's flag and account number that it edits.
+    struct ComboDefaut {
+        QComboBox* combo;
+        const bool& (TComptabilite::*defini)() const;
+        void (TComptabilite::*setDefini)(const bool&);
+        const std::string& (TComptabilite::*article)() const;
+        void (TComptabilite::*setArticle)(const std::string&);
+    };
+
+    QWidget* CreerOngletGeneral();
+    QWidget* CreerOngletBase();
+    QWidget* CreerOngletCompta();
+    QWidget* CreerOngletHistorique();
+
+    void Quitter(QObject* controle);
+    void EditCodeExit(TEditMonetaire* edit);
+    void RemplirCombo(const ComboDefaut& c);
+    void ComboExit(const ComboDefaut& c);
+
+    int SpecialiteSelectionnee() const;
+    void MajBoutonsSpecialites();
+    void BoutonAjouterSpecialiteClick();
+    void BoutonRenommerSpecialiteClick();
+    void BoutonSupprimerSpecialiteClick();
+
+    void ListViewAgendaColumnClick(int colonne);
+    int ListViewAgendaCompare(const QTreeWidgetItem* a, const QTreeWidgetItem* b, int colonne) const;
+    void TrierAgenda();
+
+    QTabWidget* PageControl;
+    QLineEdit* EditIntitule;
+    QPlainTextEdit* EditCommentaires;
+    QListWidget* ListBoxSpecialitesCorrespondants;
+    QPushButton* BoutonAjouterSpecialite;
+    QPushButton* BoutonSupprimerSpecialite;
+    QPushButton* BoutonRenommerSpecialite;
+    QCheckBox* CheckBoxEuro;
+    QLineEdit* EditTitulaireCompte;
+    QLineEdit* EditNomBanque;
+    TEditMonetaire* EditCodeBanque;
+    TEditMonetaire* EditCodeGuichet;
+    TEditMonetaire* EditNumeroCompte;
+    TEditMonetaire* EditCleRIB;
+    QComboBox* ComboCompteLicence;
+    QComboBox* ComboCompteCautionCombi;
+    QComboBox* ComboCompteLocationCombi;
+    QComboBox* ComboCompteForfaitLecon;
+    QTreeWidget* ListViewAgenda;
+    TFicheSpecialite* FicheSpecialite_;
+    std::array<ComboDefaut, 4> combos_;
+
+    QIcon ImageList;
+    QCollator collateur_;
+    // The column the journal is sorted by, the direction that the next click
+    // on each column gives, and the direction of the order on screen.
+    int colonneTri_ = 0;
+    std::array<bool, 3> descendant_{false, false, false};
+    bool triDescendant_ = false;
+};
+
+} // namespace tramonta
