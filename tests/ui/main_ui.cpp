@@ -1,0 +1,25 @@
+// The user-interface tests run inside one QApplication, offscreen, with the
+// configuration and data folders in a temporary directory so that no test
+// reads or writes the user's own settings.
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    QTemporaryDir dossier;
+    if (!dossier.isValid())
+        return 1;
+    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        const QByteArray chemin = (dossier.path() + "/" + variable).toLocal8Bit();
+        setenv(variable, chemin.constData(), 1);
+    }
+    setenv("HOME", dossier.path().toLocal8Bit().constData(), 1);
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
