@@ -143,7 +143,12 @@ TEST(Json, LesReelsFontLAllerRetourExact) {
     for (double v : valeurs) {
         TExercice e;
         auto a = std::make_unique<TAdherent>(&e.Adherents());
-        a->SetMontantLicence(v);
+        // As a file would bring it: a setter would not store -0 over 0.
+        a->ModifierChamps([v](const char* nom, auto& champ) {
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(champ)>, double>)
+                if (std::string_view(nom) == "MontantLicence")
+                    champ = v;
+        });
         e.Adherents().Add(std::move(a));
         const std::string texte = DocumentVersJson(e).dump();
         TExercice relu;
