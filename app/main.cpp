@@ -1,12 +1,13 @@
+#include "platform/application.h"
 #include "platform/boite_message.h"
-
-#include <QApplication>
-#include <QLabel>
+#include "ui/programme.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    tramonta::TApplication application(argc, argv);
     tramonta::InstallerBoiteMessageQt();
-    QLabel fenetre("Tramonta");
-    fenetre.show();
-    return app.exec();
+    tramonta::ChargerTraductionsQt(application);
+    tramonta::ChargerPoliceTahoma(application);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    return tramonta::ExecuterTramonta(application, arguments);
 }

@@ -1,0 +1,73 @@
+#include "platform/application.h"
+
+#include "core/messages.h"
+
+#include <QFile>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <clocale>
+#include <exception>
+
+namespace tramonta {
+
+namespace {
+void SignalerEchec(const std::string& texte) {
+    MessageBoxTexte(texte + ".", QApplication::applicationDisplayName().toStdString(), MB_OK | MB_ICONERROR);
+}
+} // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName("Tramonta");
+    setApplicationDisplayName("Tramonta");
+    setOrganizationName("Ventaro");
+    setDesktopFileName("tramonta");
+    // Numbers are written and read with "." whatever the user's locale: the
+    // C library's number conversions follow LC_NUMERIC, which QApplication
+    // has just taken from the environment, and Qt's number edits follow the
+    // default QLocale.
+    std::setlocale(LC_NUMERIC, "C");
+    QLocale nombres = QLocale::c();
+    nombres.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    QLocale::setDefault(nombres);
+}
+
+bool TApplication::notify(QObject* destinataire, QEvent* evenement) {
+    try {
+        return QApplication::notify(destinataire, evenement);
+    } catch (const std::exception& e) {
+        SignalerEchec(e.what());
+    } catch (...) {
+        SignalerEchec("Erreur inconnue");
+    }
+    return false;
+}
+
+bool ChargerTraductionsQt(QCoreApplication& application) {
+    auto* traduction = new QTranslator(&application);
+    if (!traduction->load(QLocale(QLocale::French, QLocale::France), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traduction;
+        return false;
+    }
+    return QCoreApplication::installTranslator(traduction);
+}
+
+bool ChargerPoliceTahoma(QApplication& application) {
+    static const char* const kFichiers[] = {"/usr/share/wine/fonts/tahoma.ttf",
+                                            "/usr/share/wine/fonts/tahomabd.ttf"};
+    bool trouvee = false;
+    for (const char* f : kFichiers)
+        if (QFile::exists(f) && QFontDatabase::addApplicationFont(f) >= 0)
+            trouvee = true;
+    if (!trouvee)
+        return false;
+    QFont police = QApplication::font();
+    police.setFamilies({"Tahoma"});
+    application.setFont(police);
+    return true;
+}
+
+} // namespace tramonta

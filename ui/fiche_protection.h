@@ -1,0 +1,51 @@
+// The two password dialogs: the prompt of a protected document, and the
+// setting, change or removal of the open document's password.
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+namespace tramonta {
+
+// Edits that take a password: twenty characters at most, each shown as "*".
+void PreparerEditMotPasse(QLineEdit* edit);
+
+class TFicheProtection : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TFicheProtection(QWidget* parent = nullptr);
+    // Shows the prompt with an empty edit; the typed text, or nothing when
+    // the user cancels.
+    std::optional<std::string> Demander();
+
+  private:
+    QLineEdit* EditMotPasse;
+};
+
+class TFicheProtectionDocument : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TFicheProtectionDocument(QWidget* parent = nullptr);
+    // The current password in clear, set before showing.
+    std::string MotPasseActuel;
+    // The password typed as new (empty: no more protection), once accepted.
+    std::string NouveauMotPasse() const;
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+
+  private:
+    void EditAncienMotPasseChange();
+    void BoutonOkClick();
+    QLineEdit* EditAncienMotPasse;
+    QLineEdit* EditNouveauMotPasse;
+    QLineEdit* EditVerifMotPasse;
+    QPushButton* BoutonOk;
+};
+
+} // namespace tramonta

@@ -1,0 +1,496 @@
+#include "ui/main_fenetre.h"
+
+#include "core/messages.h"
+#include "model/exercice.h"
+#include "platform/choix_fichier.h"
+#include "platform/preferences.h"
+#include "platform/raccourci.h"
+#include "platform/reglages.h"
+#include "ui/a_propos.h"
+#include "ui/agenda.h"
+#include "ui/fiche_cartes_meteo.h"
+#include "ui/fiche_imports.h"
+#include "ui/fiche_preferences.h"
+#include "ui/fiche_protection.h"
+#include "ui/fichiers_recents.h"
+#include "ui/sous_vue.h"
+#if __has_include("ui/fiche_principale.h")
+#include "ui/fiche_principale.h"
+#define TRAMONTA_FICHE_PRINCIPALE 1
+#endif
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tramonta {
+
+namespace {
+TMain* gInstance = nullptr;
+
+const QString kPosition = QStringLiteral("Position MainFrame");
+
+void Erreur(const std::string& texte) {
+    MessageBoxTexte(texte, "Erreur", MB_OK | MB_ICONERROR);
+}
+} // namespace
+
+TMain* TMain::Instance() {
+    return gInstance;
+}
+
+TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
+    gInstance = this;
+    setObjectName("Main");
+    setWindowIcon(QIcon(":/icones/TRAMONTA.svg"));
+    resize(980, 680);
+
+    // The splash shows while the rest is made, and for five seconds.
+    splash_ = new TEcranAccueil(this);
+    timerSplash_ = new QTimer(this);
+    timerSplash_->setObjectName("TimerSplash");
+    timerSplash_->setInterval(5000);
+    timerSplash_->setSingleShot(true);
+    connect(timerSplash_, &QTimer::timeout, this, &TMain::TimerSplashTimer);
+    connect(splash_, &QObject::destroyed, this, [this] { splash_ = nullptr; });
+    if (QScreen* ecran = QGuiApplication::primaryScreen())
+        splash_->move(ecran->availableGeometry().center() - splash_->rect().center());
+    splash_->show();
+    timerSplash_->start();
+
+    // Every dialog is made once, hidden, and reused for the whole run.
+    aboutForm_ = new TAboutForm(this);
+    ficheProtectionDocument_ = new TFicheProtectionDocument(this);
+    ficheProtection_ = new TFicheProtection(this);
+    fichePreferences_ = new TFichePreferences(this);
+    ficheImports_ = new TFicheImports(this);
+    ficheImports_->DemanderMotPasse = [this] { return ficheProtection_->Demander(); };
+    ficheCartesMeteo_ = new TFicheCartesMeteo(this);
+
+    recentFileList_ = new TRecentFileList(this);
+    recentFileList_->SetMaxEntries(4);
+    recentFileList_->SetMode(TRecentFileList::rflSubMenu);
+    recentFileList_->SetInitialCounter(0);
+    recentFileList_->OnMenuClick = [this](const QString& chemin) { OuvrirExercice(chemin); };
+    CreerMenus();
+    recentFileList_->SetTexte(ReadRegString("MRU", "MRU", QString()));
+
+    exercice_ = std::make_unique<TExercice>();
+    CreerPanneau();
+    RafraichirPages();
+    CreerExercice();
+    if (arguments.size() == 1)
+        OuvrirExercice(arguments.constFirst());
+    setAcceptDrops(true);
+    RestoreWindowPosition(*this, kPosition);
+}
+
+TMain::~TMain() {
+    // The pages hold a reference to the document: they go first.
+    for (TSousVue*& p : pages_) {
+        delete p;
+        p = nullptr;
+    }
+    exercice_.reset();
+    WriteRegString("MRU", "MRU", recentFileList_->Texte());
+    if (gInstance == this)
+        gInstance = nullptr;
+}
+
+QAction* TMain::Action(const char* nom, const QString& texte, const QString& icone) {
+    auto* a = new QAction(texte, this);
+    a->setObjectName(nom);
+    if (!icone.isEmpty())
+        a->setIcon(QIcon(":/icones/" + icone + ".svg"));
+    return a;
+}
+
+void TMain::CreerMenus() {
+    QMenuBar* barre = menuBar();
+    barre->setObjectName("MainMenu1");
+
+    QMenu* fichier = barre->addMenu("&Fichier");
+    fichier->setObjectName("MenuFichier");
+    QAction* nouvel = Action("MenuNouvelExercice", "&Nouvel exercice", "NOUVEAU");
+    nouvel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* ouvrir = Action("MenuOuvrirExercice", "&Ouvrir un exercice...", "OUVRIR");
+    ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* sauver = Action("MenuSauverExercice1", "&Sauver l'exercice", "ENREGISTRER");
+    sauver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* sauverSous = Action("MenuSauverExerciceSous", "&Sauver l'exercice sous...");
+    fichier->addAction(nouvel);
+    fichier->addAction(ouvrir);
+    fichier->addAction(sauver);
+    fichier->addAction(sauverSous);
+    fichier->addSeparator();
+    QMenu* recents = fichier->addMenu("&Fichiers récents");
+    recents->setObjectName("FichiersRecents");
+    recents->menuAction()->setObjectName("MenuFichiersRecents");
+    recentFileList_->SetMenuItem(fichier, recents->menuAction());
+    QMenu* importer = fichier->addMenu("&Importer");
+    importer->setObjectName("MenuImporter");
+    QAction* importerTramonta = Action("MenuImporterFichierTramonta", "&Fichier Tramonta");
+    importer->addAction(importerTramonta);
+    fichier->addSeparator();
+    QAction* quitter = Action("MenuQuitter", "&Quitter");
+    quitter->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    fichier->addAction(quitter);
+
+    // The windows of these items come with the mail merge and the
+    // accounting reports; until then the items are shown disabled.
+    QMenu* edition = barre->addMenu("&Edition");
+    edition->setObjectName("MenuEdition");
+    QMenu* base = edition->addMenu("&Base de données");
+    QAction* publipostage = Action("MenuPublipostage", "&Publipostage...");
+    base->addAction(publipostage);
+    QMenu* compta = edition->addMenu("&Comptabilité");
+    QAction* bilan = Action("MenuBilanComptable", "&Bilan comptable...");
+    QAction* mouvements = Action("MenuMouvements", "&Mouvements...");
+    QAction* depots = Action("MenuDepotsBancaires", "Dépôts bancaires...");
+    compta->addActions({bilan, mouvements, depots});
+    for (QAction* a : {publipostage, bilan, mouvements, depots})
+        a->setEnabled(false);
+
+    QMenu* outils = barre->addMenu("&Outils");
+    outils->setObjectName("MenuOutils");
+    QAction* protection = Action("MenuProtection", "&Protection", "CADENAS");
+    QAction* preferences = Action("MenuPreferences", "Pré&férences", "PREFERENCES");
+    QAction* cartes = Action("MenuCartesMeteo", "&Cartes météo");
+    outils->addActions({protection, preferences, cartes});
+
+    QMenu* aide = barre->addMenu("&Aide");
+    aide->setObjectName("MenuAide");
+    QAction* aPropos = Action("MenuAPropos", "A &propos", "AIDE");
+    aide->addAction(aPropos);
+
+    connect(nouvel, &QAction::triggered, this, &TMain::MenuNouvelExerciceClick);
+    connect(ouvrir, &QAction::triggered, this, &TMain::MenuOuvrirExerciceClick);
+    connect(sauver, &QAction::triggered, this, &TMain::MenuSauverExercice1Click);
+    connect(sauverSous, &QAction::triggered, this, &TMain::MenuSauverExerciceSousClick);
+    connect(importerTramonta, &QAction::triggered, this, &TMain::MenuImporterFichierTramontaClick);
+    connect(quitter, &QAction::triggered, this, &QWidget::close);
+    connect(protection, &QAction::triggered, this, &TMain::MenuProtectionClick);
+    connect(preferences, &QAction::triggered, this, &TMain::MenuPreferencesClick);
+    connect(cartes, &QAction::triggered, this, &TMain::MenuCartesMeteoClick);
+    connect(aPropos, &QAction::triggered, this, &TMain::MenuAProposClick);
+
+    // The tool bar runs the same handlers; its hints show in the status bar.
+    QToolBar* outilsBarre = addToolBar("Barre d'outils");
+    outilsBarre->setObjectName("MainToolbar");
+    outilsBarre->setMovable(false);
+    outilsBarre->setIconSize(QSize(24, 24));
+    struct Bouton {
+        const char* nom;
+        QAction* action;
+        const char* bulle;
+    };
+    const Bouton boutons[] = {{"BoutonNouveau", nouvel, "Nouvel exercice"},
+                              {"BoutonOuvrir", ouvrir, "Ouvrir un exercice"},
+                              {"BoutonEnregistrer", sauver, "Sauver l'exercice"},
+                              {"BoutonAide", aPropos, "A propos de Tramonta..."},
+                              {nullptr, nullptr, nullptr},
+                              {"BoutonPreferences", preferences, "Préférences..."}};
+    for (const Bouton& b : boutons) {
+        if (!b.action) {
+            outilsBarre->addSeparator();
+            continue;
+        }
+        auto* bouton = new QToolButton(outilsBarre);
+        bouton->setObjectName(b.nom);
+        bouton->setIcon(b.action->icon());
+        bouton->setToolTip(b.bulle);
+        bouton->setStatusTip(b.bulle);
+        bouton->setAutoRaise(true);
+        connect(bouton, &QToolButton::clicked, b.action, &QAction::trigger);
+        outilsBarre->addWidget(bouton);
+    }
+
+    auto* etat = new QStatusBar(this);
+    etat->setObjectName("StatusBar");
+    setStatusBar(etat);
+}
+
+void TMain::CreerPanneau() {
+    auto* centre = new QWidget(this);
+    auto* panneau = new QFrame(centre);
+    panneau->setObjectName("PanneauPrincipal");
+    panneau->setFixedWidth(169);
+    panneau->setFrameShape(QFrame::StyledPanel);
+    boutonsPages_ = new QButtonGroup(this);
+    boutonsPages_->setExclusive(true);
+    auto* colonne = new QVBoxLayout(panneau);
+    colonne->setContentsMargins(6, 6, 6, 6);
+    colonne->setSpacing(6);
+    struct PageBouton {
+        const char* nom;
+        const char* texte;
+        const char* bulle;
+        const char* icone;
+    };
+    const PageBouton boutons[] = {{"BoutonPrincipal", "Principal ", "Page principale", "PAGE_PRINCIPAL"},
+                                  {"BoutonBDD", "Base de données", "Page base de données", "PAGE_BDD"},
+                                  {"BoutonCompta", "Compta", "Page comptabilité", "PAGE_COMPTA"},
+                                  {"BoutonCompet", "Compétition", "Page compétition", "PAGE_COMPET"}};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = new QToolButton(panneau);
+        b->setObjectName(boutons[i].nom);
+        b->setText(boutons[i].texte);
+        b->setToolTip(boutons[i].bulle);
+        b->setStatusTip(boutons[i].bulle);
+        b->setIcon(QIcon(QStringLiteral(":/icones/%1.svg").arg(boutons[i].icone)));
+        b->setIconSize(QSize(48, 48));
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setCheckable(true);
+        b->setAutoRaise(true);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        b->setMinimumHeight(88);
+        boutonsPages_->addButton(b, i);
+        colonne->addWidget(b);
+    }
+    colonne->addStretch();
+    connect(boutonsPages_, &QButtonGroup::idClicked, this, &TMain::ChoisirPage);
+
+    zonePages_ = new QStackedWidget(centre);
+    zonePages_->setObjectName("ZonePages");
+#ifdef TRAMONTA_FICHE_PRINCIPALE
+    pages_[0] = new TFichePrincipale(*exercice_, zonePages_);
+#else
+    pages_[0] = new TSousVue(*exercice_, zonePages_);
+#endif
+    // The database, accounting and competition pages come with their own
+    // parts of the program.
+    pages_[1] = new TSousVue(*exercice_, zonePages_);
+    pages_[2] = new TSousVue(*exercice_, zonePages_);
+    pages_[3] = new TSousVue(*exercice_, zonePages_);
+    const char* noms[] = {"FichePrincipale", "FicheBDD", "FicheCompta", "FicheCompets"};
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        pages_[i]->setObjectName(noms[i]);
+        zonePages_->addWidget(pages_[i]);
+    }
+
+    auto* ligne = new QHBoxLayout(centre);
+    ligne->setContentsMargins(0, 0, 0, 0);
+    ligne->setSpacing(0);
+    ligne->addWidget(panneau);
+    ligne->addWidget(zonePages_, 1);
+    setCentralWidget(centre);
+}
+
+void TMain::ChoisirPage(int numero) {
+    pageCourante_ = numero;
+    AfficherPage();
+}
+
+void TMain::AfficherPage() {
+    if (QAbstractButton* b = boutonsPages_->button(pageCourante_))
+        b->setChecked(true);
+    zonePages_->setCurrentIndex(pageCourante_);
+}
+
+void TMain::RafraichirPages() {
+    for (TSousVue* p : pages_)
+        if (p)
+            p->Afficher();
+}
+
+void TMain::RafraichirAgenda() {
+#ifdef TRAMONTA_FICHE_PRINCIPALE
+    if (auto* principale = dynamic_cast<TFichePrincipale*>(pages_[0]))
+        principale->RafraichirAgenda();
+#endif
+}
+
+void TMain::MettreAJourTitre() {
+    setWindowTitle(fichierCourant_.isEmpty() ? QStringLiteral("Tramonta") : "Tramonta - " + fichierCourant_);
+}
+
+void TMain::CreerExercice() {
+    exercice_->Clear();
+    RafraichirPages();
+    pageCourante_ = 0;
+    AfficherPage();
+    fichierCourant_.clear();
+    MettreAJourTitre();
+    // A new document holds its "Création" line but is not yet worth saving.
+    AjouterLigneAgenda("Création");
+    TAgenda& agenda = exercice_->Agenda();
+    agenda.Modified = false;
+    if (TLigneAgenda* l = agenda.Ligne(agenda.Count() - 1))
+        l->Modified = false;
+}
+
+void TMain::ValiderSaisie() {
+    // Moving the focus away and back makes the focused edit store its
+    // pending text into the document.
+    QWidget* focus = focusWidget();
+    if (!focus)
+        return;
+    focus->clearFocus();
+    focus->setFocus(Qt::OtherFocusReason);
+}
+
+int TMain::DemanderSauvegarde() {
+    ValiderSaisie();
+    if (!exercice_->IsModified())
+        return IDYES;
+    const int r = MessageBoxTexte("Voulez-vous sauver l'exercice en cours ?", "Question",
+                                  MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (r == IDYES && !MenuSauverExercice1Click())
+        return IDCANCEL;
+    return r;
+}
+
+void TMain::OuvrirExercice(const QString& chemin) {
+    if (DemanderSauvegarde() == IDCANCEL)
+        return;
+    // A shortcut or a symbolic link opens its target, and the title shows it.
+    QString fichier;
+    if (!ResoudreRaccourci(chemin, fichier))
+        return;
+    fichierCourant_ = fichier.isEmpty() ? fichier : QFileInfo(fichier).absoluteFilePath();
+    if (!exercice_->LoadFromFile(fichierCourant_.toStdString())) {
+        recentFileList_->RemoveFile(fichierCourant_);
+        fichierCourant_.clear();
+        RafraichirPages();
+    } else if (exercice_->VerifierMotPasse([this] { return ficheProtection_->Demander(); })) {
+        RafraichirPages();
+        recentFileList_->AddFile(fichierCourant_);
+    } else {
+        Erreur("Mot de passe incorrect !");
+        CreerExercice();
+    }
+    MettreAJourTitre();
+    pageCourante_ = 0;
+    AfficherPage();
+}
+
+void TMain::MenuNouvelExerciceClick() {
+    if (DemanderSauvegarde() != IDCANCEL)
+        CreerExercice();
+}
+
+void TMain::MenuOuvrirExerciceClick() {
+    DemandeFichier d;
+    d.titre = "Ouverture d'un fichier Tramonta...";
+    d.filtre = kFiltreTramonta;
+    d.suffixe = "trm";
+    d.initial = fichierCourant_;
+    if (const auto chemin = ChoisirFichier(this, d))
+        OuvrirExercice(*chemin);
+}
+
+bool TMain::MenuSauverExercice1Click() {
+    ValiderSaisie();
+    if (fichierCourant_.isEmpty())
+        return MenuSauverExerciceSousClick();
+    if (!exercice_->IsModified())
+        return true;
+    return exercice_->SaveToFile(fichierCourant_.toStdString());
+}
+
+bool TMain::MenuSauverExerciceSousClick() {
+    ValiderSaisie();
+    DemandeFichier d;
+    d.sens = DemandeFichier::Sens::Enregistrer;
+    d.titre = "Sauvegarde d'un fichier Tramonta";
+    d.filtre = kFiltreTramonta;
+    d.suffixe = "trm";
+    d.initial = fichierCourant_;
+    const auto chemin = ChoisirFichier(this, d);
+    if (!chemin)
+        return false;
+    fichierCourant_ = QFileInfo(*chemin).absoluteFilePath();
+    MettreAJourTitre();
+    const bool ecrit = exercice_->SaveToFile(fichierCourant_.toStdString());
+    recentFileList_->AddFile(fichierCourant_);
+    return ecrit;
+}
+
+void TMain::MenuImporterFichierTramontaClick() {
+    if (ficheImports_->Executer(*exercice_) == QDialog::Accepted)
+        RafraichirPages();
+}
+
+void TMain::MenuProtectionClick() {
+    ficheProtectionDocument_->MotPasseActuel = TExercice::DecoderMotPasse(exercice_->MotPasse());
+    if (ficheProtectionDocument_->exec() != QDialog::Accepted)
+        return;
+    exercice_->SetMotPasse(TExercice::CoderMotPasse(ficheProtectionDocument_->NouveauMotPasse()));
+    MessageBoxTexte("Le nouveau mot de passe sera pris en compte dès la prochaine sauvegarde de l'exercice.",
+                    "Informations", MB_OK | MB_ICONINFORMATION);
+}
+
+void TMain::MenuPreferencesClick() {
+    // The result keeps only what the way the dialog was closed lets through.
+    fichePreferences_->Executer(Preferences());
+    Preferences() = fichePreferences_->Resultat();
+}
+
+void TMain::MenuCartesMeteoClick() {
+    ficheCartesMeteo_->Serveur = Preferences().ServeurCartes;
+    ficheCartesMeteo_->exec();
+}
+
+void TMain::MenuAProposClick() {
+    aboutForm_->exec();
+}
+
+void TMain::TimerSplashTimer() {
+    timerSplash_->stop();
+    if (splash_)
+        splash_->close();
+}
+
+void TMain::closeEvent(QCloseEvent* e) {
+    if (DemanderSauvegarde() == IDCANCEL) {
+        e->ignore();
+        return;
+    }
+    SaveWindowPosition(*this, kPosition);
+    TimerSplashTimer();
+    e->accept();
+}
+
+void TMain::dragEnterEvent(QDragEnterEvent* e) {
+    if (e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void TMain::dropEvent(QDropEvent* e) {
+    QStringList fichiers;
+    for (const QUrl& u : e->mimeData()->urls())
+        if (u.isLocalFile())
+            fichiers << u.toLocalFile();
+    if (fichiers.isEmpty())
+        return;
+    e->acceptProposedAction();
+    if (fichiers.size() >= 2) {
+        Erreur("Impossible d'ouvrir plusieurs fichiers à la fois !");
+        return;
+    }
+    OuvrirExercice(fichiers.constFirst());
+}
+
+void AjouterLigneAgenda(const std::string& texte) {
+    TMain* main = TMain::Instance();
+    if (!main)
+        return;
+    main->Exercice().Agenda().AjouterLigne(texte);
+    main->RafraichirAgenda();
+}
+
+} // namespace tramonta
