@@ -1,7 +1,8 @@
 // The user-interface tests run inside one QApplication, offscreen, with the
 // configuration and data folders in a temporary directory so that no test
 // reads or writes the user's own settings.
-#include <QApplication>
+#include "platform/application.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,7 +20,9 @@ int main(int argc, char** argv) {
     setenv("HOME", dossier.path().toLocal8Bit().constData(), 1);
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication application(argc, argv);
+    // The program's own application: its last-resort error box is tested.
+    tramonta::TApplication application(argc, argv);
+    tramonta::ChargerTraductionsQt(application);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
