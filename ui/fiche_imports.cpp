@@ -165,10 +165,10 @@ void TFicheImports::BoutonImporterClick() {
                 for (int i = 0; i < source.Correspondants().Count(); ++i)
                     if (!cible.Correspondants().Import(*source.Correspondants().Correspondant(i), rapport))
                         break;
-            if (CheckCompetitions->isChecked()) {
-                // TODO(compétitions): the competitions merge (TCompets::ImportCompet)
-                // comes with the competition model; until then none is imported.
-            }
+            if (CheckCompetitions->isChecked())
+                for (int i = 0; i < source.Compets().Count(); ++i)
+                    if (!cible.Compets().ImportCompet(*source.Compets().Compet(i), rapport))
+                        break;
             rapport.push_back("Import terminé !");
             importEffectue_ = true;
         }

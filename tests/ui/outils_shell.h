@@ -1,0 +1,97 @@
+// Helpers of the main-window and dialog tests: scripted modal dialogs, a
+// clean settings store and document files made on the fly.
+#pragma once
+
+#include "model/exercice.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+
+namespace tramonta::test {
+
+// Each queued action runs on the next modal dialog that an event loop shows
+// (one action per turn of that loop), so a test drives a dialog that the
+// command under test opens with exec(). Actions left over fail the test.
+class ScriptDialogues {
+  public:
+    ScriptDialogues() {
+        minuterie_.setInterval(0);
+        QObject::connect(&minuterie_, &QTimer::timeout, [this] { Tour(); });
+        minuterie_.start();
+    }
+    ~ScriptDialogues() {
+        EXPECT_TRUE(actions_.empty()) << actions_.size() << " action(s) de dialogue non jouée(s)";
+    }
+    ScriptDialogues(const ScriptDialogues&) = delete;
+    ScriptDialogues& operator=(const ScriptDialogues&) = delete;
+
+    void Puis(std::function<void(QDialog&)> action) { actions_.push_back(std::move(action)); }
+    // Every dialog an action ran on, in order.
+    const std::vector<QDialog*>& Vus() const { return vus_; }
+
+  private:
+    void Tour() {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || !d->isVisible() || actions_.empty())
+            return;
+        auto action = std::move(actions_.front());
+        actions_.pop_front();
+        vus_.push_back(d);
+        action(*d);
+    }
+    QTimer minuterie_;
+    std::deque<std::function<void(QDialog&)>> actions_;
+    std::vector<QDialog*> vus_;
+};
+
+inline void Cliquer(QWidget& fenetre, const char* bouton) {
+    auto* b = fenetre.findChild<QAbstractButton*>(bouton);
+    ASSERT_NE(b, nullptr) << bouton;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+inline void Taper(QWidget& fenetre, const char* edit, const QString& texte) {
+    auto* e = fenetre.findChild<QLineEdit*>(edit);
+    ASSERT_NE(e, nullptr) << edit;
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClicks(e, texte);
+}
+
+inline QSettings Reglages() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Ventaro", "Tramonta");
+}
+
+inline void ViderReglages() {
+    QSettings s = Reglages();
+    s.clear();
+    s.sync();
+}
+
+// A document file with a title (and a password when given).
+inline void CreerDocument(const QString& chemin, const std::string& intitule,
+                          const std::string& motPasse = {}) {
+    TExercice e;
+    e.SetIntitule(intitule);
+    if (!motPasse.empty())
+        e.SetMotPasse(TExercice::CoderMotPasse(motPasse));
+    ASSERT_TRUE(e.SaveToFile(chemin.toStdString()));
+}
+
+inline std::string IntituleDe(const QString& chemin) {
+    TExercice e;
+    return e.LoadFromFile(chemin.toStdString()) ? e.Intitule() : "<illisible>";
+}
+
+} // namespace tramonta::test
