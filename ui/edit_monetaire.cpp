@@ -80,8 +80,11 @@ void TEditMonetaire::keyPressEvent(QKeyEvent* e) {
 
 void TEditMonetaire::contextMenuEvent(QContextMenuEvent* e) {
     std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    // The standard entries carry their shortcut after a tab: that of Paste
+    // finds its entry in any language.
+    const QString coller = '\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
+        if (action->text().endsWith(coller)) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
             connect(action, &QAction::triggered, this, &TEditMonetaire::Coller);
         }

@@ -221,10 +221,9 @@ QWidget* TFichePrincipale::CreerOngletHistorique() {
     ListViewAgenda->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListViewAgenda->setSelectionMode(QAbstractItemView::SingleSelection);
     ListViewAgenda->setHeaderLabels({"Date", "Intitulé", "Utilisateur"});
-    for (int i = 0; i < 3; ++i)
-        ListViewAgenda->setColumnWidth(i, kLargeursAgenda[i]);
+    LargeursAgenda(true);
     QHeaderView* entete = ListViewAgenda->header();
-    entete->setStretchLastSection(false);
+    entete->setStretchLastSection(true);
     entete->setSectionsClickable(true);
     entete->setSortIndicatorShown(true);
     entete->setSortIndicator(0, Qt::AscendingOrder);
@@ -234,14 +233,23 @@ QWidget* TFichePrincipale::CreerOngletHistorique() {
     return onglet;
 }
 
+// Columns that have no width (at creation, or closed by the user) get their usual one; the date column is
+// made wide enough for its icon and a full date and time in the font in use.
+void TFichePrincipale::LargeursAgenda(bool toutes) {
+    const int date = ListViewAgenda->fontMetrics().horizontalAdvance("00/00/0000 00:00:00") +
+                     ListViewAgenda->iconSize().width() + 40;
+    for (int i = 0; i < 3; ++i)
+        if (toutes || ListViewAgenda->columnWidth(i) == 0)
+            ListViewAgenda->setColumnWidth(i,
+                                           i == 0 ? std::max(kLargeursAgenda[0], date) : kLargeursAgenda[i]);
+}
+
 void TFichePrincipale::showEvent(QShowEvent* e) {
     TSousVue::showEvent(e);
     // A window restored from the task bar shows again without being opened.
     if (e->spontaneous())
         return;
-    for (int i = 0; i < 3; ++i)
-        if (ListViewAgenda->columnWidth(i) == 0)
-            ListViewAgenda->setColumnWidth(i, kLargeursAgenda[i]);
+    LargeursAgenda(false);
     Afficher();
 }
 

@@ -74,6 +74,7 @@ class TFichePrincipale : public TSousVue {
     void ListViewAgendaColumnClick(int colonne);
     int ListViewAgendaCompare(const QTreeWidgetItem* a, const QTreeWidgetItem* b, int colonne) const;
     void TrierAgenda();
+    void LargeursAgenda(bool toutes);
 
     QTabWidget* PageControl;
     QLineEdit* EditIntitule;

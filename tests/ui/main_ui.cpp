@@ -1,6 +1,6 @@
 // The user-interface tests run inside one QApplication, offscreen, with the
 // configuration and data folders in a temporary directory so that no test
-// reads or writes the user's own settings.
+// reads or writes the user's own settings, and in a French locale.
 #include "platform/application.h"
 
 #include <QTemporaryDir>
@@ -18,6 +18,9 @@ int main(int argc, char** argv) {
         setenv(variable, chemin.constData(), 1);
     }
     setenv("HOME", dossier.path().toLocal8Bit().constData(), 1);
+    // The session of a French club officer: lists sort in the French order
+    // whatever the machine that runs the tests.
+    setenv("LC_ALL", "fr_FR.UTF-8", 1);
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // The program's own application: its last-resort error box is tested.
