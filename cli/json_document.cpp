@@ -6,6 +6,7 @@
 #include <limits>
 #include <stdexcept>
 #include <type_traits>
+#include <vector>
 
 namespace tramonta {
 
@@ -117,6 +118,108 @@ std::unique_ptr<TCompte> JsonVersCompte(const nlohmann::json& j, TComptabilite* 
     return compte;
 }
 
+// The table as it stands in memory: for a table of the current file version
+// that is the template's structure with the stored results.
+Json TableauVersJson(const TTableauCompet& t) {
+    Json tours = Json::array();
+    for (int i = 0; i < t.Count(); ++i) {
+        const TTourCompet& tour = *t.Tour(i);
+        Json series = Json::array();
+        for (int s = 0; s < tour.Count(); ++s) {
+            const TSerieCompet& serie = *tour.Serie(s);
+            const TRect& c = serie.Cadre();
+            Json lignes = Json::array();
+            for (int l = 0; l < serie.Count(); ++l) {
+                const TLigneSerie& ligne = *serie.Ligne(l);
+                lignes.push_back(Json{{"Rang", ligne.Rang()},
+                                      {"SerieOrigine", ligne.SerieOrigine()},
+                                      {"Participant", ligne.Participant()},
+                                      {"Place", ligne.Place()}});
+            }
+            series.push_back(Json{{"Cadre", Json::array({c.Left, c.Top, c.Right, c.Bottom})},
+                                  {"Lignes", std::move(lignes)}});
+        }
+        tours.push_back(Json{{"Series", std::move(series)}});
+    }
+    return Json{{"Tours", std::move(tours)}};
+}
+
+Json CompetVersJson(const TCompet& c) {
+    Json j = Champs(c);
+    Json categories = Json::array();
+    for (int i = 0; i < kNbCategoriesCompet; ++i) {
+        const TCategorieCompet& cat = *c.Categorie(i);
+        Json participants = Json::array();
+        for (int p = 0; p < cat.Count(); ++p)
+            participants.push_back(Champs(*cat.Participant(p)));
+        Json jc = Json::object();
+        jc["Participants"] = std::move(participants);
+        jc["TypeTableau"] = cat.TypeTableau();
+        jc["Tableau"] = cat.Tableau() ? TableauVersJson(*cat.Tableau()) : Json(nullptr);
+        categories.push_back(std::move(jc));
+    }
+    j["Categories"] = std::move(categories);
+    return j;
+}
+
+// The structure always comes from the template of the type; the JSON only
+// fills the results of its lines, in order. Lines beyond the template's are
+// ignored, missing ones stay empty.
+void JsonVersTableau(const nlohmann::json& j, TTableauCompet& t) {
+    if (!j.is_object())
+        throw std::invalid_argument("objet attendu : Tableau");
+    std::vector<TLigneSerie*> lignes;
+    for (int i = 0; i < t.Count(); ++i)
+        for (int s = 0; s < t.Tour(i)->Count(); ++s)
+            for (int l = 0; l < t.Tour(i)->Serie(s)->Count(); ++l)
+                lignes.push_back(t.Tour(i)->Serie(s)->Ligne(l));
+    std::size_t suivante = 0;
+    for (const auto& jt : Tableau(j, "Tours"))
+        for (const auto& js : Tableau(jt, "Series"))
+            for (const auto& jl : Tableau(js, "Lignes")) {
+                if (suivante == lignes.size())
+                    return;
+                TLigneSerie& ligne = *lignes[suivante++];
+                std::int32_t v = -1;
+                if (auto it = jl.find("Participant"); it != jl.end()) {
+                    DepuisJson(*it, v);
+                    ligne.SetParticipant(v);
+                }
+                if (auto it = jl.find("Place"); it != jl.end()) {
+                    DepuisJson(*it, v);
+                    ligne.SetPlace(v);
+                }
+            }
+}
+
+std::unique_ptr<TCompet> JsonVersCompet(const nlohmann::json& j, TCompets* compets) {
+    auto compet = std::make_unique<TCompet>(compets);
+    LireChamps(j, *compet);
+    const auto& categories = Tableau(j, "Categories");
+    if (categories.size() > kNbCategoriesCompet)
+        throw std::invalid_argument("six catégories au plus");
+    int index = 0;
+    for (const auto& jc : categories) {
+        if (!jc.is_object())
+            throw std::invalid_argument("objet attendu : catégorie");
+        TCategorieCompet& cat = *compet->Categorie(index++);
+        for (const auto& jp : Tableau(jc, "Participants")) {
+            auto p = std::make_unique<TParticipantCompet>(&cat);
+            LireChamps(jp, *p);
+            cat.Add(std::move(p));
+        }
+        if (auto it = jc.find("TypeTableau"); it != jc.end()) {
+            std::int32_t type = 0;
+            DepuisJson(*it, type);
+            // Kept in 8 bits, as the file keeps it.
+            cat.SetTypeTableau(static_cast<std::uint8_t>(type));
+        }
+        if (auto it = jc.find("Tableau"); it != jc.end() && !it->is_null() && cat.Tableau())
+            JsonVersTableau(*it, *cat.Tableau());
+    }
+    return compet;
+}
+
 } // namespace
 
 nlohmann::ordered_json DocumentVersJson(const TExercice& e) {
@@ -147,7 +250,10 @@ nlohmann::ordered_json DocumentVersJson(const TExercice& e) {
     compta.update(Champs(c));
     j["Comptabilite"] = std::move(compta);
 
-    j["Compets"] = Json::array();
+    Json compets = Json::array();
+    for (int i = 0; i < e.Compets().Count(); ++i)
+        compets.push_back(CompetVersJson(*e.Compets().Compet(i)));
+    j["Compets"] = std::move(compets);
 
     Json correspondants = Json::array();
     for (int i = 0; i < e.Correspondants().Count(); ++i)
@@ -193,6 +299,9 @@ void JsonVersDocument(const nlohmann::json& j, TExercice& e) {
             c.AjouterCompteProduit(JsonVersCompte(jc, &c));
         LireChamps(*it, c);
     }
+
+    for (const auto& jc : Tableau(j, "Compets"))
+        e.Compets().Add(JsonVersCompet(jc, &e.Compets()));
 
     for (const auto& jc : Tableau(j, "Correspondants")) {
         auto c = std::make_unique<TCorrespondant>(&e.Correspondants());

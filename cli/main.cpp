@@ -1,6 +1,8 @@
 // tramonta-cli: the season file from the command line, for scripts.
 #include "cli/json_document.h"
+#include "cli/tableau_texte.h"
 #include "core/messages.h"
+#include "core/texte.h"
 #include "model/exercice.h"
 
 #include <cstdio>
@@ -15,7 +17,8 @@ namespace {
 int Usage() {
     std::cerr << "Usage :\n"
                  "  tramonta-cli dump FICHIER.trm\n"
-                 "  tramonta-cli create FICHIER.json FICHIER.trm\n";
+                 "  tramonta-cli create FICHIER.json FICHIER.trm\n"
+                 "  tramonta-cli tableau FICHIER.trm COMPETITION CATEGORIE\n";
     return 2;
 }
 
@@ -51,6 +54,30 @@ int Create(const std::string& source, const std::string& cible) {
     return exercice.SaveToFile(cible) ? 0 : 1;
 }
 
+int Tableau(const std::string& chemin, const std::string& intitule, const std::string& nomCategorie) {
+    TExercice exercice;
+    if (!exercice.LoadFromFile(chemin))
+        return 1;
+    TCompet* compet = exercice.Compets().Compet(exercice.Compets().IndexOfIntitule(intitule));
+    if (!compet) {
+        std::cerr << Formater("Compétition \"%s\" inexistante !", {intitule}) << '\n';
+        return 1;
+    }
+    const int categorie = TrouverCategorie(nomCategorie);
+    if (categorie < 0) {
+        std::cerr << Formater("Catégorie \"%s\" inexistante !", {nomCategorie}) << '\n';
+        return 1;
+    }
+    if (!compet->Categorie(categorie)->Tableau()) {
+        std::cerr << Formater("La catégorie \"%s\" de la compétition \"%s\" n'a pas de tableau !",
+                              {TCompet::NomCategorie(categorie), compet->Intitule()})
+                  << '\n';
+        return 1;
+    }
+    std::cout << TableauEnTexte(*compet, categorie);
+    return std::cout.good() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -62,5 +89,7 @@ int main(int argc, char** argv) {
         return Dump(argv[2]);
     if (commande == "create" && argc == 4)
         return Create(argv[2], argv[3]);
+    if (commande == "tableau" && argc == 5)
+        return Tableau(argv[2], argv[3], argv[4]);
     return Usage();
 }
