@@ -10,6 +10,7 @@
 
 #include <clocale>
 #include <exception>
+#include <locale.h>
 
 namespace tramonta {
 
@@ -26,12 +27,11 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setDesktopFileName("tramonta");
     // Numbers are written and read with "." whatever the user's locale: the
     // C library's number conversions follow LC_NUMERIC, which QApplication
-    // has just taken from the environment, and Qt's number edits follow the
-    // default QLocale.
-    std::setlocale(LC_NUMERIC, "C");
-    QLocale nombres = QLocale::c();
-    nombres.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
-    QLocale::setDefault(nombres);
+    // has just taken from the environment. Only the numbers of this thread
+    // (the program's one) change; the global locale and Qt's stay the user's,
+    // for the sorting of the lists.
+    if (locale_t nombres = newlocale(LC_NUMERIC_MASK, "C", duplocale(LC_GLOBAL_LOCALE)))
+        uselocale(nombres);
 }
 
 bool TApplication::notify(QObject* destinataire, QEvent* evenement) {

@@ -18,6 +18,11 @@
 #include <functional>
 #include <string>
 
+// Readable texts in the failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
 namespace tramonta::test {
 
 // Each queued action runs on the next modal dialog that an event loop shows
@@ -25,11 +30,7 @@ namespace tramonta::test {
 // command under test opens with exec(). Actions left over fail the test.
 class ScriptDialogues {
   public:
-    ScriptDialogues() {
-        minuterie_.setInterval(0);
-        QObject::connect(&minuterie_, &QTimer::timeout, [this] { Tour(); });
-        minuterie_.start();
-    }
+    ScriptDialogues() { Armer(); }
     ~ScriptDialogues() {
         EXPECT_TRUE(actions_.empty()) << actions_.size() << " action(s) de dialogue non jouée(s)";
     }
@@ -41,7 +42,13 @@ class ScriptDialogues {
     const std::vector<QDialog*>& Vus() const { return vus_; }
 
   private:
+    // A fresh single-shot timer each turn: Qt does not fire a timer again
+    // while its handler runs, and an action may open a nested dialog.
+    void Armer() {
+        QTimer::singleShot(0, &garde_, [this] { Tour(); });
+    }
     void Tour() {
+        Armer();
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!d || !d->isVisible() || actions_.empty())
             return;
@@ -50,7 +57,7 @@ class ScriptDialogues {
         vus_.push_back(d);
         action(*d);
     }
-    QTimer minuterie_;
+    QObject garde_; // its destruction cancels the pending turn
     std::deque<std::function<void(QDialog&)>> actions_;
     std::vector<QDialog*> vus_;
 };
@@ -58,7 +65,11 @@ class ScriptDialogues {
 inline void Cliquer(QWidget& fenetre, const char* bouton) {
     auto* b = fenetre.findChild<QAbstractButton*>(bouton);
     ASSERT_NE(b, nullptr) << bouton;
-    QTest::mouseClick(b, Qt::LeftButton);
+    // A check box or a radio button reacts only on its box and its text,
+    // which a wide one does not reach to its centre.
+    const bool caseACocher = b->inherits("QCheckBox") || b->inherits("QRadioButton");
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier,
+                      caseACocher ? QPoint(6, b->height() / 2) : b->rect().center());
 }
 
 inline void Taper(QWidget& fenetre, const char* edit, const QString& texte) {
