@@ -54,7 +54,6 @@ TMain* TMain::Instance() {
 }
 
 TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
-    gInstance = this;
     setObjectName("Main");
     setWindowIcon(QIcon(":/icones/TRAMONTA.svg"));
     resize(980, 680);
@@ -69,8 +68,6 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     connect(splash_, &QObject::destroyed, this, [this] { splash_ = nullptr; });
     if (QScreen* ecran = QGuiApplication::primaryScreen())
         splash_->move(ecran->availableGeometry().center() - splash_->rect().center());
-    splash_->show();
-    timerSplash_->start();
 
     // Every dialog is made once, hidden, and reused for the whole run.
     aboutForm_ = new TAboutForm(this);
@@ -90,6 +87,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     recentFileList_->SetTexte(ReadRegString("MRU", "MRU", QString()));
 
     exercice_ = std::make_unique<TExercice>();
+    gInstance = this;
     CreerPanneau();
     RafraichirPages();
     CreerExercice();
@@ -97,6 +95,10 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
         OuvrirExercice(arguments.constFirst());
     setAcceptDrops(true);
     RestoreWindowPosition(*this, kPosition);
+    // Showing a window lets pending events through: the splash waits until
+    // everything that they may reach exists.
+    splash_->show();
+    timerSplash_->start();
 }
 
 TMain::~TMain() {
@@ -463,6 +465,7 @@ void TMain::closeEvent(QCloseEvent* e) {
     SaveWindowPosition(*this, kPosition);
     TimerSplashTimer();
     e->accept();
+    emit Fermee();
 }
 
 void TMain::dragEnterEvent(QDragEnterEvent* e) {

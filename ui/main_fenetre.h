@@ -77,6 +77,10 @@ class TMain : public QMainWindow {
     void MenuAProposClick();
     void TimerSplashTimer();
 
+  signals:
+    // The user closed the window (the save question was not cancelled).
+    void Fermee();
+
   protected:
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;

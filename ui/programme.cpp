@@ -20,8 +20,13 @@ int ExecuterTramonta(TApplication& application, const QStringList& arguments) {
         association.IconPath = ":/icones/TRAMONTA.svg";
         association.IconeDocument = ":/icones/DOCUMENT_TRAMONTA.svg";
         association.Verifier();
+        // The run ends with the main window, whatever other window is left.
+        QObject::connect(&fenetre, &TMain::Fermee, &application, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
         fenetre.show();
-        code = application.exec();
+        // Showing lets pending events through: a window already closed
+        // there leaves no loop to run.
+        code = fenetre.isVisible() ? application.exec() : 0;
     }
     EcrirePreferences();
     return code;
