@@ -11,13 +11,10 @@
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_preferences.h"
+#include "ui/fiche_principale.h"
 #include "ui/fiche_protection.h"
 #include "ui/fichiers_recents.h"
 #include "ui/sous_vue.h"
-#if __has_include("ui/fiche_principale.h")
-#include "ui/fiche_principale.h"
-#define TRAMONTA_FICHE_PRINCIPALE 1
-#endif
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -268,11 +265,7 @@ void TMain::CreerPanneau() {
 
     zonePages_ = new QStackedWidget(centre);
     zonePages_->setObjectName("ZonePages");
-#ifdef TRAMONTA_FICHE_PRINCIPALE
     pages_[0] = new TFichePrincipale(*exercice_, zonePages_);
-#else
-    pages_[0] = new TSousVue(*exercice_, zonePages_);
-#endif
     // The database, accounting and competition pages come with their own
     // parts of the program.
     pages_[1] = new TSousVue(*exercice_, zonePages_);
@@ -310,10 +303,7 @@ void TMain::RafraichirPages() {
 }
 
 void TMain::RafraichirAgenda() {
-#ifdef TRAMONTA_FICHE_PRINCIPALE
-    if (auto* principale = dynamic_cast<TFichePrincipale*>(pages_[0]))
-        principale->RafraichirAgenda();
-#endif
+    static_cast<TFichePrincipale*>(pages_[0])->RafraichirAgenda();
 }
 
 void TMain::MettreAJourTitre() {
