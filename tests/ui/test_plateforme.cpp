@@ -6,6 +6,7 @@
 #include "platform/application.h"
 #include "platform/association.h"
 #include "platform/boite_message.h"
+#include "platform/choix_fichier.h"
 #include "platform/preferences.h"
 #include "platform/raccourci.h"
 #include "platform/reglages.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -479,6 +481,47 @@ TEST_F(OuvertureRaccourci, UnRaccourciAbsentEstIncorrect) {
     ASSERT_EQ(messages_.Affiches().size(), 1u);
     EXPECT_EQ(messages_.Affiches()[0].texte, "Fichier lien incorrect");
 }
+
+} // namespace
+} // namespace tramonta
+
+namespace tramonta {
+namespace {
+
+// The real file dialog, not the scripted one: it must open on the current
+// file's folder with that file chosen, for opening as for saving.
+class DialogueFichier : public testing::TestWithParam<DemandeFichier::Sens> {};
+
+TEST_P(DialogueFichier, SOuvreSurLeFichierCourant) {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("saison.trm");
+    test::CreerDocument(chemin, "Saison");
+    DemandeFichier d;
+    d.sens = GetParam();
+    d.titre = "Choix";
+    d.filtre = kFiltreTramonta;
+    d.suffixe = "trm";
+    d.initial = chemin;
+    QStringList choisis;
+    QString dossierMontre;
+    {
+        test::ScriptDialogues script;
+        script.Puis([&](QDialog& dlg) {
+            auto* f = qobject_cast<QFileDialog*>(&dlg);
+            ASSERT_NE(f, nullptr);
+            choisis = f->selectedFiles();
+            dossierMontre = f->directory().absolutePath();
+            dlg.reject();
+        });
+        EXPECT_FALSE(ChoisirFichier(nullptr, d).has_value());
+    }
+    EXPECT_EQ(QFileInfo(dossierMontre).canonicalFilePath(), QFileInfo(dossier.path()).canonicalFilePath());
+    ASSERT_EQ(choisis.size(), 1);
+    EXPECT_EQ(QFileInfo(choisis.front()).canonicalFilePath(), QFileInfo(chemin).canonicalFilePath());
+}
+
+INSTANTIATE_TEST_SUITE_P(Sens, DialogueFichier,
+                         testing::Values(DemandeFichier::Sens::Ouvrir, DemandeFichier::Sens::Enregistrer));
 
 } // namespace
 } // namespace tramonta
