@@ -211,38 +211,23 @@ void TAdherent::Load(TReader& r) {
 
 // --- TAdherents -------------------------------------------------------------
 
-int TAdherents::Add(std::unique_ptr<TAdherent> adherent) {
-    Modified = true;
-    return liste_.Add(std::move(adherent));
-}
-
 bool TAdherents::Delete(int index) {
-    TAdherent* a = liste_.Get(index);
+    TAdherent* a = Adherent(index);
     if (a == nullptr)
         return false;
     a->DesenregistrerTout();
-    liste_.Delete(index);
-    Modified = true;
-    return true;
+    return TCollection::Delete(index);
 }
 
 int TAdherents::Find(const std::string& nom, const std::string& prenom) const {
-    for (int i = 0; i < liste_.Count(); ++i) {
-        const TAdherent* a = liste_.Get(i);
-        if (MemeTexteAscii(a->Nom(), nom) && MemeTexteAscii(a->Prenom(), prenom))
-            return i;
-    }
-    return -1;
-}
-
-void TAdherents::Clear() {
-    liste_.Clear();
-    Modified = false;
+    return Chercher([&](const TAdherent& a) {
+        return MemeTexteAscii(a.Nom(), nom) && MemeTexteAscii(a.Prenom(), prenom);
+    });
 }
 
 StatistiquesAdherents TAdherents::Statistiques() const {
     StatistiquesAdherents s;
-    for (const auto& a : liste_) {
+    for (const auto& a : Liste()) {
         if (a->LicenceDirigeant())
             ++s.dirigeant;
         else if (a->LicenceCompet())
@@ -260,27 +245,6 @@ bool TAdherents::Import(const TAdherent& adherent, std::vector<std::string>& rap
     else
         Add(adherent.Clone(this));
     return true;
-}
-
-void TAdherents::Save(TWriter& w) {
-    w.WriteInteger(1);
-    w.WriteListBegin();
-    for (const auto& a : liste_)
-        a->Save(w);
-    w.WriteListEnd();
-    Modified = false;
-}
-
-void TAdherents::Load(TReader& r) {
-    r.ReadInteger();
-    r.ReadListBegin();
-    while (!r.EndOfList()) {
-        auto a = std::make_unique<TAdherent>(this);
-        a->Load(r);
-        liste_.Add(std::move(a));
-    }
-    r.ReadListEnd();
-    Modified = false;
 }
 
 // --- Queries ----------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "core/flux.h"
 #include "core/modifie.h"
 #include "model/champs.h"
+#include "model/collection.h"
 
 #include <array>
 #include <cstdint>
@@ -110,30 +111,22 @@ struct StatistiquesAdherents {
     int dirigeant = 0;
 };
 
-class TAdherents : public TModifiedClass {
+class TAdherents : public TCollection<TAdherent, TAdherents> {
   public:
     // The ledger is where the members' automatic postings live; without one
     // (a detached collection) there is nothing to take out on deletion.
     explicit TAdherents(TComptabilite* comptabilite = nullptr) : comptabilite_(comptabilite) {}
     TComptabilite* Comptabilite() const { return comptabilite_; }
 
-    int Count() const { return liste_.Count(); }
-    TAdherent* Adherent(int index) const { return liste_.Get(index); }
-    int Add(std::unique_ptr<TAdherent> adherent);
+    TAdherent* Adherent(int index) const { return Item(index); }
     // Takes the member's postings out of the ledger first.
     bool Delete(int index);
-    int IndexOf(const TAdherent* adherent) const { return liste_.IndexOf(adherent); }
     int Find(const std::string& nom, const std::string& prenom) const;
-    void Clear();
-    bool IsModified() const override { return Modified || liste_.UnModifie(); }
     StatistiquesAdherents Statistiques() const;
     bool Import(const TAdherent& adherent, std::vector<std::string>& rapport);
-    void Save(TWriter& w);
-    void Load(TReader& r);
 
   private:
     TComptabilite* comptabilite_;
-    TListePossedee<TAdherent> liste_;
 };
 
 } // namespace tramonta

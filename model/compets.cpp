@@ -198,28 +198,8 @@ void TCompet::Load(TReader& r) {
 
 // --- TCompets -------------------------------------------------------------
 
-int TCompets::Add(std::unique_ptr<TCompet> compet) {
-    Modified = true;
-    return liste_.Add(std::move(compet));
-}
-
-bool TCompets::Delete(int index) {
-    if (!liste_.Delete(index))
-        return false;
-    Modified = true;
-    return true;
-}
-
 int TCompets::IndexOfIntitule(const std::string& intitule) const {
-    for (int i = 0; i < liste_.Count(); ++i)
-        if (MemeTexteSansCasse(liste_.Get(i)->Intitule(), intitule))
-            return i;
-    return -1;
-}
-
-void TCompets::Clear() {
-    liste_.Clear();
-    Modified = false;
+    return Chercher([&](const TCompet& c) { return MemeTexteSansCasse(c.Intitule(), intitule); });
 }
 
 bool TCompets::ImportCompet(const TCompet& source, std::vector<std::string>& rapport) {
@@ -230,27 +210,6 @@ bool TCompets::ImportCompet(const TCompet& source, std::vector<std::string>& rap
     else
         Add(source.Copie(this));
     return true;
-}
-
-void TCompets::Save(TWriter& w) {
-    w.WriteInteger(1);
-    w.WriteListBegin();
-    for (const auto& c : liste_)
-        c->Save(w);
-    w.WriteListEnd();
-    Modified = false;
-}
-
-void TCompets::Load(TReader& r) {
-    r.ReadInteger();
-    r.ReadListBegin();
-    while (!r.EndOfList()) {
-        auto c = std::make_unique<TCompet>(this);
-        c->Load(r);
-        liste_.Add(std::move(c));
-    }
-    r.ReadListEnd();
-    Modified = false;
 }
 
 } // namespace tramonta

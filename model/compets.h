@@ -7,6 +7,7 @@
 #include "core/flux.h"
 #include "core/modifie.h"
 #include "model/champs.h"
+#include "model/collection.h"
 #include "model/tableau.h"
 
 #include <array>
@@ -110,26 +111,14 @@ class TCompet : public TModifiedClass {
     std::array<std::unique_ptr<TCategorieCompet>, kNbCategoriesCompet> categories_;
 };
 
-class TCompets : public TModifiedClass {
+class TCompets : public TCollection<TCompet, TCompets> {
   public:
-    int Count() const { return liste_.Count(); }
-    TCompet* Compet(int index) const { return liste_.Get(index); }
-    int Add(std::unique_ptr<TCompet> compet);
-    bool Delete(int index);
-    int IndexOf(const TCompet* compet) const { return liste_.IndexOf(compet); }
+    TCompet* Compet(int index) const { return Item(index); }
     // Letter case ignored, accented letters included; no trimming.
     int IndexOfIntitule(const std::string& intitule) const;
-    void Clear();
     // Appends a copy of a competition of another document, unless one of the
     // same title is here already; that case adds a line to the report.
     bool ImportCompet(const TCompet& source, std::vector<std::string>& rapport);
-    bool IsModified() const override { return Modified || liste_.UnModifie(); }
-    void Save(TWriter& w);
-    // Appends what it reads.
-    void Load(TReader& r);
-
-  private:
-    TListePossedee<TCompet> liste_;
 };
 
 } // namespace tramonta

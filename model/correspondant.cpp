@@ -34,28 +34,8 @@ void TCorrespondant::Load(TReader& r) {
     Modified = false;
 }
 
-int TCorrespondants::Add(std::unique_ptr<TCorrespondant> correspondant) {
-    Modified = true;
-    return liste_.Add(std::move(correspondant));
-}
-
-bool TCorrespondants::Delete(int index) {
-    if (!liste_.Delete(index))
-        return false;
-    Modified = true;
-    return true;
-}
-
 int TCorrespondants::Find(const std::string& nom) const {
-    for (int i = 0; i < liste_.Count(); ++i)
-        if (MemeTexteAscii(liste_.Get(i)->Nom(), nom))
-            return i;
-    return -1;
-}
-
-void TCorrespondants::Clear() {
-    liste_.Clear();
-    Modified = false;
+    return Chercher([&](const TCorrespondant& c) { return MemeTexteAscii(c.Nom(), nom); });
 }
 
 bool TCorrespondants::Import(const TCorrespondant& correspondant, std::vector<std::string>& rapport) {
@@ -66,27 +46,6 @@ bool TCorrespondants::Import(const TCorrespondant& correspondant, std::vector<st
     else
         Add(correspondant.Clone(this));
     return true;
-}
-
-void TCorrespondants::Save(TWriter& w) {
-    w.WriteInteger(1);
-    w.WriteListBegin();
-    for (const auto& c : liste_)
-        c->Save(w);
-    w.WriteListEnd();
-    Modified = false;
-}
-
-void TCorrespondants::Load(TReader& r) {
-    r.ReadInteger();
-    r.ReadListBegin();
-    while (!r.EndOfList()) {
-        auto c = std::make_unique<TCorrespondant>(this);
-        c->Load(r);
-        liste_.Add(std::move(c));
-    }
-    r.ReadListEnd();
-    Modified = false;
 }
 
 } // namespace tramonta

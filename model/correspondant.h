@@ -4,6 +4,7 @@
 #include "core/flux.h"
 #include "core/modifie.h"
 #include "model/champs.h"
+#include "model/collection.h"
 
 #include <cstdint>
 #include <string>
@@ -40,27 +41,18 @@ class TCorrespondant : public TModifiedClass {
     TCorrespondants* proprietaire_;
 };
 
-class TCorrespondants : public TModifiedClass {
+class TCorrespondants : public TCollection<TCorrespondant, TCorrespondants> {
   public:
     // The document gives the correspondent sheet its speciality list.
     explicit TCorrespondants(TExercice* exercice = nullptr) : exercice_(exercice) {}
     TExercice* Exercice() const { return exercice_; }
 
-    int Count() const { return liste_.Count(); }
-    TCorrespondant* Correspondant(int index) const { return liste_.Get(index); }
-    int Add(std::unique_ptr<TCorrespondant> correspondant);
-    bool Delete(int index);
-    int IndexOf(const TCorrespondant* c) const { return liste_.IndexOf(c); }
+    TCorrespondant* Correspondant(int index) const { return Item(index); }
     int Find(const std::string& nom) const;
-    void Clear();
-    bool IsModified() const override { return Modified || liste_.UnModifie(); }
     bool Import(const TCorrespondant& correspondant, std::vector<std::string>& rapport);
-    void Save(TWriter& w);
-    void Load(TReader& r);
 
   private:
     TExercice* exercice_;
-    TListePossedee<TCorrespondant> liste_;
 };
 
 } // namespace tramonta

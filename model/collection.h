@@ -1,0 +1,71 @@
+// What the member, correspondent and competition collections share: an
+// owned list whose additions and deletions mark the collection, and a file
+// section made of a version number and the list of records.
+#pragma once
+
+#include "core/flux.h"
+#include "core/modifie.h"
+
+#include <memory>
+
+namespace tramonta {
+
+// `Collection` is the derived class, which each new record takes as its owner.
+template <class Element, class Collection> class TCollection : public TModifiedClass {
+  public:
+    int Count() const { return liste_.Count(); }
+    Element* Item(int index) const { return liste_.Get(index); }
+    int Add(std::unique_ptr<Element> element) {
+        Modified = true;
+        return liste_.Add(std::move(element));
+    }
+    bool Delete(int index) {
+        if (!liste_.Delete(index))
+            return false;
+        Modified = true;
+        return true;
+    }
+    int IndexOf(const Element* element) const { return liste_.IndexOf(element); }
+    void Clear() {
+        liste_.Clear();
+        Modified = false;
+    }
+    bool IsModified() const override { return Modified || liste_.UnModifie(); }
+
+    void Save(TWriter& w) {
+        w.WriteInteger(1);
+        w.WriteListBegin();
+        for (const auto& e : liste_)
+            e->Save(w);
+        w.WriteListEnd();
+        Modified = false;
+    }
+
+    // Appends what it reads; the section version is read and not needed.
+    void Load(TReader& r) {
+        r.ReadInteger();
+        r.ReadListBegin();
+        while (!r.EndOfList()) {
+            auto e = std::make_unique<Element>(static_cast<Collection*>(this));
+            e->Load(r);
+            liste_.Add(std::move(e));
+        }
+        r.ReadListEnd();
+        Modified = false;
+    }
+
+  protected:
+    // Position of the first element for which `test` holds, -1 when none.
+    template <class Test> int Chercher(Test&& test) const {
+        for (int i = 0; i < liste_.Count(); ++i)
+            if (test(*liste_.Get(i)))
+                return i;
+        return -1;
+    }
+    const TListePossedee<Element>& Liste() const { return liste_; }
+
+  private:
+    TListePossedee<Element> liste_;
+};
+
+} // namespace tramonta
