@@ -1,4 +1,5 @@
 #include "cli/json_document.h"
+#include "outils_cli.h"
 #include "outils_modele.h"
 
 #include <gtest/gtest.h>
@@ -17,40 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Sortie {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-class Cli : public testing::Test {
-  protected:
-    void SetUp() override {
-        dossier_ =
-            fs::temp_directory_path() / ("tramonta-cli-" + std::to_string(::getpid()) + "-" +
-                                         testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dossier_);
-        fs::create_directories(dossier_);
-    }
-    void TearDown() override { fs::remove_all(dossier_); }
-
-    std::string Chemin(const std::string& nom) const { return (dossier_ / nom).string(); }
-
-    static std::string Lire(const std::string& chemin) {
-        std::ifstream f(chemin, std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), {}};
-    }
-
-    Sortie Lancer(const std::string& arguments) {
-        const std::string out = Chemin("stdout"), err = Chemin("stderr");
-        const std::string commande =
-            std::string(TRAMONTA_CLI) + " " + arguments + " >'" + out + "' 2>'" + err + "'";
-        const int r = std::system(commande.c_str());
-        return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, Lire(out), Lire(err)};
-    }
-
-    fs::path dossier_;
-};
+using Cli = TestCli;
 
 TEST_F(Cli, DumpPuisCreateRedonneLeFichierOctetPourOctet) {
     TExercice e;
@@ -58,10 +26,10 @@ TEST_F(Cli, DumpPuisCreateRedonneLeFichierOctetPourOctet) {
     const std::string original = Chemin("original.trm");
     ASSERT_TRUE(e.SaveToFile(original));
 
-    const Sortie dump = Lancer("dump '" + original + "'");
+    const SortieCli dump = Lancer({"dump", original});
     ASSERT_EQ(dump.code, 0) << dump.err;
     { std::ofstream(Chemin("document.json"), std::ios::binary) << dump.out; }
-    const Sortie create = Lancer("create '" + Chemin("document.json") + "' '" + Chemin("copie.trm") + "'");
+    const SortieCli create = Lancer({"create", Chemin("document.json"), Chemin("copie.trm")});
     ASSERT_EQ(create.code, 0) << create.err;
     EXPECT_EQ(Lire(Chemin("copie.trm")), Lire(original));
 
@@ -86,7 +54,7 @@ TEST_P(EchecDump, DonneLeMessageDuDocumentEtLeCode1) {
     const std::string chemin = Chemin("fichier.trm");
     if (!GetParam().contenu.empty())
         std::ofstream(chemin, std::ios::binary) << GetParam().contenu;
-    const Sortie s = Lancer("dump '" + chemin + "'");
+    const SortieCli s = Lancer({"dump", chemin});
     EXPECT_EQ(s.code, 1);
     EXPECT_EQ(s.err, std::string(GetParam().message) + "\n");
     EXPECT_EQ(s.out, "");
@@ -102,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Cas, EchecDump,
 TEST_F(Cli, CreateGardeLesValeursInitialesDesClesAbsentes) {
     std::ofstream(Chemin("partiel.json")) << R"({"Intitule": "Été 2026", "Adherents": [{"Nom": "LEROY"}],
         "Comptabilite": {"Charges": [{"Article": "606", "Lignes": [{"Montant": 0.1}]}]}})";
-    const Sortie s = Lancer("create '" + Chemin("partiel.json") + "' '" + Chemin("partiel.trm") + "'");
+    const SortieCli s = Lancer({"create", Chemin("partiel.json"), Chemin("partiel.trm")});
     ASSERT_EQ(s.code, 0) << s.err;
     TExercice e;
     ASSERT_TRUE(e.LoadFromFile(Chemin("partiel.trm")));
@@ -118,16 +86,16 @@ TEST_F(Cli, CreateRefuseUnJsonIncorrectSansEcrire) {
          {"{", R"({"Adherents": [{"CodePostal": "64000"}]})",
           R"({"Adherents": [{"CodePostal": 4294967296}]})", R"({"Specialites": "Surf"})", "[]"}) {
         std::ofstream(Chemin("faux.json"), std::ios::trunc) << json;
-        const Sortie s = Lancer("create '" + Chemin("faux.json") + "' '" + Chemin("faux.trm") + "'");
+        const SortieCli s = Lancer({"create", Chemin("faux.json"), Chemin("faux.trm")});
         EXPECT_EQ(s.code, 1) << json;
         EXPECT_FALSE(fs::exists(Chemin("faux.trm"))) << json;
     }
 }
 
 TEST_F(Cli, UsageIncorrectDonneLeCode2) {
-    EXPECT_EQ(Lancer("").code, 2);
-    EXPECT_EQ(Lancer("inconnu x").code, 2);
-    EXPECT_EQ(Lancer("dump").code, 2);
+    EXPECT_EQ(Lancer({}).code, 2);
+    EXPECT_EQ(Lancer({"inconnu", "x"}).code, 2);
+    EXPECT_EQ(Lancer({"dump"}).code, 2);
 }
 
 TEST(Json, LesReelsFontLAllerRetourExact) {

@@ -1,6 +1,8 @@
 // Competitions through the real tramonta-cli: their JSON both ways and the
 // text listing of a heat table.
 #include "cli/json_document.h"
+#include "model/outils_compets.h"
+#include "outils_cli.h"
 #include "outils_modele.h"
 
 #include <gtest/gtest.h>
@@ -18,58 +20,7 @@ using Json = nlohmann::json;
 
 namespace {
 
-struct Resultat {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
-// One argument for the shell, whatever quotes it holds.
-std::string Q(const std::string& texte) {
-    std::string q = "'";
-    for (char c : texte)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-class CliCompets : public testing::Test {
-  protected:
-    void SetUp() override {
-        dossier_ =
-            fs::temp_directory_path() / ("tramonta-cli-compets-" + std::to_string(::getpid()) + "-" +
-                                         testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dossier_);
-        fs::create_directories(dossier_);
-    }
-    void TearDown() override { fs::remove_all(dossier_); }
-
-    std::string Chemin(const std::string& nom) const { return (dossier_ / nom).string(); }
-
-    static std::string Lire(const std::string& chemin) {
-        std::ifstream f(chemin, std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), {}};
-    }
-
-    Resultat Lancer(const std::vector<std::string>& arguments) {
-        std::string commande = Q(TRAMONTA_CLI);
-        for (const auto& a : arguments)
-            commande += " " + Q(a);
-        commande += " >" + Q(Chemin("stdout")) + " 2>" + Q(Chemin("stderr"));
-        const int r = std::system(commande.c_str());
-        return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, Lire(Chemin("stdout")), Lire(Chemin("stderr"))};
-    }
-
-    fs::path dossier_;
-};
-
-std::unique_ptr<TParticipantCompet> Surfeur(TCategorieCompet& c, const std::string& nom,
-                                            const std::string& prenom, const std::string& club = "") {
-    auto p = std::make_unique<TParticipantCompet>(&c);
-    p->SetNom(nom);
-    p->SetPrenom(prenom);
-    p->SetClub(club);
-    return p;
-}
+using CliCompets = TestCli;
 
 TEST_F(CliCompets, CreateRemplitLeModeleEtDumpLeRendTelQuel) {
     // The structure given in the table is ignored: only the results fill
@@ -90,10 +41,10 @@ TEST_F(CliCompets, CreateRemplitLeModeleEtDumpLeRendTelQuel) {
       }]
     })json";
     { std::ofstream(Chemin("entree.json"), std::ios::binary) << entree; }
-    const Resultat create = Lancer({"create", Chemin("entree.json"), Chemin("saison.trm")});
+    const SortieCli create = Lancer({"create", Chemin("entree.json"), Chemin("saison.trm")});
     ASSERT_EQ(create.code, 0) << create.err;
 
-    const Resultat dump = Lancer({"dump", Chemin("saison.trm")});
+    const SortieCli dump = Lancer({"dump", Chemin("saison.trm")});
     ASSERT_EQ(dump.code, 0) << dump.err;
     const Json j = Json::parse(dump.out);
     ASSERT_EQ(j["Compets"].size(), 1u);
@@ -173,7 +124,7 @@ TEST_F(CliCompets, DumpMontreLaStructureDUnAncienTableau) {
     e.Compets().Add(std::move(compet));
     ASSERT_TRUE(e.SaveToFile(Chemin("ancien.trm")));
 
-    const Resultat dump = Lancer({"dump", Chemin("ancien.trm")});
+    const SortieCli dump = Lancer({"dump", Chemin("ancien.trm")});
     ASSERT_EQ(dump.code, 0) << dump.err;
     const Json tableau = Json::parse(dump.out)["Compets"][0]["Categories"][3]["Tableau"];
     EXPECT_EQ(tableau, Json::parse(R"json({"Tours": [{"Series": [{"Cadre": [5, 6, 70, 80], "Lignes": [
@@ -228,7 +179,7 @@ TEST_F(CliTableau, ListeLesSeriesTourParTourAvecLeursPlaces) {
                                 "    Rg 2.1\tNom2 Prenom2\t\n"
                                 "    Rg 2.2\tNom4 Prenom4\t\n";
     for (const char* categorie : {"Open", "oPEN", "4"}) {
-        const Resultat r = Lancer({"tableau", Chemin("saison.trm"), "COUPE D'ÉTÉ", categorie});
+        const SortieCli r = Lancer({"tableau", Chemin("saison.trm"), "COUPE D'ÉTÉ", categorie});
         EXPECT_EQ(r.code, 0) << r.err;
         EXPECT_EQ(r.out, attendu) << categorie;
         EXPECT_EQ(r.err, "");
@@ -255,12 +206,12 @@ TEST_F(CliTableau, UnNomInconnuOuUneCategorieSansTableauSortEnErreur) {
                 a = Chemin("saison.trm");
             else if (a == "absent.trm")
                 a = Chemin("absent.trm");
-        const Resultat r = Lancer(c.arguments);
+        const SortieCli r = Lancer(c.arguments);
         EXPECT_EQ(r.code, c.code) << c.message;
         EXPECT_EQ(r.err, c.message);
         EXPECT_EQ(r.out, "");
     }
-    const Resultat usage = Lancer({"tableau", Chemin("saison.trm"), "Coupe d'Été"});
+    const SortieCli usage = Lancer({"tableau", Chemin("saison.trm"), "Coupe d'Été"});
     EXPECT_EQ(usage.code, 2);
     EXPECT_NE(usage.err.find("tramonta-cli tableau FICHIER.trm COMPETITION CATEGORIE"), std::string::npos);
 }
@@ -272,7 +223,7 @@ TEST_F(CliCompets, PlusDeSixCategoriesSontRefusees) {
     Json compet = Json::object();
     compet["Categories"] = categories;
     { std::ofstream(Chemin("entree.json")) << Json{{"Compets", Json::array({compet})}}.dump(); }
-    const Resultat r = Lancer({"create", Chemin("entree.json"), Chemin("saison.trm")});
+    const SortieCli r = Lancer({"create", Chemin("entree.json"), Chemin("saison.trm")});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err.rfind("JSON incorrect : ", 0), 0u) << r.err;
     EXPECT_FALSE(fs::exists(Chemin("saison.trm")));

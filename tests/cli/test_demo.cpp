@@ -3,6 +3,7 @@
 #include "cli/json_document.h"
 #include "model/exercice.h"
 #include "model/modeles_tableau.h"
+#include "outils_cli.h"
 #include "outils_modele.h"
 
 #include <gtest/gtest.h>
@@ -21,11 +22,6 @@ namespace {
 
 const std::string kSource = std::string(TRAMONTA_EXEMPLES) + "/saison-demo.json";
 const std::string kSaison = std::string(TRAMONTA_EXEMPLES) + "/saison-demo.trm";
-
-std::string Lire(const fs::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
 
 // Every key of `source` is in `relu` with the same value; `relu` may hold
 // more (fields left at their initial value, the structure of heat tables).
@@ -48,34 +44,20 @@ void ContenuDans(const nlohmann::json& source, const nlohmann::json& relu, const
     }
 }
 
-class Demo : public testing::Test {
-  protected:
-    void SetUp() override {
-        dossier_ = fs::temp_directory_path() / ("tramonta-demo-" + std::to_string(::getpid()));
-        fs::create_directories(dossier_);
-    }
-    void TearDown() override { fs::remove_all(dossier_); }
-
-    int Lancer(const std::string& arguments, const fs::path& sortie) {
-        const std::string commande = std::string(TRAMONTA_CLI) + " " + arguments + " >'" + sortie.string() +
-                                     "' 2>'" + (dossier_ / "stderr").string() + "'";
-        const int r = std::system(commande.c_str());
-        return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-    }
-
-    fs::path dossier_;
-};
+using Demo = TestCli;
 
 TEST_F(Demo, SeConstruitEtRedonneSaSource) {
-    const fs::path trm = dossier_ / "demo.trm";
-    ASSERT_EQ(Lancer("create '" + kSource + "' '" + trm.string() + "'", dossier_ / "stdout"), 0);
-    EXPECT_EQ(Lire(dossier_ / "stderr"), "");
-    ASSERT_EQ(Lancer("dump '" + trm.string() + "'", dossier_ / "dump.json"), 0);
-    const auto source = nlohmann::json::parse(Lire(kSource));
-    const auto relu = nlohmann::json::parse(Lire(dossier_ / "dump.json"));
+    const std::string trm = Chemin("demo.trm");
+    const SortieCli create = Lancer({"create", kSource, trm});
+    ASSERT_EQ(create.code, 0);
+    EXPECT_EQ(create.err, "");
+    const SortieCli dump = Lancer({"dump", trm});
+    ASSERT_EQ(dump.code, 0);
+    const auto source = nlohmann::json::parse(LireFichierTexte(kSource));
+    const auto relu = nlohmann::json::parse(dump.out);
     ContenuDans(source, relu, "");
     // The file that the README points at is the one the source gives.
-    EXPECT_EQ(Lire(trm), Lire(kSaison));
+    EXPECT_EQ(LireFichierTexte(trm), LireFichierTexte(kSaison));
 }
 
 // The season is read as in its year, so that the members keep their

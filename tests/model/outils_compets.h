@@ -6,6 +6,7 @@
 #include "model/modeles_tableau.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,15 @@ template <class F> void Lire(const std::vector<std::uint8_t>& octets, F&& lire) 
     TMemoryStream flux(octets);
     TReader r(flux);
     lire(r);
+}
+
+inline std::unique_ptr<TParticipantCompet> Surfeur(TCategorieCompet& c, const std::string& nom,
+                                                   const std::string& prenom, const std::string& club = "") {
+    auto p = std::make_unique<TParticipantCompet>(&c);
+    p->SetNom(nom);
+    p->SetPrenom(prenom);
+    p->SetClub(club);
+    return p;
 }
 
 // Surfers "Nom1 Prenom1" to "NomN PrenomN", seeded in that order.

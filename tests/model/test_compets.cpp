@@ -16,15 +16,6 @@ namespace {
 
 const TDateTime kMaintenant = EncodeDate(2026, 7, 14) + 0.375;
 
-std::unique_ptr<TParticipantCompet> Surfeur(TCategorieCompet& c, const std::string& nom,
-                                            const std::string& prenom, const std::string& club = "") {
-    auto p = std::make_unique<TParticipantCompet>(&c);
-    p->SetNom(nom);
-    p->SetPrenom(prenom);
-    p->SetClub(club);
-    return p;
-}
-
 // A competition that uses every field: three categories with surfers, two of
 // them with a table holding places, one with a type that has no table.
 std::unique_ptr<TCompet> CompetRemplie(TCompets& compets, const std::string& intitule) {
