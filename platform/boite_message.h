@@ -28,6 +28,13 @@ class ScriptMessages {
     ScriptMessages& operator=(const ScriptMessages&) = delete;
     void Repondre(int reponse) { reponses_.push_back(reponse); }
     const std::vector<MessageAffiche>& Affiches() const { return affiches_; }
+    // The texts alone, in the order shown.
+    std::vector<std::string> Textes() const {
+        std::vector<std::string> t;
+        for (const auto& m : affiches_)
+            t.push_back(m.texte);
+        return t;
+    }
     void Oublier() { affiches_.clear(); }
 
   private:

@@ -44,12 +44,7 @@ class Dialogues : public ::testing::Test {
     }
     QString Chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
     void Declencher(const char* action) { main_->findChild<QAction*>(action)->trigger(); }
-    std::vector<std::string> Textes() const {
-        std::vector<std::string> t;
-        for (const auto& m : messages_.Affiches())
-            t.push_back(m.texte);
-        return t;
-    }
+    std::vector<std::string> Textes() const { return messages_.Textes(); }
     QTemporaryDir dossier_;
     ScriptMessages messages_;
     ScriptFichiers fichiers_;

@@ -57,12 +57,7 @@ class MainFenetre : public ::testing::Test {
         static_cast<QObject&>(m).event(&depot);
         delete donnees;
     }
-    std::vector<std::string> Textes() const {
-        std::vector<std::string> t;
-        for (const auto& m : messages_.Affiches())
-            t.push_back(m.texte);
-        return t;
-    }
+    std::vector<std::string> Textes() const { return messages_.Textes(); }
     QTemporaryDir dossier_;
     ScriptMessages messages_;
     ScriptFichiers fichiers_;
