@@ -429,6 +429,9 @@ void TFichePrincipale::RafraichirAgenda() {
         items.append(item);
     }
     ListViewAgenda->addTopLevelItems(items);
+    // A rebuild sorts by the last clicked column with that column's flag as
+    // the click left it, so after an ascending click it comes out descending.
+    triDescendant_ = descendant_[static_cast<std::size_t>(colonneTri_)];
     TrierAgenda();
     ListViewAgenda->setUpdatesEnabled(true);
 }
@@ -467,8 +470,6 @@ int TFichePrincipale::ListViewAgendaCompare(const QTreeWidgetItem* a, const QTre
     return triDescendant_ ? -r : r;
 }
 
-// A rebuild keeps the order on screen: a new journal line must not turn the
-// list the other way round.
 void TFichePrincipale::TrierAgenda() {
     QTreeWidgetItem* courant = ListViewAgenda->currentItem();
     QList<QTreeWidgetItem*> items = ListViewAgenda->invisibleRootItem()->takeChildren();

@@ -567,18 +567,19 @@ TEST_F(Historique, ClicsSurLesEntetes) {
     }
 }
 
-// A new journal line keeps the order that the user sees, and the next
-// click on the same column still turns it around.
-TEST_F(Historique, ReconstructionGardeLOrdreAffiche) {
+// A rebuild sorts by the clicked column with the direction that the click
+// already inverted; the next click then sorts with that same direction.
+TEST_F(Historique, UneReconstructionTrieDansLeSensDejaInverse) {
     ClicEntete(2);
+    EXPECT_EQ(Colonne(2), kParUtilisateur);
     Ligne("Ajout du correspondant \"Mairie\"", "jean", EncodeDate(2024, 3, 20));
     page->RafraichirAgenda();
-    EXPECT_EQ(Colonne(2), (Users{"Élodie", "jean", "marie", "Marie", "paul", "Zoé"}));
+    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Marie", "marie", "jean", "Élodie"}));
     ClicEntete(2);
     EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Marie", "marie", "jean", "Élodie"}));
     Ligne("Ajout du correspondant \"Port\"", "Nina", EncodeDate(2024, 3, 21));
     page->RafraichirAgenda();
-    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Nina", "Marie", "marie", "jean", "Élodie"}));
+    EXPECT_EQ(Colonne(2), (Users{"Élodie", "jean", "marie", "Marie", "Nina", "paul", "Zoé"}));
 }
 
 } // namespace
