@@ -220,7 +220,7 @@ QWidget* TFichePrincipale::CreerOngletHistorique() {
     ListViewAgenda->setUniformRowHeights(true);
     ListViewAgenda->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListViewAgenda->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListViewAgenda->setHeaderLabels({"Date", "Intitulé", "Utilisateur"});
+    ListViewAgenda->setHeaderLabels({"Date", "Initulé", "Utilisateur"});
     LargeursAgenda(true);
     QHeaderView* entete = ListViewAgenda->header();
     entete->setStretchLastSection(true);

@@ -536,6 +536,10 @@ TEST_F(Historique, LignesAffichees) {
               (std::vector<std::string>{"06/03/2024 10:00:00", "09/03/2024 10:00:02", "09/03/2024 10:00:02",
                                         "10/03/2024 10:00:00", "14/03/2024 10:00:00"}));
     EXPECT_EQ(Colonne(1)[0], "Création");
+    const QTreeWidgetItem* entete = Liste()->headerItem();
+    EXPECT_EQ(entete->text(0), "Date");
+    EXPECT_EQ(entete->text(1), "Initulé");
+    EXPECT_EQ(entete->text(2), "Utilisateur");
 }
 
 TEST_F(Historique, ClicsSurLesEntetes) {
