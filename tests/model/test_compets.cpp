@@ -482,19 +482,25 @@ TEST(CompetFichier, UneSectionCoupeeOuAbimeeDonneUneErreurDeLecture) {
         }
 }
 
+// A competitions section up to the opening of its first category's
+// participant list.
+void DebutPremiereCategorie(TWriter& w) {
+    w.WriteInteger(1);
+    w.WriteListBegin();
+    w.WriteInteger(2);
+    w.WriteString("C");
+    w.WriteFloat(0);
+    w.WriteFloat(0);
+    w.WriteBoolean(false);
+    w.WriteInteger(1);
+    w.WriteListBegin();
+}
+
 TEST(CompetFichier, UneListeSansFinOuUneLongueurAbsurdeSontRefusees) {
     const std::vector<std::vector<std::uint8_t>> cas = {
         // a participant list that runs to the end of the bytes
         Ecrire([](TWriter& w) {
-            w.WriteInteger(1);
-            w.WriteListBegin();
-            w.WriteInteger(2);
-            w.WriteString("C");
-            w.WriteFloat(0);
-            w.WriteFloat(0);
-            w.WriteBoolean(false);
-            w.WriteInteger(1);
-            w.WriteListBegin();
+            DebutPremiereCategorie(w);
             for (int i = 0; i < 1000; ++i) {
                 w.WriteInteger(1);
                 w.WriteString("a");
@@ -506,15 +512,7 @@ TEST(CompetFichier, UneListeSansFinOuUneLongueurAbsurdeSontRefusees) {
         {0x02, 0x01, 0x01, 0x02, 0x02, 0x0C, 0xFF, 0xFF, 0xFF, 0x7F, 'x'},
         // an old table whose lists never close
         Ecrire([](TWriter& w) {
-            w.WriteInteger(1);
-            w.WriteListBegin();
-            w.WriteInteger(2);
-            w.WriteString("C");
-            w.WriteFloat(0);
-            w.WriteFloat(0);
-            w.WriteBoolean(false);
-            w.WriteInteger(1);
-            w.WriteListBegin();
+            DebutPremiereCategorie(w);
             w.WriteListEnd();
             w.WriteInteger(3);
             w.WriteInteger(1);
