@@ -3,12 +3,16 @@
 #pragma once
 
 #include "model/exercice.h"
+#include "platform/boite_message.h"
+#include "platform/choix_fichier.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -89,6 +93,21 @@ inline void ViderReglages() {
     s.clear();
     s.sync();
 }
+
+// A clean settings store, a temporary folder for the documents, and message
+// boxes and file dialogs that the test scripts: what every window test needs.
+class TestFenetre : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ViderReglages();
+        ASSERT_TRUE(dossier_.isValid());
+    }
+    QString Chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
+    std::vector<std::string> Textes() const { return messages_.Textes(); }
+    QTemporaryDir dossier_;
+    ScriptMessages messages_;
+    ScriptFichiers fichiers_;
+};
 
 // A document file with a title (and a password when given).
 inline void CreerDocument(const QString& chemin, const std::string& intitule,

@@ -34,20 +34,14 @@ using test::CreerDocument;
 using test::ScriptDialogues;
 using test::Taper;
 
-class Dialogues : public ::testing::Test {
+class Dialogues : public test::TestFenetre {
   protected:
     void SetUp() override {
-        test::ViderReglages();
-        ASSERT_TRUE(dossier_.isValid());
+        TestFenetre::SetUp();
         main_ = std::make_unique<TMain>();
         main_->show();
     }
-    QString Chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
     void Declencher(const char* action) { main_->findChild<QAction*>(action)->trigger(); }
-    std::vector<std::string> Textes() const { return messages_.Textes(); }
-    QTemporaryDir dossier_;
-    ScriptMessages messages_;
-    ScriptFichiers fichiers_;
     std::unique_ptr<TMain> main_;
 };
 

@@ -27,13 +27,8 @@ using test::CreerDocument;
 using test::IntituleDe;
 using test::ScriptDialogues;
 
-class MainFenetre : public ::testing::Test {
+class MainFenetre : public test::TestFenetre {
   protected:
-    void SetUp() override {
-        test::ViderReglages();
-        ASSERT_TRUE(dossier_.isValid());
-    }
-    QString Chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
     std::unique_ptr<TMain> Demarrer(const QStringList& arguments = {}) {
         auto m = std::make_unique<TMain>(arguments);
         m->show();
@@ -57,10 +52,6 @@ class MainFenetre : public ::testing::Test {
         static_cast<QObject&>(m).event(&depot);
         delete donnees;
     }
-    std::vector<std::string> Textes() const { return messages_.Textes(); }
-    QTemporaryDir dossier_;
-    ScriptMessages messages_;
-    ScriptFichiers fichiers_;
 };
 
 // --- Start-up ---------------------------------------------------------------
@@ -145,15 +136,16 @@ TEST_F(MainFenetre, LAccueilSAfficheCinqSecondesEtSeFermeAuClic) {
 enum class Commande { Nouveau, Ouvrir, Deposer, Recent, Quitter };
 
 struct CasQuestion {
-    const char* nom;
     Commande commande;
     int reponse;
 };
 
-class QuestionSauvegarde : public MainFenetre, public ::testing::WithParamInterface<CasQuestion> {};
+// Every command that leaves the document, with every answer to the question.
+class QuestionSauvegarde : public MainFenetre,
+                           public ::testing::WithParamInterface<std::tuple<Commande, int>> {};
 
 TEST_P(QuestionSauvegarde, OuiSauveNonAbandonneAnnulerGardeTout) {
-    const CasQuestion& c = GetParam();
+    const CasQuestion c{std::get<0>(GetParam()), std::get<1>(GetParam())};
     const QString a = Chemin("a.trm"), b = Chemin("b.trm");
     CreerDocument(a, "A");
     CreerDocument(b, "B");
@@ -205,23 +197,20 @@ TEST_P(QuestionSauvegarde, OuiSauveNonAbandonneAnnulerGardeTout) {
     }
 }
 
+std::string NomQuestion(const ::testing::TestParamInfo<std::tuple<Commande, int>>& info) {
+    static const char* const kCommandes[] = {"nouveau", "ouvrir", "deposer", "recent", "quitter"};
+    const int r = std::get<1>(info.param);
+    return std::string(kCommandes[static_cast<int>(std::get<0>(info.param))]) + (r == IDYES  ? "_oui"
+                                                                                 : r == IDNO ? "_non"
+                                                                                             : "_annuler");
+}
+
 INSTANTIATE_TEST_SUITE_P(Chemins, QuestionSauvegarde,
-                         ::testing::Values(CasQuestion{"nouveau_oui", Commande::Nouveau, IDYES},
-                                           CasQuestion{"nouveau_non", Commande::Nouveau, IDNO},
-                                           CasQuestion{"nouveau_annuler", Commande::Nouveau, IDCANCEL},
-                                           CasQuestion{"ouvrir_oui", Commande::Ouvrir, IDYES},
-                                           CasQuestion{"ouvrir_non", Commande::Ouvrir, IDNO},
-                                           CasQuestion{"ouvrir_annuler", Commande::Ouvrir, IDCANCEL},
-                                           CasQuestion{"deposer_oui", Commande::Deposer, IDYES},
-                                           CasQuestion{"deposer_non", Commande::Deposer, IDNO},
-                                           CasQuestion{"deposer_annuler", Commande::Deposer, IDCANCEL},
-                                           CasQuestion{"recent_oui", Commande::Recent, IDYES},
-                                           CasQuestion{"recent_non", Commande::Recent, IDNO},
-                                           CasQuestion{"recent_annuler", Commande::Recent, IDCANCEL},
-                                           CasQuestion{"quitter_oui", Commande::Quitter, IDYES},
-                                           CasQuestion{"quitter_non", Commande::Quitter, IDNO},
-                                           CasQuestion{"quitter_annuler", Commande::Quitter, IDCANCEL}),
-                         [](const auto& i) { return std::string(i.param.nom); });
+                         ::testing::Combine(::testing::Values(Commande::Nouveau, Commande::Ouvrir,
+                                                              Commande::Deposer, Commande::Recent,
+                                                              Commande::Quitter),
+                                            ::testing::Values(IDYES, IDNO, IDCANCEL)),
+                         NomQuestion);
 
 TEST_F(MainFenetre, OuiSansQueLaSauvegardeAitLieuNePerdRien) {
     auto m = Demarrer();

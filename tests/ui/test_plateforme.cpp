@@ -382,26 +382,22 @@ TEST(Raccourci, LaCibleEtLaDescriptionSontLuesDuFichier) {
     }
 }
 
-class OuvertureRaccourci : public ::testing::Test {
+class OuvertureRaccourci : public test::TestFenetre {
   protected:
     void SetUp() override {
-        test::ViderReglages();
-        ASSERT_TRUE(dossier_.isValid());
+        TestFenetre::SetUp();
         QDir(dossier_.path()).mkpath("docs");
         QDir(dossier_.path()).mkpath("liens");
         cible_ = Chemin("docs/saison.trm");
         CreerDocument(cible_, "Saison");
         main_ = std::make_unique<TMain>();
     }
-    QString Chemin(const QString& nom) const { return QDir(dossier_.path()).filePath(nom); }
     void EcrireLien(const QString& nom, const Lien& l) {
         QFile f(Chemin(nom));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(FabriquerLien(l));
     }
-    QTemporaryDir dossier_;
     QString cible_;
-    ScriptMessages messages_;
     std::unique_ptr<TMain> main_;
 };
 
