@@ -2,6 +2,39 @@
 
 namespace tramonta::test {
 
+void EcrireAncienAdherent(TWriter& w, int version) {
+    w.WriteInteger(version);
+    for (const char* s : {"NOM", "Prénom", "F"})
+        w.WriteString(s);
+    w.WriteFloat(EncodeDate(2000, 1, 1));
+    w.WriteString("Lieu");
+    w.WriteString("Adresse");
+    w.WriteInteger(40000);
+    for (const char* s : {"Ville", "T1", "T2", "L1"})
+        w.WriteString(s);
+    w.WriteFloat(EncodeDate(2025, 9, 1));
+    w.WriteBoolean(true);
+    w.WriteBoolean(true);
+    w.WriteBoolean(true);
+    w.WriteFloat(40);
+    w.WriteBoolean(true); // meaningless before version 2
+    if (version >= 2)
+        w.WriteString("706");
+    w.WriteFloat(1);
+    w.WriteFloat(2);
+    w.WriteFloat(3);
+    w.WriteString("Complément");
+    if (version >= 3) {
+        w.WriteBoolean(true);
+        w.WriteString("707");
+        w.WriteBoolean(true);
+        w.WriteString("708");
+        w.WriteBoolean(true);
+        w.WriteString("709");
+    }
+    w.WriteString("Infos");
+}
+
 void RemplirDocument(TExercice& e) {
     e.SetIntitule("Saison 2026");
     e.SetCommentaires("Ligne 1\r\nLigne 2 — été");

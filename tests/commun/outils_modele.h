@@ -65,6 +65,26 @@ inline void Charger(TExercice& e, const std::vector<std::uint8_t>& octets) {
     e.Load(r);
 }
 
+// The bytes that `ecrire` puts in a stream.
+template <class F> std::vector<std::uint8_t> Ecrire(F&& ecrire) {
+    TMemoryStream flux;
+    {
+        TWriter w(flux);
+        ecrire(w);
+    }
+    return flux.Donnees();
+}
+
+template <class F> void Lire(const std::vector<std::uint8_t>& octets, F&& lire) {
+    TMemoryStream flux(octets);
+    TReader r(flux);
+    lire(r);
+}
+
+// A member record of version 1, 2 or 3, as those versions wrote it: "NOM"
+// "Prénom", licence 40 posted in "706", sums 1, 2 and 3, notes "Infos".
+void EcrireAncienAdherent(TWriter& w, int version);
+
 // A season that sets every field of every record to a value other than its
 // initial one, so that a field lost on the way shows.
 void RemplirDocument(TExercice& e);

@@ -4,6 +4,7 @@
 #include "core/flux.h"
 #include "model/compets.h"
 #include "model/modeles_tableau.h"
+#include "outils_modele.h"
 
 #include <cstdint>
 #include <memory>
@@ -11,21 +12,6 @@
 #include <vector>
 
 namespace tramonta::test {
-
-template <class F> std::vector<std::uint8_t> Ecrire(F&& ecrire) {
-    TMemoryStream flux;
-    {
-        TWriter w(flux);
-        ecrire(w);
-    }
-    return flux.Donnees();
-}
-
-template <class F> void Lire(const std::vector<std::uint8_t>& octets, F&& lire) {
-    TMemoryStream flux(octets);
-    TReader r(flux);
-    lire(r);
-}
 
 inline std::unique_ptr<TParticipantCompet> Surfeur(TCategorieCompet& c, const std::string& nom,
                                                    const std::string& prenom, const std::string& club = "") {

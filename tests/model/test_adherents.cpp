@@ -151,50 +151,11 @@ TEST(Collection, ImporterSignaleLesDoublonsEtCopieLesAutres) {
     EXPECT_EQ(cible.Adherents().Adherent(2)->Proprietaire(), &cible.Adherents());
 }
 
-// A version 1 to 3 member record, as those versions wrote it.
-std::vector<std::uint8_t> AncienAdherent(int version) {
-    TMemoryStream flux;
-    {
-        TWriter w(flux);
-        w.WriteInteger(version);
-        for (const char* s : {"NOM", "Prénom", "F"})
-            w.WriteString(s);
-        w.WriteFloat(EncodeDate(2000, 1, 1));
-        w.WriteString("Lieu");
-        w.WriteString("Adresse");
-        w.WriteInteger(40000);
-        for (const char* s : {"Ville", "T1", "T2", "L1"})
-            w.WriteString(s);
-        w.WriteFloat(EncodeDate(2025, 9, 1));
-        w.WriteBoolean(true);
-        w.WriteBoolean(true);
-        w.WriteBoolean(true);
-        w.WriteFloat(40);
-        w.WriteBoolean(true);
-        if (version >= 2)
-            w.WriteString("706");
-        w.WriteFloat(1);
-        w.WriteFloat(2);
-        w.WriteFloat(3);
-        w.WriteString("Complément");
-        if (version >= 3) {
-            w.WriteBoolean(true);
-            w.WriteString("707");
-            w.WriteBoolean(true);
-            w.WriteString("708");
-            w.WriteBoolean(true);
-            w.WriteString("709");
-        }
-        w.WriteString("Infos");
-    }
-    return flux.Donnees();
-}
-
 class AncienAdherentTest : public testing::TestWithParam<int> {};
 
 TEST_P(AncienAdherentTest, GardeLesValeursInitialesDeCeQuiManque) {
     const int v = GetParam();
-    TMemoryStream flux(AncienAdherent(v));
+    TMemoryStream flux(Ecrire([v](TWriter& w) { EcrireAncienAdherent(w, v); }));
     TReader r(flux);
     TAdherent a(nullptr);
     a.Load(r);

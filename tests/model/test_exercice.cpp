@@ -132,26 +132,7 @@ Octets AncienFichier(int version) {
         // members: one record of version 1
         w.WriteInteger(1);
         w.WriteListBegin();
-        w.WriteInteger(1);
-        for (const char* s : {"DURAND", "Paul", "M"})
-            w.WriteString(s);
-        w.WriteFloat(EncodeDate(1980, 1, 1));
-        w.WriteString("");
-        w.WriteString("");
-        w.WriteInteger(64000);
-        for (int i = 0; i < 4; ++i)
-            w.WriteString("");
-        w.WriteFloat(0);
-        w.WriteBoolean(false);
-        w.WriteBoolean(true);
-        w.WriteBoolean(false);
-        w.WriteInteger(100);  // an integer where a float is expected reads as that number
-        w.WriteBoolean(true); // meaningless in version 1
-        w.WriteFloat(10);
-        w.WriteFloat(20);
-        w.WriteFloat(30);
-        w.WriteString("");
-        w.WriteString("notes");
+        EcrireAncienAdherent(w, 1);
         w.WriteListEnd();
         // ledger of version 1: one charge account of version 1 with one line of version 1
         w.WriteInteger(1);
@@ -211,11 +192,11 @@ TEST_P(AncienneVersion, SeLitAvecLesValeursInitialesDeCeQuiManque) {
     EXPECT_EQ(e.Agenda().Count(), 0);
 
     const TAdherent& a = *e.Adherents().Adherent(0);
-    EXPECT_EQ(a.MontantLicence(), 100.0);
+    EXPECT_EQ(a.MontantLicence(), 40.0);
     EXPECT_FALSE(a.LicenceEnCompta());
     EXPECT_EQ(a.Classement(), 0);
-    EXPECT_EQ(a.ForfaitLecon(), 30.0);
-    EXPECT_EQ(a.InformationsComplementaires(), "notes");
+    EXPECT_EQ(a.ForfaitLecon(), 3.0);
+    EXPECT_EQ(a.InformationsComplementaires(), "Infos");
 
     const TComptabilite& c = e.Comptabilite();
     EXPECT_EQ(c.NomBanque(), "");
