@@ -122,13 +122,6 @@ std::string Utf8VersCp1252(std::string_view utf8) {
     return sortie;
 }
 
-std::size_t TailleCp1252(std::string_view utf8) {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++n)
-        LireUtf8(utf8, i);
-    return n;
-}
-
 bool MemeTexteAscii(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
@@ -143,21 +136,6 @@ bool MemeTexteAscii(std::string_view a, std::string_view b) {
             return false;
     }
     return true;
-}
-
-std::string MinusculesCp1252(std::string_view utf8) {
-    std::string octets = Utf8VersCp1252(utf8);
-    // Characters outside Windows-1252 would come back as "?": keep the
-    // original text where nothing folds, to stay lossless.
-    bool change = false;
-    for (char& o : octets) {
-        const auto m = static_cast<char>(MinusculeOctet(static_cast<unsigned char>(o)));
-        change = change || m != o;
-        o = m;
-    }
-    if (!change)
-        return std::string(utf8);
-    return Cp1252VersUtf8(octets);
 }
 
 bool MemeTexteSansCasse(std::string_view a, std::string_view b) {

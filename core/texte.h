@@ -16,9 +16,6 @@ std::string Cp1252VersUtf8(std::string_view octets);
 // becomes "?".
 std::string Utf8VersCp1252(std::string_view utf8);
 
-// Number of Windows-1252 bytes that the text takes in the file.
-std::size_t TailleCp1252(std::string_view utf8);
-
 // Record keys (names, account numbers, labels): only a-z/A-Z fold; accented
 // letters must match exactly.
 bool MemeTexteAscii(std::string_view a, std::string_view b);
@@ -26,9 +23,6 @@ bool MemeTexteAscii(std::string_view a, std::string_view b);
 // Specialities and competition titles: case is ignored for every letter of
 // Windows-1252, accented ones included ("É" equals "é", "e" does not).
 bool MemeTexteSansCasse(std::string_view a, std::string_view b);
-
-// Lower-cases the Windows-1252 letters of a UTF-8 text (others untouched).
-std::string MinusculesCp1252(std::string_view utf8);
 
 } // namespace tramonta
 
