@@ -249,6 +249,22 @@ bool TAdherents::Import(const TAdherent& adherent, std::vector<std::string>& rap
 
 // --- Queries ----------------------------------------------------------------
 
+std::string DecrireCriteres(const TCriteresRequete& c) {
+    switch (c.TypeRequete) {
+    case TCriteresRequete::ReqRelance:
+        if (c.Relance >= 0 && c.Relance < 4)
+            return std::string("Les adhérents qui n'ont pas payé ") + kTextesRelance[c.Relance];
+        break;
+    case TCriteresRequete::ReqCategorie:
+        return "Les adhérents de catégorie '" + c.CategorieDemandee + "'";
+    case TCriteresRequete::ReqLicence:
+        return "Les adhérents qui ont une licence '" + c.LicenceDemandee + "'";
+    default:
+        break;
+    }
+    return "Tous les adhérents";
+}
+
 std::vector<TAdherent*> ExecuterRequete(const TAdherents& adherents, const TCriteresRequete& criteres) {
     std::vector<TAdherent*> resultat;
     for (int i = 0; i < adherents.Count(); ++i)

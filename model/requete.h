@@ -21,6 +21,16 @@ struct TCriteresRequete {
     std::string Description = "Tous les adhérents";
 };
 
+// The entries of the unpaid-sum choice, in the order of `Relance`.
+inline constexpr const char* kTextesRelance[4] = {"la licence", "la caution combinaison",
+                                                  "la location combinaison", "le forfait leçon"};
+
+// The sentence that titles a print-out or a mail merge: "Tous les adhérents",
+// "Les adhérents qui n'ont pas payé la licence", "Les adhérents de catégorie
+// 'Open'", "Les adhérents qui ont une licence 'Loisir'". An unknown type or
+// sum gives the sentence of all members.
+std::string DecrireCriteres(const TCriteresRequete& criteres);
+
 // The members that match, in the collection's order.
 std::vector<TAdherent*> ExecuterRequete(const TAdherents& adherents, const TCriteresRequete& criteres);
 

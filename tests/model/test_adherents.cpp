@@ -307,3 +307,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nom); });
 
 } // namespace
+
+TEST(DescriptionRequete, UnePhraseParTypeEtParSomme) {
+    struct Cas {
+        TCriteresRequete criteres;
+        const char* attendue;
+    };
+    for (const Cas& c :
+         {Cas{Criteres(0), "Tous les adhérents"},
+          Cas{Criteres(1, 0), "Les adhérents qui n'ont pas payé la licence"},
+          Cas{Criteres(1, 1), "Les adhérents qui n'ont pas payé la caution combinaison"},
+          Cas{Criteres(1, 2), "Les adhérents qui n'ont pas payé la location combinaison"},
+          Cas{Criteres(1, 3), "Les adhérents qui n'ont pas payé le forfait leçon"},
+          Cas{Criteres(2, 0, "Ondine"), "Les adhérents de catégorie 'Ondine'"},
+          Cas{Criteres(3, 0, "", "Compétition"), "Les adhérents qui ont une licence 'Compétition'"},
+          // Outside the known values the sentence stays the general one.
+          Cas{Criteres(1, 9), "Tous les adhérents"}, Cas{Criteres(7), "Tous les adhérents"}})
+        EXPECT_EQ(DecrireCriteres(c.criteres), c.attendue);
+}
