@@ -9,19 +9,32 @@ namespace tramonta {
 // Base of every persistent object: tells whether the user must be offered to
 // save. Setters store a value only when it differs, and only then mark the
 // object; Clear, Save and Load leave the flags clear.
+template <class T> class TListePossedee;
+
 class TModifiedClass {
   public:
     virtual ~TModifiedClass() = default;
     virtual bool IsModified() const { return Modified; }
     bool Modified = false;
 
+  private:
+    template <class T> friend class TListePossedee;
+    // Where the list that owns the object last saw it, -1 for an object that
+    // no list holds: finding a record's row is then immediate, even in a
+    // list of 20 000 (a setter asks it at every change).
+    mutable int positionConnue_ = -1;
+
   protected:
     template <class T, class U> void Affecter(T& champ, const U& valeur) {
         if (!(champ == valeur)) {
             champ = valeur;
             Modified = true;
+            ChampModifie();
         }
     }
+    // Called after a setter stored a new value: a record tells the
+    // collection that holds it, so that the lists showing it refresh its row.
+    virtual void ChampModifie() {}
 };
 
 // An owned list of records in insertion order. Getters give nullptr outside
@@ -33,6 +46,7 @@ template <class T> class TListePossedee {
         return index >= 0 && index < Count() ? elements_[static_cast<std::size_t>(index)].get() : nullptr;
     }
     int Add(std::unique_ptr<T> element) {
+        element->positionConnue_ = Count();
         elements_.push_back(std::move(element));
         return Count() - 1;
     }
@@ -43,12 +57,19 @@ template <class T> class TListePossedee {
         return true;
     }
     int IndexOf(const T* element) const {
+        if (!element || element->positionConnue_ < 0)
+            return -1;
+        // The position seen last, or one before it after a deletion above.
+        for (int i : {element->positionConnue_, element->positionConnue_ - 1})
+            if (i >= 0 && i < Count() && elements_[static_cast<std::size_t>(i)].get() == element)
+                return element->positionConnue_ = i;
         for (int i = 0; i < Count(); ++i)
             if (elements_[static_cast<std::size_t>(i)].get() == element)
-                return i;
+                return element->positionConnue_ = i;
         return -1;
     }
     void Clear() { elements_.clear(); }
+    bool Vide() const { return elements_.empty(); }
     bool UnModifie() const {
         return std::any_of(elements_.begin(), elements_.end(), [](const auto& e) { return e->IsModified(); });
     }

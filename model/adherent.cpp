@@ -168,6 +168,11 @@ void TAdherent::Save(TWriter& w) {
     Modified = false;
 }
 
+void TAdherent::ChampModifie() {
+    if (proprietaire_)
+        proprietaire_->ElementModifie(this);
+}
+
 void TAdherent::Load(TReader& r) {
     const int v = r.ReadInteger();
     Nom_ = r.ReadString();

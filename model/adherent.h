@@ -101,6 +101,9 @@ class TAdherent : public TModifiedClass {
     void Save(TWriter& w);
     void Load(TReader& r);
 
+  protected:
+    void ChampModifie() override;
+
   private:
     TAdherents* proprietaire_;
 };

@@ -6,7 +6,14 @@ namespace tramonta {
 
 int TAgenda::Add(std::unique_ptr<TLigneAgenda> ligne) {
     Modified = true;
-    return lignes_.Add(std::move(ligne));
+    const int index = lignes_.Add(std::move(ligne));
+    changements_.Ajout(index);
+    return index;
+}
+
+void TLigneAgenda::ChampModifie() {
+    if (proprietaire_)
+        proprietaire_->LigneModifiee(this);
 }
 
 void TAgenda::Clear() {
@@ -15,12 +22,14 @@ void TAgenda::Clear() {
 }
 
 TLigneAgenda* TAgenda::AjouterLigne(const std::string& texte) {
+    // Filled before it is appended, so that the list showing the journal
+    // receives the whole line at once.
     auto ligne = std::make_unique<TLigneAgenda>(this);
     TLigneAgenda* l = ligne.get();
-    Add(std::move(ligne));
     l->SetTexte(texte);
     l->SetDateHeure(Maintenant());
     l->SetUtilisateur(NomUtilisateur());
+    Add(std::move(ligne));
     return l;
 }
 
@@ -51,6 +60,7 @@ void TAgenda::Load(TReader& r) {
     }
     r.ReadListEnd();
     Modified = false;
+    changements_.Remplacement();
 }
 
 } // namespace tramonta

@@ -5,6 +5,7 @@
 #include "core/flux.h"
 #include "core/modifie.h"
 #include "model/champs.h"
+#include "model/notification.h"
 
 #include <string>
 
@@ -24,6 +25,9 @@ class TLigneAgenda : public TModifiedClass {
     TAgenda* Proprietaire() const { return proprietaire_; }
     friend class TAgenda;
 
+  protected:
+    void ChampModifie() override;
+
   private:
     TAgenda* proprietaire_;
 };
@@ -33,7 +37,10 @@ class TAgenda : public TModifiedClass {
     int Count() const { return lignes_.Count(); }
     TLigneAgenda* Ligne(int index) const { return lignes_.Get(index); }
     int Add(std::unique_ptr<TLigneAgenda> ligne);
-    void Vider() { lignes_.Clear(); }
+    void Vider() {
+        lignes_.Clear();
+        changements_.Remplacement();
+    }
     void Clear();
     // Appends a line stamped with the current local date-time and the login name.
     TLigneAgenda* AjouterLigne(const std::string& texte);
@@ -41,8 +48,12 @@ class TAgenda : public TModifiedClass {
     void Save(TWriter& w);
     void Load(TReader& r);
 
+    const TNotificateur& Changements() const { return changements_; }
+    void LigneModifiee(const TLigneAgenda* ligne) const { changements_.Modification(lignes_.IndexOf(ligne)); }
+
   private:
     TListePossedee<TLigneAgenda> lignes_;
+    TNotificateur changements_;
 };
 
 } // namespace tramonta

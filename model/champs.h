@@ -34,6 +34,7 @@ template <class T> bool Identique(const T& a, const T& b) {
         if (!::tramonta::Identique(Nom##_, valeur)) {                                                        \
             Nom##_ = valeur;                                                                                 \
             Modified = true;                                                                                 \
+            ChampModifie();                                                                                  \
         }                                                                                                    \
     }
 #define TRAMONTA_COPIER_CHAMP(Type, Nom, Initial) Set##Nom(source.Nom());

@@ -5,6 +5,7 @@
 
 #include "core/flux.h"
 #include "core/modifie.h"
+#include "model/notification.h"
 
 #include <memory>
 
@@ -17,19 +18,29 @@ template <class Element, class Collection> class TCollection : public TModifiedC
     Element* Item(int index) const { return liste_.Get(index); }
     int Add(std::unique_ptr<Element> element) {
         Modified = true;
-        return liste_.Add(std::move(element));
+        const int index = liste_.Add(std::move(element));
+        changements_.Ajout(index);
+        return index;
     }
     bool Delete(int index) {
         if (!liste_.Delete(index))
             return false;
         Modified = true;
+        changements_.Suppression(index);
         return true;
     }
     int IndexOf(const Element* element) const { return liste_.IndexOf(element); }
     void Clear() {
         liste_.Clear();
         Modified = false;
+        changements_.Remplacement();
     }
+
+    // What changed in the list, and in the fields of the elements it holds.
+    const TNotificateur& Changements() const { return changements_; }
+    // Told by an element whose field changed; an element made for this
+    // collection but not added yet tells nobody.
+    void ElementModifie(const Element* element) const { changements_.Modification(IndexOf(element)); }
     bool IsModified() const override { return Modified || liste_.UnModifie(); }
 
     void Save(TWriter& w) {
@@ -52,6 +63,7 @@ template <class Element, class Collection> class TCollection : public TModifiedC
         }
         r.ReadListEnd();
         Modified = false;
+        changements_.Remplacement();
     }
 
   protected:
@@ -66,6 +78,7 @@ template <class Element, class Collection> class TCollection : public TModifiedC
 
   private:
     TListePossedee<Element> liste_;
+    TNotificateur changements_;
 };
 
 } // namespace tramonta

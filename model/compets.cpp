@@ -34,15 +34,23 @@ void TParticipantCompet::Load(TReader& r) {
 
 // --- TCategorieCompet -----------------------------------------------------
 
+void TParticipantCompet::ChampModifie() {
+    if (owner_)
+        owner_->ParticipantModifie(this);
+}
+
 int TCategorieCompet::Add(std::unique_ptr<TParticipantCompet> participant) {
     Modified = true;
-    return participants_.Add(std::move(participant));
+    const int index = participants_.Add(std::move(participant));
+    changements_.Ajout(index);
+    return index;
 }
 
 bool TCategorieCompet::Delete(int index) {
     if (!participants_.Delete(index))
         return false;
     Modified = true;
+    changements_.Suppression(index);
     return true;
 }
 
@@ -63,6 +71,7 @@ void TCategorieCompet::Move(int de, int vers) {
         return;
     participants_.Move(de, vers);
     Modified = true;
+    changements_.Deplacement(de, vers);
 }
 
 void TCategorieCompet::SetTypeTableau(std::uint8_t type) {
@@ -78,6 +87,7 @@ void TCategorieCompet::Clear() {
     participants_.Clear();
     typeTableau_ = 0;
     tableau_.reset();
+    changements_.Remplacement();
 }
 
 void TCategorieCompet::Assign(const TCategorieCompet& source, TCompet* owner) {
@@ -90,6 +100,7 @@ void TCategorieCompet::Assign(const TCategorieCompet& source, TCompet* owner) {
     if (tableau_ && source.tableau_)
         tableau_->Assign(*source.tableau_, this);
     Modified = source.IsModified();
+    changements_.Remplacement();
 }
 
 bool TCategorieCompet::IsModified() const {
@@ -123,6 +134,7 @@ void TCategorieCompet::Load(TReader& r) {
     if (tableau_)
         tableau_->Load(r);
     Modified = false;
+    changements_.Remplacement();
 }
 
 // --- TCompet --------------------------------------------------------------
@@ -131,6 +143,11 @@ TCompet::TCompet(TCompets* owner) : owner_(owner) {
     for (auto& c : categories_)
         c = std::make_unique<TCategorieCompet>(this);
     Clear();
+}
+
+void TCompet::ChampModifie() {
+    if (owner_)
+        owner_->ElementModifie(this);
 }
 
 TCategorieCompet* TCompet::Categorie(int index) const {

@@ -41,6 +41,9 @@ class TParticipantCompet : public TModifiedClass {
     void Save(TWriter& w);
     void Load(TReader& r);
 
+  protected:
+    void ChampModifie() override;
+
   private:
     TCategorieCompet* owner_;
 };
@@ -74,7 +77,14 @@ class TCategorieCompet : public TModifiedClass {
     void Save(TWriter& w);
     void Load(TReader& r);
 
+    // The participants added, removed, moved and changed.
+    const TNotificateur& Changements() const { return changements_; }
+    void ParticipantModifie(const TParticipantCompet* p) const {
+        changements_.Modification(participants_.IndexOf(p));
+    }
+
   private:
+    TNotificateur changements_;
     TCompet* owner_;
     TListePossedee<TParticipantCompet> participants_;
     std::uint8_t typeTableau_ = 0;
@@ -105,6 +115,9 @@ class TCompet : public TModifiedClass {
     bool IsModified() const override;
     void Save(TWriter& w);
     void Load(TReader& r);
+
+  protected:
+    void ChampModifie() override;
 
   private:
     TCompets* owner_;

@@ -58,16 +58,49 @@ void TLigneEcriture::Load(TReader& r) {
 
 // --- TCompte ----------------------------------------------------------------
 
+void TLigneEcriture::ChampModifie() {
+    if (proprietaire_)
+        proprietaire_->LigneModifiee(this);
+}
+
 int TCompte::AjouterLigne(std::unique_ptr<TLigneEcriture> ligne) {
     Modified = true;
-    return lignes_.Add(std::move(ligne));
+    const int index = lignes_.Add(std::move(ligne));
+    changements_.Ajout(index);
+    Change();
+    return index;
 }
 
 bool TCompte::SupprimerLigne(int index) {
     if (!lignes_.Delete(index))
         return false;
     Modified = true;
+    changements_.Suppression(index);
+    Change();
     return true;
+}
+
+void TCompte::ViderLignes() {
+    lignes_.Clear();
+    changements_.Remplacement();
+    Change();
+}
+
+void TCompte::LigneModifiee(const TLigneEcriture* ligne) {
+    const int index = lignes_.IndexOf(ligne);
+    if (index < 0)
+        return;
+    changements_.Modification(index);
+    Change();
+}
+
+void TCompte::ChampModifie() {
+    Change();
+}
+
+void TCompte::Change() {
+    if (proprietaire_)
+        proprietaire_->CompteModifie(this);
 }
 
 int TCompte::ChercherLigne(const std::string& libelle) const {
@@ -143,24 +176,39 @@ void TCompte::Load(TReader& r) {
     }
     r.ReadListEnd();
     Modified = false;
+    changements_.Remplacement();
 }
 
 // --- TComptabilite ----------------------------------------------------------
 
+void TComptabilite::CompteModifie(const TCompte* compte) const {
+    // An account made for this ledger but not added yet (a form's working
+    // copy) is in neither list and tells nobody.
+    if (const int c = charges_.IndexOf(compte); c >= 0)
+        changementsCharges_.Modification(c);
+    else
+        changementsProduits_.Modification(produits_.IndexOf(compte));
+}
+
 int TComptabilite::AjouterCompteCharge(std::unique_ptr<TCompte> compte) {
     Modified = true;
-    return charges_.Add(std::move(compte));
+    const int index = charges_.Add(std::move(compte));
+    changementsCharges_.Ajout(index);
+    return index;
 }
 
 int TComptabilite::AjouterCompteProduit(std::unique_ptr<TCompte> compte) {
     Modified = true;
-    return produits_.Add(std::move(compte));
+    const int index = produits_.Add(std::move(compte));
+    changementsProduits_.Ajout(index);
+    return index;
 }
 
 bool TComptabilite::SupprimerCompteCharge(int index) {
     if (!charges_.Delete(index))
         return false;
     Modified = true;
+    changementsCharges_.Suppression(index);
     return true;
 }
 
@@ -168,6 +216,7 @@ bool TComptabilite::SupprimerCompteProduit(int index) {
     if (!produits_.Delete(index))
         return false;
     Modified = true;
+    changementsProduits_.Suppression(index);
     return true;
 }
 
@@ -246,6 +295,8 @@ void TComptabilite::Clear() {
     produits_.Clear();
     ReinitialiserChamps();
     Modified = false;
+    changementsCharges_.Remplacement();
+    changementsProduits_.Remplacement();
 }
 
 bool TComptabilite::IsModified() const {
@@ -307,6 +358,8 @@ void TComptabilite::Load(TReader& r) {
         CompteForfaitLecon_ = r.ReadString();
     }
     Modified = false;
+    changementsCharges_.Remplacement();
+    changementsProduits_.Remplacement();
 }
 
 } // namespace tramonta

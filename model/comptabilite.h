@@ -6,6 +6,7 @@
 #include "core/flux.h"
 #include "core/modifie.h"
 #include "model/champs.h"
+#include "model/notification.h"
 
 #include <cstdint>
 #include <string>
@@ -34,6 +35,9 @@ class TLigneEcriture : public TModifiedClass {
     void Save(TWriter& w);
     void Load(TReader& r);
 
+  protected:
+    void ChampModifie() override;
+
   private:
     TCompte* proprietaire_;
 };
@@ -55,7 +59,7 @@ class TCompte : public TModifiedClass {
     bool SupprimerLigne(int index);
     int IndexLigne(const TLigneEcriture* ligne) const { return lignes_.IndexOf(ligne); }
     int ChercherLigne(const std::string& libelle) const;
-    void ViderLignes() { lignes_.Clear(); }
+    void ViderLignes();
 
     double Total() const;
     bool ContientLignesAutomatiques() const;
@@ -68,9 +72,19 @@ class TCompte : public TModifiedClass {
     void Save(TWriter& w);
     void Load(TReader& r);
 
+    // The lines added, removed and changed. The ledger is told too that the
+    // account changed, since its total may have.
+    const TNotificateur& Changements() const { return changements_; }
+    void LigneModifiee(const TLigneEcriture* ligne);
+
+  protected:
+    void ChampModifie() override;
+
   private:
+    void Change();
     TComptabilite* proprietaire_;
     TListePossedee<TLigneEcriture> lignes_;
+    TNotificateur changements_;
 };
 
 #define TRAMONTA_CHAMPS_BANQUE(X)                                                                            \
@@ -124,8 +138,17 @@ class TComptabilite : public TModifiedClass {
     void Save(TWriter& w);
     void Load(TReader& r);
 
+    // The accounts added, removed and changed (their number, title, notes or
+    // total) in one of the two lists.
+    const TNotificateur& Changements(Liste l) const {
+        return l == Liste::Charges ? changementsCharges_ : changementsProduits_;
+    }
+    void CompteModifie(const TCompte* compte) const;
+
   private:
     TListePossedee<TCompte>& ListeDe(Liste l) { return l == Liste::Charges ? charges_ : produits_; }
+    TNotificateur changementsCharges_;
+    TNotificateur changementsProduits_;
     bool Importer(Liste l, const TCompte& compte, bool fusionnerLignes, std::vector<std::string>& messages);
     TListePossedee<TCompte> charges_;
     TListePossedee<TCompte> produits_;

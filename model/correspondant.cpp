@@ -11,6 +11,11 @@ std::unique_ptr<TCorrespondant> TCorrespondant::Clone(TCorrespondants* nouveauPr
     return copie;
 }
 
+void TCorrespondant::ChampModifie() {
+    if (proprietaire_)
+        proprietaire_->ElementModifie(this);
+}
+
 void TCorrespondant::Save(TWriter& w) {
     w.WriteInteger(2);
     w.WriteString(Nom_);

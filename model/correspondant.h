@@ -37,6 +37,9 @@ class TCorrespondant : public TModifiedClass {
     void Save(TWriter& w);
     void Load(TReader& r);
 
+  protected:
+    void ChampModifie() override;
+
   private:
     TCorrespondants* proprietaire_;
 };

@@ -5,6 +5,8 @@
 #include "model/exercice.h"
 #include "ui/edit_monetaire.h"
 #include "ui/fiche_specialite.h"
+#include "ui/modeles/modeles.h"
+#include "ui/modeles/tri_liste.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +21,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,8 +34,6 @@ namespace {
 
 constexpr const char* kPasDeCompte = "Pas de compte par défaut";
 constexpr std::array<int, 3> kLargeursAgenda = {130, 250, 120};
-// The journal line an item shows, by its index in the journal.
-constexpr int kRoleLigne = Qt::UserRole;
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -82,10 +82,8 @@ QWidget* Colonne(QWidget* parent, std::initializer_list<QWidget*> groupes, int l
 
 } // namespace
 
-TFichePrincipale::TFichePrincipale(TExercice& exercice, QWidget* parent)
-    : TSousVue(exercice, parent), ImageList(":/icones/ICONE_AGENDA.svg"), collateur_(QLocale::system()) {
+TFichePrincipale::TFichePrincipale(TExercice& exercice, QWidget* parent) : TSousVue(exercice, parent) {
     setObjectName("FichePrincipale");
-    collateur_.setCaseSensitivity(Qt::CaseSensitive);
 
     PageControl = Nomme(new QTabWidget(this), "PageControl");
     PageControl->addTab(CreerOngletGeneral(), "Infos générales");
@@ -214,20 +212,18 @@ QWidget* TFichePrincipale::CreerOngletCompta() {
 
 QWidget* TFichePrincipale::CreerOngletHistorique() {
     auto* onglet = new QWidget(this);
-    ListViewAgenda = Nomme(new QTreeWidget(onglet), "ListViewAgenda");
+    ListViewAgenda = Nomme(new QTreeView(onglet), "ListViewAgenda");
     ListViewAgenda->setToolTip("Historique des opérations");
+    ListViewAgenda->setAccessibleName("Historique");
     ListViewAgenda->setRootIsDecorated(false);
     ListViewAgenda->setUniformRowHeights(true);
     ListViewAgenda->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListViewAgenda->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListViewAgenda->setHeaderLabels({"Date", "Initulé", "Utilisateur"});
+    modeleAgenda_ = new TModeleAgenda(Exercice().Agenda(), this);
+    triAgenda_ = new TTriListe(modeleAgenda_, this);
+    triAgenda_->Attacher(ListViewAgenda);
     LargeursAgenda(true);
-    QHeaderView* entete = ListViewAgenda->header();
-    entete->setStretchLastSection(true);
-    entete->setSectionsClickable(true);
-    entete->setSortIndicatorShown(true);
-    entete->setSortIndicator(0, Qt::AscendingOrder);
-    connect(entete, &QHeaderView::sectionClicked, this, &TFichePrincipale::ListViewAgendaColumnClick);
+    ListViewAgenda->header()->setStretchLastSection(true);
     auto* l = new QVBoxLayout(onglet);
     l->addWidget(ListViewAgenda);
     return onglet;
@@ -277,7 +273,6 @@ void TFichePrincipale::Afficher() {
     EditCleRIB->setText(code(c.CleRIB()));
     for (const ComboDefaut& d : combos_)
         RemplirCombo(d);
-    RafraichirAgenda();
 }
 
 bool TFichePrincipale::eventFilter(QObject* objet, QEvent* e) {
@@ -412,75 +407,6 @@ void TFichePrincipale::BoutonSupprimerSpecialiteClick() {
     ListBoxSpecialitesCorrespondants->clearSelection();
     ListBoxSpecialitesCorrespondants->setCurrentRow(-1);
     MajBoutonsSpecialites();
-}
-
-void TFichePrincipale::RafraichirAgenda() {
-    const TAgenda& agenda = Exercice().Agenda();
-    ListViewAgenda->setUpdatesEnabled(false);
-    ListViewAgenda->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(agenda.Count());
-    for (int i = 0; i < agenda.Count(); ++i) {
-        const TLigneAgenda& ligne = *agenda.Ligne(i);
-        auto* item = new QTreeWidgetItem(
-            {Q(DateHeureVersTexte(ligne.DateHeure())), Q(ligne.Texte()), Q(ligne.Utilisateur())});
-        item->setIcon(0, ImageList);
-        item->setData(0, kRoleLigne, i);
-        items.append(item);
-    }
-    ListViewAgenda->addTopLevelItems(items);
-    // A rebuild sorts by the last clicked column with that column's flag as
-    // the click left it, so after an ascending click it comes out descending.
-    triDescendant_ = descendant_[static_cast<std::size_t>(colonneTri_)];
-    TrierAgenda();
-    ListViewAgenda->setUpdatesEnabled(true);
-}
-
-void TFichePrincipale::ListViewAgendaColumnClick(int colonne) {
-    if (colonne < 0 || colonne >= 3)
-        return;
-    // The first click on a column sorts it ascending, the next descending.
-    colonneTri_ = colonne;
-    triDescendant_ = descendant_[colonne];
-    TrierAgenda();
-    descendant_[colonne] = !descendant_[colonne];
-}
-
-int TFichePrincipale::ListViewAgendaCompare(const QTreeWidgetItem* a, const QTreeWidgetItem* b,
-                                            int colonne) const {
-    const TAgenda& agenda = Exercice().Agenda();
-    const TLigneAgenda* la = agenda.Ligne(a->data(0, kRoleLigne).toInt());
-    const TLigneAgenda* lb = agenda.Ligne(b->data(0, kRoleLigne).toInt());
-    if (!la || !lb)
-        return 0;
-    int r = 0;
-    switch (colonne) {
-    case 0:
-        // The full date-time, so that two lines of the same second keep
-        // their order.
-        r = la->DateHeure() < lb->DateHeure() ? -1 : lb->DateHeure() < la->DateHeure() ? 1 : 0;
-        break;
-    case 1:
-        r = collateur_.compare(Q(la->Texte()), Q(lb->Texte()));
-        break;
-    default:
-        r = collateur_.compare(Q(la->Utilisateur()), Q(lb->Utilisateur()));
-        break;
-    }
-    return triDescendant_ ? -r : r;
-}
-
-void TFichePrincipale::TrierAgenda() {
-    QTreeWidgetItem* courant = ListViewAgenda->currentItem();
-    QList<QTreeWidgetItem*> items = ListViewAgenda->invisibleRootItem()->takeChildren();
-    std::stable_sort(items.begin(), items.end(), [this](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
-        return ListViewAgendaCompare(a, b, colonneTri_) < 0;
-    });
-    ListViewAgenda->addTopLevelItems(items);
-    if (courant)
-        ListViewAgenda->setCurrentItem(courant);
-    ListViewAgenda->header()->setSortIndicator(colonneTri_,
-                                               triDescendant_ ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 } // namespace tramonta

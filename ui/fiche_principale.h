@@ -5,7 +5,6 @@
 
 #include "ui/sous_vue.h"
 
-#include <QCollator>
 #include <QIcon>
 
 #include <array>
@@ -18,12 +17,13 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace tramonta {
 
 class TComptabilite;
+class TModeleAgenda;
+class TTriListe;
 class TEditMonetaire;
 class TFicheSpecialite;
 
@@ -32,11 +32,10 @@ class TFichePrincipale : public TSousVue {
   public:
     explicit TFichePrincipale(TExercice& exercice, QWidget* parent = nullptr);
 
-    // Reloads every control from the document.
+    // Reloads every control from the document. The journal list follows the
+    // journal by itself.
     void Afficher() override;
-    // Rebuilds the journal list from the document's journal, keeping the
-    // order that the user chose.
-    void RafraichirAgenda();
+    TTriListe& TriAgenda() const { return *triAgenda_; }
 
     TFicheSpecialite& FicheSpecialite() const { return *FicheSpecialite_; }
 
@@ -71,9 +70,6 @@ class TFichePrincipale : public TSousVue {
     void BoutonRenommerSpecialiteClick();
     void BoutonSupprimerSpecialiteClick();
 
-    void ListViewAgendaColumnClick(int colonne);
-    int ListViewAgendaCompare(const QTreeWidgetItem* a, const QTreeWidgetItem* b, int colonne) const;
-    void TrierAgenda();
     void LargeursAgenda(bool toutes);
 
     QTabWidget* PageControl;
@@ -94,17 +90,12 @@ class TFichePrincipale : public TSousVue {
     QComboBox* ComboCompteCautionCombi;
     QComboBox* ComboCompteLocationCombi;
     QComboBox* ComboCompteForfaitLecon;
-    QTreeWidget* ListViewAgenda;
+    QTreeView* ListViewAgenda;
     TFicheSpecialite* FicheSpecialite_;
     std::array<ComboDefaut, 4> combos_;
 
-    QIcon ImageList;
-    QCollator collateur_;
-    // The column the journal is sorted by, the direction that the next click
-    // on each column gives, and the direction of the order on screen.
-    int colonneTri_ = 0;
-    std::array<bool, 3> descendant_{false, false, false};
-    bool triDescendant_ = false;
+    TModeleAgenda* modeleAgenda_;
+    TTriListe* triAgenda_;
 };
 
 } // namespace tramonta

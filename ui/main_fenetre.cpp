@@ -84,6 +84,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     recentFileList_->SetTexte(ReadRegString("MRU", "MRU", QString()));
 
     exercice_ = std::make_unique<TExercice>();
+    DefinirExerciceJournal(exercice_.get());
     gInstance = this;
     CreerPanneau();
     RafraichirPages();
@@ -104,6 +105,8 @@ TMain::~TMain() {
         delete p;
         p = nullptr;
     }
+    if (ExerciceJournal() == exercice_.get())
+        DefinirExerciceJournal(nullptr);
     exercice_.reset();
     WriteRegString("MRU", "MRU", recentFileList_->Texte());
     if (gInstance == this)
@@ -302,10 +305,6 @@ void TMain::RafraichirPages() {
             p->Afficher();
 }
 
-void TMain::RafraichirAgenda() {
-    static_cast<TFichePrincipale*>(pages_[0])->RafraichirAgenda();
-}
-
 void TMain::MettreAJourTitre() {
     setWindowTitle(fichierCourant_.isEmpty() ? QStringLiteral("Tramonta") : "Tramonta - " + fichierCourant_);
 }
@@ -476,14 +475,6 @@ void TMain::dropEvent(QDropEvent* e) {
         return;
     }
     OuvrirExercice(fichiers.constFirst());
-}
-
-void AjouterLigneAgenda(const std::string& texte) {
-    TMain* main = TMain::Instance();
-    if (!main)
-        return;
-    main->Exercice().Agenda().AjouterLigne(texte);
-    main->RafraichirAgenda();
 }
 
 } // namespace tramonta

@@ -62,8 +62,6 @@ class TMain : public QMainWindow {
     void MettreAJourTitre();
     void AfficherPage();
     void RafraichirPages();
-    // Rebuilds the journal list of the main page.
-    void RafraichirAgenda();
 
     // The commands. The saves give true when the document is on disk.
     void MenuNouvelExerciceClick();

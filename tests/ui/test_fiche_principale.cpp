@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "model/exercice.h"
 #include "platform/boite_message.h"
+#include "ui/agenda.h"
 #include "ui/edit_monetaire.h"
 #include "ui/fiche_specialite.h"
 
@@ -21,7 +22,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -498,12 +499,13 @@ class Historique : public FichePrincipale {
         exercice.Agenda().Add(std::move(l));
     }
 
-    QTreeWidget* Liste() { return Controle<QTreeWidget>("ListViewAgenda"); }
+    QTreeView* Liste() { return Controle<QTreeView>("ListViewAgenda"); }
 
     std::vector<std::string> Colonne(int colonne) {
         std::vector<std::string> textes;
-        for (int i = 0; i < Liste()->topLevelItemCount(); ++i)
-            textes.push_back(Liste()->topLevelItem(i)->text(colonne).toStdString());
+        const QAbstractItemModel* m = Liste()->model();
+        for (int i = 0; i < m->rowCount(); ++i)
+            textes.push_back(m->index(i, colonne).data().toString().toStdString());
         return textes;
     }
 
@@ -536,10 +538,10 @@ TEST_F(Historique, LignesAffichees) {
               (std::vector<std::string>{"06/03/2024 10:00:00", "09/03/2024 10:00:02", "09/03/2024 10:00:02",
                                         "10/03/2024 10:00:00", "14/03/2024 10:00:00"}));
     EXPECT_EQ(Colonne(1)[0], "Création");
-    const QTreeWidgetItem* entete = Liste()->headerItem();
-    EXPECT_EQ(entete->text(0), "Date");
-    EXPECT_EQ(entete->text(1), "Initulé");
-    EXPECT_EQ(entete->text(2), "Utilisateur");
+    const QAbstractItemModel* m = Liste()->model();
+    EXPECT_EQ(m->headerData(0, Qt::Horizontal), "Date");
+    EXPECT_EQ(m->headerData(1, Qt::Horizontal), "Intitulé");
+    EXPECT_EQ(m->headerData(2, Qt::Horizontal), "Utilisateur");
 }
 
 TEST_F(Historique, ClicsSurLesEntetes) {
@@ -571,19 +573,30 @@ TEST_F(Historique, ClicsSurLesEntetes) {
     }
 }
 
-// A rebuild sorts by the clicked column with the direction that the click
-// already inverted; the next click then sorts with that same direction.
-TEST_F(Historique, UneReconstructionTrieDansLeSensDejaInverse) {
+// A line added later takes its place in the order on screen; the next click
+// on the same column reverses it.
+TEST_F(Historique, UneLigneAjouteeGardeLOrdreAffiche) {
     ClicEntete(2);
     EXPECT_EQ(Colonne(2), kParUtilisateur);
     Ligne("Ajout du correspondant \"Mairie\"", "jean", EncodeDate(2024, 3, 20));
-    page->RafraichirAgenda();
-    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Marie", "marie", "jean", "Élodie"}));
+    EXPECT_EQ(Colonne(2), (Users{"Élodie", "jean", "marie", "Marie", "paul", "Zoé"}));
     ClicEntete(2);
     EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Marie", "marie", "jean", "Élodie"}));
     Ligne("Ajout du correspondant \"Port\"", "Nina", EncodeDate(2024, 3, 21));
-    page->RafraichirAgenda();
-    EXPECT_EQ(Colonne(2), (Users{"Élodie", "jean", "marie", "Marie", "Nina", "paul", "Zoé"}));
+    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Nina", "Marie", "marie", "jean", "Élodie"}));
+}
+
+// The journal written by the program reaches the list at once, and a new
+// document empties it but for its own first line.
+TEST_F(Historique, LaListeSuitLeJournal) {
+    DefinirExerciceJournal(&exercice);
+    AjouterLigneAgenda("Impression du bilan comptable");
+    EXPECT_EQ(Liste()->model()->rowCount(), 6);
+    exercice.Clear();
+    EXPECT_EQ(Liste()->model()->rowCount(), 0);
+    AjouterLigneAgenda("Création");
+    EXPECT_EQ(Colonne(1), (Users{"Création"}));
+    DefinirExerciceJournal(nullptr);
 }
 
 } // namespace

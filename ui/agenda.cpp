@@ -1,0 +1,24 @@
+#include "ui/agenda.h"
+
+#include "model/exercice.h"
+
+namespace tramonta {
+
+namespace {
+TExercice* gExercice = nullptr;
+}
+
+void DefinirExerciceJournal(TExercice* exercice) {
+    gExercice = exercice;
+}
+
+TExercice* ExerciceJournal() {
+    return gExercice;
+}
+
+void AjouterLigneAgenda(const std::string& texte) {
+    if (gExercice)
+        gExercice->Agenda().AjouterLigne(texte);
+}
+
+} // namespace tramonta

@@ -1,0 +1,64 @@
+#include "ui/modeles/tri_liste.h"
+
+#include <QHeaderView>
+#include <QTreeView>
+
+namespace tramonta {
+
+Qt::SortOrder TEtatTri::Cliquer(int colonne) {
+    if (colonne < 0)
+        return ordre_;
+    if (static_cast<std::size_t>(colonne) >= prochainCroissant_.size())
+        prochainCroissant_.resize(static_cast<std::size_t>(colonne) + 1, true);
+    const auto i = static_cast<std::size_t>(colonne);
+    colonne_ = colonne;
+    ordre_ = prochainCroissant_[i] ? Qt::AscendingOrder : Qt::DescendingOrder;
+    prochainCroissant_[i] = !prochainCroissant_[i];
+    return ordre_;
+}
+
+TTriListe::TTriListe(TModeleListeBase* source, QObject* parent)
+    : QSortFilterProxyModel(parent), source_(source), etat_(source->columnCount()) {
+    setSourceModel(source);
+    setDynamicSortFilter(true);
+    sort(0, Qt::AscendingOrder);
+}
+
+void TTriListe::Attacher(QTreeView* vue) {
+    vue_ = vue;
+    vue->setModel(this);
+    vue->setSortingEnabled(false);
+    QHeaderView* entete = vue->header();
+    entete->setSectionsClickable(true);
+    entete->setSortIndicatorShown(true);
+    entete->setSortIndicator(etat_.Colonne(), etat_.Ordre());
+    connect(entete, &QHeaderView::sectionClicked, this, &TTriListe::CliquerColonne);
+}
+
+void TTriListe::CliquerColonne(int colonne) {
+    const Qt::SortOrder ordre = etat_.Cliquer(colonne);
+    sort(colonne, ordre);
+    if (vue_) {
+        vue_->header()->setSortIndicator(colonne, ordre);
+        if (vue_->currentIndex().isValid())
+            vue_->scrollTo(vue_->currentIndex());
+    }
+}
+
+int TTriListe::LigneVue(int ligneSource) const {
+    return mapFromSource(source_->index(ligneSource, 0)).row();
+}
+
+int TTriListe::LigneSource(int ligneVue) const {
+    return mapToSource(index(ligneVue, 0)).row();
+}
+
+bool TTriListe::lessThan(const QModelIndex& a, const QModelIndex& b) const {
+    const int r = source_->Comparer(a.row(), b.row(), a.column());
+    // Equal keys keep the collection's order, whatever the direction.
+    if (r == 0)
+        return sortOrder() == Qt::AscendingOrder ? a.row() < b.row() : a.row() > b.row();
+    return r < 0;
+}
+
+} // namespace tramonta

@@ -1,0 +1,58 @@
+// Sorting of a list by column clicks. Each column keeps the direction that
+// its next click gives (ascending at first); a click sorts by the column in
+// that direction and then inverts it, so the first click on the column in
+// use changes nothing and each later one reverses the order. Between clicks
+// the list keeps the order that the user sees: a record added or changed
+// takes its place in that order.
+#pragma once
+
+#include "ui/modeles/modele_liste.h"
+
+#include <QSortFilterProxyModel>
+
+#include <vector>
+
+class QTreeView;
+
+namespace tramonta {
+
+// The click rule alone, so that it is tested without a view.
+class TEtatTri {
+  public:
+    explicit TEtatTri(int colonnes = 0) : prochainCroissant_(static_cast<std::size_t>(colonnes), true) {}
+    int Colonne() const { return colonne_; }
+    Qt::SortOrder Ordre() const { return ordre_; }
+    // The order that the click gives.
+    Qt::SortOrder Cliquer(int colonne);
+
+  private:
+    std::vector<bool> prochainCroissant_;
+    int colonne_ = 0;
+    Qt::SortOrder ordre_ = Qt::AscendingOrder;
+};
+
+class TTriListe : public QSortFilterProxyModel {
+    Q_OBJECT
+  public:
+    // Sorted by the first column, ascending, from the start.
+    TTriListe(TModeleListeBase* source, QObject* parent = nullptr);
+
+    TModeleListeBase* Source() const { return source_; }
+    const TEtatTri& Etat() const { return etat_; }
+    // Makes `vue` show this model and sort on its header clicks.
+    void Attacher(QTreeView* vue);
+    void CliquerColonne(int colonne);
+    // The row of the view that shows a row of the source, and back.
+    int LigneVue(int ligneSource) const;
+    int LigneSource(int ligneVue) const;
+
+  protected:
+    bool lessThan(const QModelIndex& a, const QModelIndex& b) const override;
+
+  private:
+    TModeleListeBase* source_;
+    TEtatTri etat_;
+    QTreeView* vue_ = nullptr;
+};
+
+} // namespace tramonta
