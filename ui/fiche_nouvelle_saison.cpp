@@ -35,13 +35,14 @@ QLabel* Liste(const char* nom, QWidget* parent) {
     l->setWordWrap(true);
     l->setTextFormat(Qt::RichText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setMinimumWidth(l->fontMetrics().averageCharWidth() * 44);
     return l;
 }
 
 QString Puces(const QStringList& lignes) {
-    QString html = "<ul style=\"margin-left:-20px\">";
+    QString html = "<ul style=\"-qt-list-indent: 1;\">";
     for (const QString& l : lignes)
-        html += "<li>" + l.toHtmlEscaped() + "</li>";
+        html += "<li style=\"margin-bottom: 4px;\">" + l.toHtmlEscaped() + "</li>";
     return html + "</ul>";
 }
 
@@ -105,11 +106,11 @@ TFicheNouvelleSaison::TFicheNouvelleSaison(QWidget* parent) : QDialog(parent) {
     boutons->addWidget(annuler);
     auto* tout = new QVBoxLayout(this);
     tout->addLayout(intitule);
-    tout->addLayout(colonnes, 1);
+    tout->addLayout(colonnes);
     tout->addWidget(CheckReport);
     tout->addLayout(ligneCompte);
+    tout->addStretch(1);
     tout->addLayout(boutons);
-    resize(640, 420);
 }
 
 int TFicheNouvelleSaison::Executer(const TExercice& exercice) {
@@ -140,6 +141,12 @@ int TFicheNouvelleSaison::Executer(const TExercice& exercice) {
         "Pour chaque adhérent : les montants de licence, caution, location et forfait, leur "
         "enregistrement en compta, le certificat médical et la date de délivrance de la licence",
     }));
+
+    // A wrapped label does not tell the layout its height: each column gets
+    // the height that its text takes at its narrowest.
+    for (QLabel* l : {LabelRepris, LabelNonRepris})
+        l->setMinimumHeight(l->heightForWidth(l->minimumWidth()));
+    adjustSize();
 
     const double resultat = ResultatSigne(exercice);
     CheckReport->setText(QStringLiteral("&Reporter le résultat de l'exercice (%1 : %2)")
