@@ -7,6 +7,7 @@
 #include "ui/a_propos.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_protection.h"
 #include "ui/main_fenetre.h"
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
                      [&] { fenetre.FicheProtectionDocument().exec(); });
     CapturerDialogue(fenetre.FicheImports(), dossier.filePath("imports.png"),
                      [&] { fenetre.FicheImports().Executer(fenetre.Exercice()); });
+    CapturerDialogue(fenetre.FicheNouvelleSaison(), dossier.filePath("nouvelle-saison.png"),
+                     [&] { fenetre.FicheNouvelleSaison().Executer(fenetre.Exercice()); });
     CapturerDialogue(fenetre.FichePreferences(), dossier.filePath("preferences.png"),
                      [&] { fenetre.FichePreferences().Executer(Preferences()); });
     CapturerDialogue(fenetre.FicheCartesMeteo(), dossier.filePath("cartes-meteo.png"),

@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "model/exercice.h"
+#include "model/nouvelle_saison.h"
 #include "platform/choix_fichier.h"
 #include "platform/preferences.h"
 #include "platform/raccourci.h"
@@ -10,6 +11,7 @@
 #include "ui/agenda.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
 #include "ui/fiche_protection.h"
@@ -74,6 +76,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheImports_ = new TFicheImports(this);
     ficheImports_->DemanderMotPasse = [this] { return ficheProtection_->Demander(); };
     ficheCartesMeteo_ = new TFicheCartesMeteo(this);
+    ficheNouvelleSaison_ = new TFicheNouvelleSaison(this);
 
     recentFileList_ = new TRecentFileList(this);
     recentFileList_->SetMaxEntries(4);
@@ -129,12 +132,14 @@ void TMain::CreerMenus() {
     fichier->setObjectName("MenuFichier");
     QAction* nouvel = Action("MenuNouvelExercice", "&Nouvel exercice", "NOUVEAU");
     nouvel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* nouvelleSaison = Action("MenuNouvelExerciceAPartir", "Nouvel exercice à &partir de celui-ci…");
     QAction* ouvrir = Action("MenuOuvrirExercice", "&Ouvrir un exercice...", "OUVRIR");
     ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction* sauver = Action("MenuSauverExercice1", "&Sauver l'exercice", "ENREGISTRER");
     sauver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* sauverSous = Action("MenuSauverExerciceSous", "&Sauver l'exercice sous...");
     fichier->addAction(nouvel);
+    fichier->addAction(nouvelleSaison);
     fichier->addAction(ouvrir);
     fichier->addAction(sauver);
     fichier->addAction(sauverSous);
@@ -180,6 +185,7 @@ void TMain::CreerMenus() {
     aide->addAction(aPropos);
 
     connect(nouvel, &QAction::triggered, this, &TMain::MenuNouvelExerciceClick);
+    connect(nouvelleSaison, &QAction::triggered, this, &TMain::MenuNouvelExerciceAPartirClick);
     connect(ouvrir, &QAction::triggered, this, &TMain::MenuOuvrirExerciceClick);
     connect(sauver, &QAction::triggered, this, &TMain::MenuSauverExercice1Click);
     connect(sauverSous, &QAction::triggered, this, &TMain::MenuSauverExerciceSousClick);
@@ -372,6 +378,24 @@ void TMain::OuvrirExercice(const QString& chemin) {
 void TMain::MenuNouvelExerciceClick() {
     if (DemanderSauvegarde() != IDCANCEL)
         CreerExercice();
+}
+
+void TMain::MenuNouvelExerciceAPartirClick() {
+    if (DemanderSauvegarde() == IDCANCEL)
+        return;
+    if (ficheNouvelleSaison_->Executer(*exercice_) != QDialog::Accepted)
+        return;
+    std::string erreur;
+    if (!CommencerNouvelleSaison(*exercice_, ficheNouvelleSaison_->Options(), erreur)) {
+        Erreur(erreur);
+        return;
+    }
+    // The file it came from stays as it is: the first save asks for a name.
+    fichierCourant_.clear();
+    MettreAJourTitre();
+    RafraichirPages();
+    pageCourante_ = 0;
+    AfficherPage();
 }
 
 void TMain::MenuOuvrirExerciceClick() {

@@ -20,6 +20,7 @@ class TAboutForm;
 class TExercice;
 class TFicheCartesMeteo;
 class TFicheImports;
+class TFicheNouvelleSaison;
 class TFichePreferences;
 class TFicheProtection;
 class TFicheProtectionDocument;
@@ -50,6 +51,7 @@ class TMain : public QMainWindow {
     TFichePreferences& FichePreferences() { return *fichePreferences_; }
     TFicheImports& FicheImports() { return *ficheImports_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
+    TFicheNouvelleSaison& FicheNouvelleSaison() { return *ficheNouvelleSaison_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -65,6 +67,8 @@ class TMain : public QMainWindow {
 
     // The commands. The saves give true when the document is on disk.
     void MenuNouvelExerciceClick();
+    // The next season built from this one, never saved yet.
+    void MenuNouvelExerciceAPartirClick();
     void MenuOuvrirExerciceClick();
     bool MenuSauverExercice1Click();
     bool MenuSauverExerciceSousClick();
@@ -106,6 +110,7 @@ class TMain : public QMainWindow {
     TFichePreferences* fichePreferences_ = nullptr;
     TFicheImports* ficheImports_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
+    TFicheNouvelleSaison* ficheNouvelleSaison_ = nullptr;
 };
 
 } // namespace tramonta
