@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -65,6 +66,12 @@ int main(int argc, char** argv) {
         Enregistrer(fenetre, dossier.filePath(QStringLiteral("page-%1.png").arg(noms[i])));
     }
     fenetre.findChild<QAbstractButton*>("BoutonPrincipal")->click();
+    if (auto* onglets = fenetre.findChild<QTabWidget*>("PageControl")) {
+        onglets->setCurrentIndex(onglets->count() - 1);
+        QCoreApplication::processEvents();
+        Enregistrer(fenetre, dossier.filePath("page-historique.png"));
+        onglets->setCurrentIndex(0);
+    }
     CapturerDialogue(fenetre.FicheProtection(), dossier.filePath("protection.png"),
                      [&] { fenetre.FicheProtection().Demander(); });
     CapturerDialogue(fenetre.FicheProtectionDocument(), dossier.filePath("protection-document.png"),
