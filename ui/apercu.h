@@ -34,6 +34,8 @@ class TApercu : public QAbstractScrollArea {
     // Page size in units: 2100 x 2970 for portrait A4 (the default),
     // 2970 x 2100 for landscape. Pages stack one page height apart.
     void DefinirFeuille(int largeur, int hauteurPage);
+    // The width alone, pages keeping their height.
+    void DefinirLargeurPage(int unites) { DefinirFeuille(unites, hauteurPage_); }
 
     // Paints the part of the sheet that `zone` (viewport pixels) shows, at
     // the current scroll position.
