@@ -84,6 +84,19 @@ TEST(BoucleImpression, UneAnnulationPendantLaDeuxiemeCopieGardeLaPremiereEtLeJou
     EXPECT_EQ(journal, std::vector<std::string>{"Impression du bilan comptable"});
 }
 
+TEST(BoucleImpression, UneAnnulationPendantLaPremiereCopieNImprimeRienMaisJournalise) {
+    std::vector<std::string> trace;
+    ImprimanteFactice imprimante(2, trace);
+    ProgressionFactice progression(trace, 1);
+    int lignes = 0;
+    EXPECT_EQ(ImprimerCopies(imprimante, progression, Travail(true), [&](const std::string&) { ++lignes; }),
+              0);
+    EXPECT_EQ(imprimante.imprimees, 0);
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), "début"), 1);
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), "abandon"), 1);
+    EXPECT_EQ(lignes, 1);
+}
+
 TEST(BoucleImpression, SansAnnulationChaqueCopieEstUnTravailEtLImprimanteChoisieReste) {
     std::vector<std::string> trace;
     ImprimanteFactice imprimante(3, trace);
