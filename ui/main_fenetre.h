@@ -19,6 +19,10 @@ namespace tramonta {
 class TAboutForm;
 class TExercice;
 class TFicheCartesMeteo;
+class TFicheDepotsBancaires;
+class TFicheImpressionCompta;
+class TFicheMouvementsCompta;
+class TFichePrintProgress;
 class TFicheImports;
 class TFicheNouvelleSaison;
 class TFichePreferences;
@@ -52,6 +56,10 @@ class TMain : public QMainWindow {
     TFicheImports& FicheImports() { return *ficheImports_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
     TFicheNouvelleSaison& FicheNouvelleSaison() { return *ficheNouvelleSaison_; }
+    TFichePrintProgress& FichePrintProgress() { return *fichePrintProgress_; }
+    TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
+    TFicheMouvementsCompta& FicheMouvementsCompta() { return *ficheMouvementsCompta_; }
+    TFicheDepotsBancaires& FicheDepotsBancaires() { return *ficheDepotsBancaires_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -77,6 +85,9 @@ class TMain : public QMainWindow {
     void MenuPreferencesClick();
     void MenuCartesMeteoClick();
     void MenuAProposClick();
+    void MenuBilanComptableClick();
+    void MenuMouvementsClick();
+    void MenuDepotsBancairesClick();
     void TimerSplashTimer();
 
   signals:
@@ -111,6 +122,10 @@ class TMain : public QMainWindow {
     TFicheImports* ficheImports_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
     TFicheNouvelleSaison* ficheNouvelleSaison_ = nullptr;
+    TFichePrintProgress* fichePrintProgress_ = nullptr;
+    TFicheImpressionCompta* ficheImpressionCompta_ = nullptr;
+    TFicheMouvementsCompta* ficheMouvementsCompta_ = nullptr;
+    TFicheDepotsBancaires* ficheDepotsBancaires_ = nullptr;
 };
 
 } // namespace tramonta
