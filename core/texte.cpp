@@ -103,9 +103,9 @@ unsigned char MinusculeOctet(unsigned char o) {
 // The plain letters that a folded Windows-1252 letter sorts as; nothing for
 // the characters that sort as themselves.
 const char* LettresDeBase(unsigned char minuscule) {
-    static constexpr const char* kBases[32] = {"a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e",
-                                               "e", "i", "i", "i", "i", "d", "n", "o", "o", "o", "o",
-                                               "o", nullptr, "o", "u", "u", "u", "u", "y", "th", "y"};
+    static constexpr const char* kBases[32] = {"a", "a",     "a", "a", "a", "a", "ae", "c", "e",  "e", "e",
+                                               "e", "i",     "i", "i", "i", "d", "n",  "o", "o",  "o", "o",
+                                               "o", nullptr, "o", "u", "u", "u", "u",  "y", "th", "y"};
     if (minuscule >= 0xE0)
         return kBases[minuscule - 0xE0];
     switch (minuscule) {
@@ -123,7 +123,8 @@ const char* LettresDeBase(unsigned char minuscule) {
 }
 
 // The three sort keys of a text: plain letters without the hyphens and
-// apostrophes, then the folded characters without them, then everything folded.
+// apostrophes, then the folded characters without them, then everything
+// folded with those marks after every letter.
 struct ClesTri {
     std::u32string primaire, secondaire, tertiaire;
 };
@@ -141,9 +142,12 @@ ClesTri CalculerCles(std::string_view s) {
             plie = PointDeCode(m);
             base = LettresDeBase(m);
         }
-        cles.tertiaire.push_back(plie);
-        if (plie == U'-' || plie == U'\'' || plie == 0x2019)
+        // Between equal words, the one without the hyphen comes first.
+        if (plie == U'-' || plie == U'\'' || plie == 0x2019) {
+            cles.tertiaire.push_back(0x110000 + plie);
             continue;
+        }
+        cles.tertiaire.push_back(plie);
         cles.secondaire.push_back(plie);
         if (base)
             for (const char* b = base; *b; ++b)

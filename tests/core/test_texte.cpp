@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Table, OrdreSansCasse,
                          testing::Values(CasOrdre{"abel", "BERNARD"}, CasOrdre{"Bernard", "bernardin"},
                                          // An accented letter sorts among its plain letter, not after z.
                                          CasOrdre{"Émile", "Fabre"}, CasOrdre{"Dupont", "Élodie"},
-                                         CasOrdre{"Eloi", "élodie"},
+                                         CasOrdre{"Elodie", "éloi"},
                                          // Accents break the tie of otherwise equal words.
                                          CasOrdre{"Leger", "Léger"},
                                          // Hyphens and apostrophes do not count, except between equals.
