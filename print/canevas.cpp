@@ -22,7 +22,8 @@ void TexteDansRect(TCanevas& c, const TRect& r, std::string_view texte, Aligneme
     else if (a == Alignement::Droite)
         x = r.Right - t.cx;
     const int y = r.Top - (HauteurRect(r) - t.cy) / 2;
-    c.Texte({x, y}, texte, &r);
+    if (!texte.empty())
+        c.Texte({x, y}, texte, &r);
 }
 
 int TexteAligne(TCanevas& c, const TRect& r, std::string_view texte, Alignement a) {
@@ -33,7 +34,8 @@ int TexteAligne(TCanevas& c, const TRect& r, std::string_view texte, Alignement 
     else if (a == Alignement::Centre)
         x = r.Left + (LargeurRect(r) - t.cx) / 2;
     const int y = r.Top - (HauteurRect(r) - t.cy) / 2;
-    c.Texte({x, y}, texte);
+    if (!texte.empty())
+        c.Texte({x, y}, texte);
     return t.cy;
 }
 
