@@ -2,6 +2,10 @@
 // its pages and the dialogs. Used for the README and to check the look at
 // any scale (QT_SCALE_FACTOR=2).
 //   tramonta-capture DOSSIER [DOCUMENT]
+#include "model/adherent.h"
+#include "model/correspondant.h"
+#include "model/exercice.h"
+#include "model/requete.h"
 #include "platform/application.h"
 #include "platform/preferences.h"
 #include "ui/a_propos.h"
@@ -9,6 +13,7 @@
 #include "ui/fiche_imports.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiches_impression_adherents.h"
 #include "ui/main_fenetre.h"
 
 #include <QAbstractButton>
@@ -34,6 +39,35 @@ void CapturerDialogue(QDialog& d, const QString& fichier, const std::function<vo
         d.done(QDialog::Rejected);
     });
     montrer();
+}
+// The member sheet (the first member whose address has two lines), the
+// first correspondent's sheet, and the members who have not paid their
+// licence with their town and telephone.
+void CapturerImpressionsAdherents(TMain& fenetre, const QDir& dossier) {
+    const TAdherents& adherents = fenetre.Exercice().Adherents();
+    const TAdherent* membre = adherents.Adherent(0);
+    for (int i = 0; i < adherents.Count(); ++i)
+        if (adherents.Adherent(i)->Adresse().find('\n') != std::string::npos) {
+            membre = adherents.Adherent(i);
+            break;
+        }
+    if (membre)
+        CapturerDialogue(fenetre.FicheImpressionAdherent(), dossier.filePath("impression-adherent.png"),
+                         [&] { fenetre.FicheImpressionAdherent().Montrer(*membre); });
+    if (const TCorrespondant* correspondant = fenetre.Exercice().Correspondants().Correspondant(0))
+        CapturerDialogue(fenetre.FicheImpressionCorrespondant(),
+                         dossier.filePath("impression-correspondant.png"),
+                         [&] { fenetre.FicheImpressionCorrespondant().Montrer(*correspondant); });
+    TCriteresRequete criteres;
+    criteres.TypeRequete = TCriteresRequete::ReqRelance;
+    criteres.Relance = 0;
+    criteres.Description = DecrireCriteres(criteres);
+    const auto champs = Preferences().ChampsVisibles;
+    Preferences().ChampsVisibles = {};
+    Preferences().ChampsVisibles[3] = Preferences().ChampsVisibles[4] = true;
+    CapturerDialogue(fenetre.FicheImpressionAdherents(), dossier.filePath("impression-requete.png"),
+                     [&] { fenetre.FicheImpressionAdherents().Montrer(adherents, criteres); });
+    Preferences().ChampsVisibles = champs;
 }
 } // namespace
 
@@ -63,6 +97,7 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         Enregistrer(fenetre, dossier.filePath(QStringLiteral("page-%1.png").arg(noms[i])));
     }
+    CapturerImpressionsAdherents(fenetre, dossier);
     fenetre.findChild<QAbstractButton*>("BoutonPrincipal")->click();
     CapturerDialogue(fenetre.FicheProtection(), dossier.filePath("protection.png"),
                      [&] { fenetre.FicheProtection().Demander(); });
