@@ -22,6 +22,10 @@ class TFicheImpressionAdherents;
 class TFicheImpressionCorrespondant;
 class TExercice;
 class TFicheCartesMeteo;
+class TFicheDepotsBancaires;
+class TFicheImpressionCompta;
+class TFicheMouvementsCompta;
+class TFichePrintProgress;
 class TFicheImports;
 class TFichePreferences;
 class TFicheProtection;
@@ -56,6 +60,10 @@ class TMain : public QMainWindow {
     TFichePreferences& FichePreferences() { return *fichePreferences_; }
     TFicheImports& FicheImports() { return *ficheImports_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
+    TFichePrintProgress& FichePrintProgress() { return *fichePrintProgress_; }
+    TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
+    TFicheMouvementsCompta& FicheMouvementsCompta() { return *ficheMouvementsCompta_; }
+    TFicheDepotsBancaires& FicheDepotsBancaires() { return *ficheDepotsBancaires_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -81,6 +89,9 @@ class TMain : public QMainWindow {
     void MenuPreferencesClick();
     void MenuCartesMeteoClick();
     void MenuAProposClick();
+    void MenuBilanComptableClick();
+    void MenuMouvementsClick();
+    void MenuDepotsBancairesClick();
     void TimerSplashTimer();
 
   signals:
@@ -117,6 +128,10 @@ class TMain : public QMainWindow {
     TFichePreferences* fichePreferences_ = nullptr;
     TFicheImports* ficheImports_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
+    TFichePrintProgress* fichePrintProgress_ = nullptr;
+    TFicheImpressionCompta* ficheImpressionCompta_ = nullptr;
+    TFicheMouvementsCompta* ficheMouvementsCompta_ = nullptr;
+    TFicheDepotsBancaires* ficheDepotsBancaires_ = nullptr;
 };
 
 } // namespace tramonta
