@@ -45,8 +45,8 @@ void CapturerDialogue(QDialog& d, const QString& fichier, const std::function<vo
     montrer();
 }
 // The member sheet (the first member whose address has two lines), the
-// first correspondent's sheet, and the members who have not paid their
-// licence with their town and telephone.
+// first correspondent's sheet, and the members with a competition licence
+// with their town, telephone and licence number.
 void CapturerImpressionsAdherents(TMain& fenetre, const QDir& dossier) {
     const TAdherents& adherents = fenetre.Exercice().Adherents();
     const TAdherent* membre = adherents.Adherent(0);
@@ -63,12 +63,13 @@ void CapturerImpressionsAdherents(TMain& fenetre, const QDir& dossier) {
                          dossier.filePath("impression-correspondant.png"),
                          [&] { fenetre.FicheImpressionCorrespondant().Montrer(*correspondant); });
     TCriteresRequete criteres;
-    criteres.TypeRequete = TCriteresRequete::ReqRelance;
-    criteres.Relance = 0;
+    criteres.TypeRequete = TCriteresRequete::ReqLicence;
+    criteres.LicenceDemandee = kTypesLicence[1];
     criteres.Description = DecrireCriteres(criteres);
     const auto champs = Preferences().ChampsVisibles;
     Preferences().ChampsVisibles = {};
-    Preferences().ChampsVisibles[3] = Preferences().ChampsVisibles[4] = true;
+    for (std::size_t champ : {3, 4, 6})
+        Preferences().ChampsVisibles[champ] = true;
     CapturerDialogue(fenetre.FicheImpressionAdherents(), dossier.filePath("impression-requete.png"),
                      [&] { fenetre.FicheImpressionAdherents().Montrer(adherents, criteres); });
     Preferences().ChampsVisibles = champs;

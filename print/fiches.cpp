@@ -6,6 +6,9 @@
 #include "model/correspondant.h"
 #include "print/canevas.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace tramonta {
 
 namespace {
@@ -35,6 +38,17 @@ void TitreBloc(TCanevas& c, int y, const char* titre) {
     c.Gras(true);
     c.Texte({kXTitre, y}, titre);
     c.Gras(false);
+}
+
+// The column of a block's values: where the layout puts it, or further
+// right when a label of the block would run into it (the long labels of
+// Tahoma 50 do), always a small gap after the widest label.
+int Colonne(TCanevas& c, int xLibelles, int xPrevu, std::initializer_list<const char*> libelles) {
+    constexpr int kEcart = 25;
+    int x = xPrevu;
+    for (const char* libelle : libelles)
+        x = std::max(x, xLibelles + c.MesurerTexte(libelle).cx + kEcart);
+    return x;
 }
 
 // A label and its value on one row.
@@ -88,26 +102,30 @@ void ImprimerAdherent(const TAdherent& a, TCanevas& c, bool avecEntete) {
         Entete(c, " - Fiche adhérent");
     c.HauteurPolice(kHauteurTexte);
 
-    constexpr int xCivil = 610;
+    const int xCivil = Colonne(
+        c, kXLibelle, 610,
+        {"Nom :", "Prénom :", "Sexe :", "Date naissance :", "Adresse :", "Code postal :", "Tél. 1 :"});
+    const int xCivil2 = Colonne(c, kXLibelle2, kXValeur2, {"Lieu naissance :", "Ville :", "Tél. 2 :"});
     TitreBloc(c, -200, "Etat civil");
     Rangee(c, -280, xCivil, "Nom :", a.Nom());
     Rangee(c, -360, xCivil, "Prénom :", a.Prenom());
     Rangee(c, -440, xCivil, "Sexe :", a.Sexe());
     Rangee(c, -520, xCivil, "Date naissance :", DateVersTexte(a.DateNaissance()));
-    SecondeColonne(c, -520, kXValeur2, "Lieu naissance :", a.LieuNaissance());
+    SecondeColonne(c, -520, xCivil2, "Lieu naissance :", a.LieuNaissance());
     const int yPostal = Adresse(c, -600, xCivil, a.Adresse());
     Rangee(c, yPostal, xCivil, "Code postal :", std::to_string(a.CodePostal()));
-    SecondeColonne(c, yPostal, kXValeur2, "Ville :", a.Ville());
+    SecondeColonne(c, yPostal, xCivil2, "Ville :", a.Ville());
     const int yTel = yPostal - kPas;
     Rangee(c, yTel, xCivil, "Tél. 1 :", a.Tel1());
-    SecondeColonne(c, yTel, kXValeur2, "Tél. 2 :", a.Tel2());
+    SecondeColonne(c, yTel, xCivil2, "Tél. 2 :", a.Tel2());
     Regle(c, -280, yTel);
 
-    constexpr int xLicence = 620;
+    const int xLicence = Colonne(c, kXLibelle, 620, {"Numéro licence :", "Montant licence :"});
+    const int xLicence2 = Colonne(c, kXLibelle2, 1420, {"Date délivrance :"});
     TitreBloc(c, yTel - 2 * kPas, "F.F.S.");
     const int yNumero = yTel - 3 * kPas;
     Rangee(c, yNumero, xLicence, "Numéro licence :", a.NumeroLicence());
-    SecondeColonne(c, yNumero, 1420, "Date délivrance :", DateVersTexte(a.DateDelivrance()));
+    SecondeColonne(c, yNumero, xLicence2, "Date délivrance :", DateVersTexte(a.DateDelivrance()));
     int y = yNumero - kPas;
     if (a.CertificatMedical() || a.LicenceCompet() || a.LicenceDirigeant()) {
         std::string licences;
@@ -123,7 +141,8 @@ void ImprimerAdherent(const TAdherent& a, TCanevas& c, bool avecEntete) {
     Rangee(c, y, xLicence, "Montant licence :", ReelVersTexte(a.MontantLicence()));
     Regle(c, yNumero, y);
 
-    constexpr int xClub = 730;
+    const int xClub =
+        Colonne(c, kXLibelle, 730, {"Caution combinaison :", "Location combinaison :", "Forfait leçon :"});
     TitreBloc(c, y - 2 * kPas, "Club");
     const int yCaution = y - 3 * kPas;
     Rangee(c, yCaution, xClub, "Caution combinaison :", ReelVersTexte(a.CautionCombinaison()));
@@ -142,15 +161,18 @@ void ImprimerCorrespondant(const TCorrespondant& k, TCanevas& c, bool avecEntete
         Entete(c, " - Fiche correspondant");
     c.HauteurPolice(kHauteurTexte);
 
-    constexpr int x = 610;
+    const int x = Colonne(c, kXLibelle, 610,
+                          {"Nom :", "Adresse :", "Code postal :", "Tél. 1 :", "Fax :", "Spécialité :",
+                           "E-Mail :", "Site Web :"});
+    const int x2 = Colonne(c, kXLibelle2, kXValeur2, {"Ville :", "Tél. 2 :"});
     TitreBloc(c, -200, "Général");
     Rangee(c, -280, x, "Nom :", k.Nom());
     int y = Adresse(c, -360, x, k.Adresse());
     Rangee(c, y, x, "Code postal :", std::to_string(k.CodePostal()));
-    SecondeColonne(c, y, kXValeur2, "Ville :", k.Ville());
+    SecondeColonne(c, y, x2, "Ville :", k.Ville());
     y -= kPas;
     Rangee(c, y, x, "Tél. 1 :", k.Tel1());
-    SecondeColonne(c, y, kXValeur2, "Tél. 2 :", k.Tel2());
+    SecondeColonne(c, y, x2, "Tél. 2 :", k.Tel2());
     y -= kPas;
     Rangee(c, y, x, "Fax :", k.Fax());
     y -= kPas;

@@ -25,6 +25,15 @@ std::vector<TRect> Regles(const TCanevasEnregistreur& c) {
     return regles;
 }
 
+// Characters 12 units wide, about Tahoma's narrowest: every label fits before
+// its value column as the layout places it.
+TCanevasEnregistreur Etroit() {
+    return TCanevasEnregistreur([](const TPolice& police, std::string_view texte) {
+        return TTaille{12 * TCanevasEnregistreur::MetriqueFixe(police, texte).cx / (police.Hauteur / 2),
+                       police.Hauteur};
+    });
+}
+
 struct CasAdresse {
     const char* adresse;
     std::vector<std::string> lignes;
@@ -39,7 +48,7 @@ TEST_P(AdresseAdherent, PlaceLeCodePostalSousSaDerniereLigne) {
     a.SetAdresse(GetParam().adresse);
     a.SetCodePostal(64200);
     a.SetVille("Biarritz");
-    TCanevasEnregistreur c;
+    TCanevasEnregistreur c = Etroit();
     ImprimerAdherent(a, c, false);
     EXPECT_EQ(Position(c, "Adresse :"), (TPoint{300, -600}));
     int y = -600;
@@ -77,7 +86,7 @@ TEST(FicheAdherent, PlaceLEtatCivilEnDeuxColonnes) {
     a.SetSexe("F");
     a.SetDateNaissance(EncodeDate(2010, 3, 7));
     a.SetLieuNaissance("Bayonne");
-    TCanevasEnregistreur c;
+    TCanevasEnregistreur c = Etroit();
     ImprimerAdherent(a, c, false);
     EXPECT_EQ(Position(c, "Etat civil"), (TPoint{200, -200}));
     EXPECT_EQ(Position(c, "Nom :"), (TPoint{300, -280}));
@@ -128,7 +137,7 @@ TEST_P(LicencesAdherent, NOuvrentUneRangeeQueLorsquUneCaseEstCochee) {
     a.SetCautionCombinaison(150);
     a.SetLocationCombinaison(30.5);
     a.SetForfaitLecon(0);
-    TCanevasEnregistreur c;
+    TCanevasEnregistreur c = Etroit();
     ImprimerAdherent(a, c, false);
     // Empty address: telephones at -680, licence number 240 lower.
     const int yNumero = -920;
@@ -172,12 +181,36 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FicheAdherent, ImprimeLesDatesManquantesCommeLeJourZero) {
     TAdherents adherents;
     TAdherent a(&adherents);
-    TCanevasEnregistreur c;
+    TCanevasEnregistreur c = Etroit();
     ImprimerAdherent(a, c, false);
     EXPECT_EQ(Position(c, "30/12/1899"), (TPoint{610, -520}));
     const auto textes = c.Textes();
     EXPECT_EQ(std::count(textes.begin(), textes.end(), "30/12/1899"), 2);
     EXPECT_EQ(Position(c, "0"), (TPoint{610, -600}));
+}
+
+// With wide characters (25 units), the long labels would run into their
+// values: the columns move right, 25 units after the widest label.
+TEST(FicheAdherent, RepousseLesValeursQuUnLibelleChevaucherait) {
+    TAdherents adherents;
+    TAdherent a(&adherents);
+    a.SetLieuNaissance("Urrugne");
+    a.SetNumeroLicence("L1");
+    a.SetForfaitLecon(10);
+    TCanevasEnregistreur c;
+    ImprimerAdherent(a, c, false);
+    EXPECT_EQ(Position(c, "M"), (TPoint{300 + 16 * 25 + 25, -440}));        // after "Date naissance :"
+    EXPECT_EQ(Position(c, "Urrugne"), (TPoint{1100 + 16 * 25 + 25, -520})); // after "Lieu naissance :"
+    EXPECT_EQ(Position(c, "L1"), (TPoint{300 + 17 * 25 + 25, -920}));       // after "Montant licence :"
+    EXPECT_EQ(Position(c, "10.00").X, 300 + 22 * 25 + 25);                  // after "Location combinaison :"
+    // No text runs into the next one on its row.
+    const auto& p = c.Primitives();
+    for (std::size_t i = 0; i + 1 < p.size(); ++i) {
+        if (p[i].genre == TPrimitive::Genre::Texte && p[i + 1].genre == TPrimitive::Genre::Texte &&
+            p[i].rect.Top == p[i + 1].rect.Top && p[i + 1].rect.Left > p[i].rect.Left) {
+            EXPECT_LT(p[i].rect.Right, p[i + 1].rect.Left) << p[i].texte << " / " << p[i + 1].texte;
+        }
+    }
 }
 
 class TitreEnteteFixe : public testing::Test {
@@ -225,7 +258,7 @@ TEST(FicheCorrespondant, DonneUneRangeeAChaqueChampSousLAdresse) {
     k.SetEMail("contact@surfshop.fr");
     k.SetSiteWeb("www.surfshop.fr");
     k.SetInformationsComplementaires("Ne pas imprimer");
-    TCanevasEnregistreur c;
+    TCanevasEnregistreur c = Etroit();
     ImprimerCorrespondant(k, c, false);
     EXPECT_EQ(Position(c, "Général"), (TPoint{200, -200}));
     EXPECT_TRUE(c.ChercherTexte("Général")->etat.Police.Gras);
