@@ -19,7 +19,10 @@ const char* const kUsagePdf =
     "  tramonta-cli pdf adherent FICHIER.trm SORTIE.pdf NOM PRENOM\n"
     "  tramonta-cli pdf correspondant FICHIER.trm SORTIE.pdf NOM\n"
     "  tramonta-cli pdf requete FICHIER.trm SORTIE.pdf\n"
-    "                  [--impayes licence|caution|location|forfait | --categorie NOM | --licence TYPE]\n";
+    "                  [--impayes licence|caution|location|forfait | --categorie NOM | --licence TYPE]\n"
+    "                  [--champs Sexe,DateNaissance,LieuNaissance,Ville,Tel1,Tel2,NumeroLicence,Delivrance,\n"
+    "                   CertificatMedical,LicenceCompet,Classement,LicenceDirigeant,MontantLicence,\n"
+    "                   CautionCombinaison,LocationCombinaison,ForfaitLecon]\n";
 
 int CommandePdf(const std::vector<std::string>& arguments) {
     if (arguments.size() < 3)

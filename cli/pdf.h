@@ -16,7 +16,7 @@ int CommandePdf(const std::vector<std::string>& arguments);
 int PdfCompta(const std::string& genre, const std::vector<std::string>& arguments);
 
 // The member side: "adherent" (NOM PRENOM), "correspondant" (NOM) and
-// "requete" ([--impayes SOMME | --categorie NOM | --licence TYPE]).
+// "requete" ([--impayes SOMME | --categorie NOM | --licence TYPE] [--champs LISTE]).
 int PdfAdherents(const std::string& genre, const std::vector<std::string>& arguments);
 
 // Usage lines of the pdf commands.

@@ -6,9 +6,11 @@
 #include "model/exercice.h"
 #include "model/requete.h"
 #include "platform/canevas_qt.h"
+#include "platform/preferences.h"
 #include "print/fiches.h"
 #include "print/liste_adherents.h"
 
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <optional>
@@ -69,6 +71,39 @@ Criteres LireCriteres(const std::vector<std::string>& options) {
     return {c, 0};
 }
 
+// "--champs Ville,Tel1,...": the fields of a member line, named as in the
+// settings, whatever their case. Taken out of `options`.
+std::optional<ChampsListe> LireChamps(std::vector<std::string>& options, int& code) {
+    ChampsListe champs{};
+    const auto it = std::find(options.begin(), options.end(), "--champs");
+    if (it == options.end())
+        return champs;
+    if (it + 1 == options.end()) {
+        code = 2;
+        return std::nullopt;
+    }
+    std::string liste = *(it + 1);
+    options.erase(it, it + 2);
+    std::size_t debut = 0;
+    while (debut <= liste.size()) {
+        std::size_t fin = liste.find(',', debut);
+        if (fin == std::string::npos)
+            fin = liste.size();
+        const std::string nom = liste.substr(debut, fin - debut);
+        std::size_t i = 0;
+        while (i < kChampsVisibles.size() && !MemeTexteAscii(kChampsVisibles[i], nom))
+            ++i;
+        if (i == kChampsVisibles.size()) {
+            std::cerr << Formater("Champ \"%s\" inconnu !", {nom}) << '\n';
+            code = 1;
+            return std::nullopt;
+        }
+        champs[i] = true;
+        debut = fin + 1;
+    }
+    return champs;
+}
+
 bool Ecrire(const std::string& sortie, const char* titre, const std::function<void(TCanevas&)>& dessin) {
     if (EcrirePdf(QString::fromStdString(sortie), titre, Orientation::Portrait, dessin))
         return true;
@@ -81,11 +116,17 @@ bool Ecrire(const std::string& sortie, const char* titre, const std::function<vo
 int PdfAdherents(const std::string& genre, const std::vector<std::string>& arguments) {
     if (arguments.size() < 2)
         return 2;
-    const std::vector<std::string> options(arguments.begin() + 2, arguments.end());
+    std::vector<std::string> options(arguments.begin() + 2, arguments.end());
     if ((genre == "adherent" && options.size() != 2) || (genre == "correspondant" && options.size() != 1))
         return 2;
     Criteres criteres;
+    ChampsListe champs{};
     if (genre == "requete") {
+        int code = 0;
+        const auto lus = LireChamps(options, code);
+        if (!lus)
+            return code;
+        champs = *lus;
         criteres = LireCriteres(options);
         if (!criteres.criteres)
             return criteres.code;
@@ -117,8 +158,8 @@ int PdfAdherents(const std::string& genre, const std::vector<std::string>& argum
                    ? 0
                    : 1;
     }
-    // The command line reads no preferences: the names alone.
-    const auto lignes = LignesListeAdherents(&exercice.Adherents(), &*criteres.criteres, ChampsListe{});
+    // The command line reads no preferences: the names, and the fields asked for.
+    const auto lignes = LignesListeAdherents(&exercice.Adherents(), &*criteres.criteres, champs);
     return Ecrire(sortie, "Impression requête adhérents",
                   [&lignes](TCanevas& c) { ImprimerListeAdherents(c, lignes, true); })
                ? 0

@@ -87,6 +87,15 @@ TEST_F(CliPdfAdherents, SansOptionLaRequeteDonneTousLesAdherents) {
         EXPECT_NE(texte.find(attendu), std::string::npos) << attendu << "\n" << texte;
 }
 
+TEST_F(CliPdfAdherents, LesChampsDemandesSuiventLesNoms) {
+    const auto r = Lancer(
+        {"pdf", "requete", kSaison, Chemin("r.pdf"), "--champs", "ville,Tel1", "--licence", "Compétition"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string texte = Texte(Chemin("r.pdf"));
+    EXPECT_NE(texte.find("Iribarne Xabi - Ville : Biarritz - Tél. 1 : 05-59-90-61-56"), std::string::npos)
+        << texte;
+}
+
 TEST_F(CliPdfAdherents, UneRequeteSansPersonneLeDit) {
     // Every member of the demonstration season has paid the licence.
     const auto r = Lancer({"pdf", "requete", kSaison, Chemin("r.pdf"), "--impayes", "licence"});
@@ -131,6 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CasErreur{{"--licence", "Pro"}, "requete", 1, "Type de licence \"Pro\" inexistant"},
                     CasErreur{{"--licence"}, "requete", 2, ""},
                     CasErreur{{"--categorie", "Open", "--licence", "Loisir"}, "requete", 2, ""},
-                    CasErreur{{"--tous"}, "requete", 2, ""}));
+                    CasErreur{{"--tous"}, "requete", 2, ""},
+                    CasErreur{{"--champs", "Ville,Age"}, "requete", 1, "Champ \"Age\" inconnu !"},
+                    CasErreur{{"--licence", "Loisir", "--champs"}, "requete", 2, ""}));
 
 } // namespace
