@@ -2,6 +2,10 @@
 // its pages and the dialogs. Used for the README and to check the look at
 // any scale (QT_SCALE_FACTOR=2).
 //   tramonta-capture DOSSIER [DOCUMENT]
+#include "model/adherent.h"
+#include "model/correspondant.h"
+#include "model/exercice.h"
+#include "model/requete.h"
 #include "platform/application.h"
 #include "platform/preferences.h"
 #include "ui/a_propos.h"
@@ -12,6 +16,7 @@
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_protection.h"
 #include "ui/fiches_edition_compta.h"
+#include "ui/fiches_impression_adherents.h"
 #include "ui/main_fenetre.h"
 
 #include "core/dates.h"
@@ -41,6 +46,36 @@ void CapturerDialogue(QDialog& d, const QString& fichier, const std::function<vo
     });
     montrer();
 }
+// The member sheet (the first member whose address has two lines), the
+// first correspondent's sheet, and the members with a competition licence
+// with their town, telephone and licence number.
+void CapturerImpressionsAdherents(TMain& fenetre, const QDir& dossier) {
+    const TAdherents& adherents = fenetre.Exercice().Adherents();
+    const TAdherent* membre = adherents.Adherent(0);
+    for (int i = 0; i < adherents.Count(); ++i)
+        if (adherents.Adherent(i)->Adresse().find('\n') != std::string::npos) {
+            membre = adherents.Adherent(i);
+            break;
+        }
+    if (membre)
+        CapturerDialogue(fenetre.FicheImpressionAdherent(), dossier.filePath("impression-adherent.png"),
+                         [&] { fenetre.FicheImpressionAdherent().Montrer(*membre); });
+    if (const TCorrespondant* correspondant = fenetre.Exercice().Correspondants().Correspondant(0))
+        CapturerDialogue(fenetre.FicheImpressionCorrespondant(),
+                         dossier.filePath("impression-correspondant.png"),
+                         [&] { fenetre.FicheImpressionCorrespondant().Montrer(*correspondant); });
+    TCriteresRequete criteres;
+    criteres.TypeRequete = TCriteresRequete::ReqLicence;
+    criteres.LicenceDemandee = kTypesLicence[1];
+    criteres.Description = DecrireCriteres(criteres);
+    const auto champs = Preferences().ChampsVisibles;
+    Preferences().ChampsVisibles = {};
+    for (std::size_t champ : {3, 4, 6})
+        Preferences().ChampsVisibles[champ] = true;
+    CapturerDialogue(fenetre.FicheImpressionAdherents(), dossier.filePath("impression-requete.png"),
+                     [&] { fenetre.FicheImpressionAdherents().Montrer(adherents, criteres); });
+    Preferences().ChampsVisibles = champs;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -69,6 +104,7 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         Enregistrer(fenetre, dossier.filePath(QStringLiteral("page-%1.png").arg(noms[i])));
     }
+    CapturerImpressionsAdherents(fenetre, dossier);
     fenetre.findChild<QAbstractButton*>("BoutonPrincipal")->click();
     if (auto* onglets = fenetre.findChild<QTabWidget*>("PageControl")) {
         onglets->setCurrentIndex(onglets->count() - 1);

@@ -15,7 +15,14 @@ const char* const kUsagePdf =
     "  tramonta-cli pdf mouvements FICHIER.trm SORTIE.pdf [--du JJ/MM/AAAA --au JJ/MM/AAAA]\n"
     "                  [--compte ARTICLE | --charges | --produits]\n"
     "  tramonta-cli pdf depots FICHIER.trm SORTIE.pdf --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
-    "                  [--edition JJ/MM/AAAA] [--numero N] [--compte ARTICLE]\n";
+    "                  [--edition JJ/MM/AAAA] [--numero N] [--compte ARTICLE]\n"
+    "  tramonta-cli pdf adherent FICHIER.trm SORTIE.pdf NOM PRENOM\n"
+    "  tramonta-cli pdf correspondant FICHIER.trm SORTIE.pdf NOM\n"
+    "  tramonta-cli pdf requete FICHIER.trm SORTIE.pdf\n"
+    "                  [--impayes licence|caution|location|forfait | --categorie NOM | --licence TYPE]\n"
+    "                  [--champs Sexe,DateNaissance,LieuNaissance,Ville,Tel1,Tel2,NumeroLicence,Delivrance,\n"
+    "                   CertificatMedical,LicenceCompet,Classement,LicenceDirigeant,MontantLicence,\n"
+    "                   CautionCombinaison,LocationCombinaison,ForfaitLecon]\n";
 
 int CommandePdf(const std::vector<std::string>& arguments) {
     if (arguments.size() < 3)
@@ -38,6 +45,8 @@ int CommandePdf(const std::vector<std::string>& arguments) {
     const std::vector<std::string> reste(arguments.begin() + 1, arguments.end());
     if (genre == "bilan" || genre == "mouvements" || genre == "depots")
         return PdfCompta(genre, reste);
+    if (genre == "adherent" || genre == "correspondant" || genre == "requete")
+        return PdfAdherents(genre, reste);
     return 2;
 }
 

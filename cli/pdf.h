@@ -15,6 +15,10 @@ int CommandePdf(const std::vector<std::string>& arguments);
 // The accounting reports: "bilan", "mouvements", "depots".
 int PdfCompta(const std::string& genre, const std::vector<std::string>& arguments);
 
+// The member side: "adherent" (NOM PRENOM), "correspondant" (NOM) and
+// "requete" ([--impayes SOMME | --categorie NOM | --licence TYPE] [--champs LISTE]).
+int PdfAdherents(const std::string& genre, const std::vector<std::string>& arguments);
+
 // Usage lines of the pdf commands.
 extern const char* const kUsagePdf;
 

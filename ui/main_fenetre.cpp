@@ -18,6 +18,7 @@
 #include "ui/fiche_print_progress.h"
 #include "ui/fiche_protection.h"
 #include "ui/fiches_edition_compta.h"
+#include "ui/fiches_impression_adherents.h"
 #include "ui/fichiers_recents.h"
 #include "ui/sous_vue.h"
 
@@ -73,6 +74,9 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
 
     // Every dialog is made once, hidden, and reused for the whole run.
     aboutForm_ = new TAboutForm(this);
+    ficheImpressionAdherent_ = new TFicheImpressionAdherent(this);
+    ficheImpressionCorrespondant_ = new TFicheImpressionCorrespondant(this);
+    ficheImpressionAdherents_ = new TFicheImpressionAdherents(this);
     ficheProtectionDocument_ = new TFicheProtectionDocument(this);
     ficheProtection_ = new TFicheProtection(this);
     fichePreferences_ = new TFichePreferences(this);

@@ -17,6 +17,9 @@ class QToolButton;
 namespace tramonta {
 
 class TAboutForm;
+class TFicheImpressionAdherent;
+class TFicheImpressionAdherents;
+class TFicheImpressionCorrespondant;
 class TExercice;
 class TFicheCartesMeteo;
 class TFicheDepotsBancaires;
@@ -49,6 +52,9 @@ class TMain : public QMainWindow {
     TRecentFileList& RecentFileList() { return *recentFileList_; }
 
     // Dialogs, made once and reused.
+    TFicheImpressionAdherent& FicheImpressionAdherent() { return *ficheImpressionAdherent_; }
+    TFicheImpressionCorrespondant& FicheImpressionCorrespondant() { return *ficheImpressionCorrespondant_; }
+    TFicheImpressionAdherents& FicheImpressionAdherents() { return *ficheImpressionAdherents_; }
     TAboutForm& AboutForm() { return *aboutForm_; }
     TFicheProtection& FicheProtection() { return *ficheProtection_; }
     TFicheProtectionDocument& FicheProtectionDocument() { return *ficheProtectionDocument_; }
@@ -116,6 +122,9 @@ class TMain : public QMainWindow {
     QTimer* timerSplash_ = nullptr;
 
     TAboutForm* aboutForm_ = nullptr;
+    TFicheImpressionAdherent* ficheImpressionAdherent_ = nullptr;
+    TFicheImpressionCorrespondant* ficheImpressionCorrespondant_ = nullptr;
+    TFicheImpressionAdherents* ficheImpressionAdherents_ = nullptr;
     TFicheProtectionDocument* ficheProtectionDocument_ = nullptr;
     TFicheProtection* ficheProtection_ = nullptr;
     TFichePreferences* fichePreferences_ = nullptr;
