@@ -10,9 +10,12 @@
 #include "ui/agenda.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_impression_compta.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
+#include "ui/fiche_print_progress.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiches_edition_compta.h"
 #include "ui/fichiers_recents.h"
 #include "ui/sous_vue.h"
 
@@ -74,6 +77,10 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheImports_ = new TFicheImports(this);
     ficheImports_->DemanderMotPasse = [this] { return ficheProtection_->Demander(); };
     ficheCartesMeteo_ = new TFicheCartesMeteo(this);
+    fichePrintProgress_ = new TFichePrintProgress(this);
+    ficheImpressionCompta_ = new TFicheImpressionCompta(this);
+    ficheMouvementsCompta_ = new TFicheMouvementsCompta(*ficheImpressionCompta_, this);
+    ficheDepotsBancaires_ = new TFicheDepotsBancaires(*ficheImpressionCompta_, this);
 
     recentFileList_ = new TRecentFileList(this);
     recentFileList_->SetMaxEntries(4);
@@ -152,8 +159,7 @@ void TMain::CreerMenus() {
     quitter->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     fichier->addAction(quitter);
 
-    // The windows of these items come with the mail merge and the
-    // accounting reports; until then the items are shown disabled.
+    // The mail merge window is still to come: its item is shown disabled.
     QMenu* edition = barre->addMenu("&Edition");
     edition->setObjectName("MenuEdition");
     QMenu* base = edition->addMenu("&Base de données");
@@ -164,8 +170,10 @@ void TMain::CreerMenus() {
     QAction* mouvements = Action("MenuMouvements", "&Mouvements...");
     QAction* depots = Action("MenuDepotsBancaires", "Dépôts bancaires...");
     compta->addActions({bilan, mouvements, depots});
-    for (QAction* a : {publipostage, bilan, mouvements, depots})
-        a->setEnabled(false);
+    connect(bilan, &QAction::triggered, this, &TMain::MenuBilanComptableClick);
+    connect(mouvements, &QAction::triggered, this, &TMain::MenuMouvementsClick);
+    connect(depots, &QAction::triggered, this, &TMain::MenuDepotsBancairesClick);
+    publipostage->setEnabled(false);
 
     QMenu* outils = barre->addMenu("&Outils");
     outils->setObjectName("MenuOutils");
@@ -475,6 +483,18 @@ void TMain::dropEvent(QDropEvent* e) {
         return;
     }
     OuvrirExercice(fichiers.constFirst());
+}
+
+void TMain::MenuBilanComptableClick() {
+    ficheImpressionCompta_->MontrerBilan(*exercice_);
+}
+
+void TMain::MenuMouvementsClick() {
+    ficheMouvementsCompta_->Executer(*exercice_);
+}
+
+void TMain::MenuDepotsBancairesClick() {
+    ficheDepotsBancaires_->Executer(*exercice_);
 }
 
 } // namespace tramonta

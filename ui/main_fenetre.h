@@ -19,6 +19,10 @@ namespace tramonta {
 class TAboutForm;
 class TExercice;
 class TFicheCartesMeteo;
+class TFicheDepotsBancaires;
+class TFicheImpressionCompta;
+class TFicheMouvementsCompta;
+class TFichePrintProgress;
 class TFicheImports;
 class TFichePreferences;
 class TFicheProtection;
@@ -50,6 +54,10 @@ class TMain : public QMainWindow {
     TFichePreferences& FichePreferences() { return *fichePreferences_; }
     TFicheImports& FicheImports() { return *ficheImports_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
+    TFichePrintProgress& FichePrintProgress() { return *fichePrintProgress_; }
+    TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
+    TFicheMouvementsCompta& FicheMouvementsCompta() { return *ficheMouvementsCompta_; }
+    TFicheDepotsBancaires& FicheDepotsBancaires() { return *ficheDepotsBancaires_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -73,6 +81,9 @@ class TMain : public QMainWindow {
     void MenuPreferencesClick();
     void MenuCartesMeteoClick();
     void MenuAProposClick();
+    void MenuBilanComptableClick();
+    void MenuMouvementsClick();
+    void MenuDepotsBancairesClick();
     void TimerSplashTimer();
 
   signals:
@@ -106,6 +117,10 @@ class TMain : public QMainWindow {
     TFichePreferences* fichePreferences_ = nullptr;
     TFicheImports* ficheImports_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
+    TFichePrintProgress* fichePrintProgress_ = nullptr;
+    TFicheImpressionCompta* ficheImpressionCompta_ = nullptr;
+    TFicheMouvementsCompta* ficheMouvementsCompta_ = nullptr;
+    TFicheDepotsBancaires* ficheDepotsBancaires_ = nullptr;
 };
 
 } // namespace tramonta
