@@ -4,6 +4,9 @@
 #include "core/messages.h"
 #include "model/compets.h"
 #include "model/modeles_tableau.h"
+#include "platform/preferences.h"
+#include "ui/fiche_impression_compet.h"
+#include "ui/fiche_tableau_compet.h"
 #include "ui/modeles/modeles.h"
 
 #include <QAction>
@@ -383,6 +386,8 @@ TFicheCompet::TFicheCompet(QWidget* parent) : QDialog(parent) {
 
     FicheParticipant_ = new TFicheParticipant(this);
     FichePlaceParticipant_ = new TFichePlaceParticipant(this);
+    FicheTableauCompet_ = new TFicheTableauCompet(this);
+    FicheImpressionCompet_ = new TFicheImpressionCompet(this);
 
     // Layout: the heading fields, then the category with its participants
     // and their commands, the table type, and the form's buttons.
@@ -680,13 +685,20 @@ void TFicheCompet::BoutonTableauClick() {
         return;
     t->PlacerParticipants();
     t->Propager();
+    const TPreferences& preferences = Preferences();
+    FicheTableauCompet_->Parametres.CouleursLycra = preferences.CouleursLycra;
+    FicheTableauCompet_->Parametres.SeriesDemiA4 = preferences.SeriesDemiA4;
+    FicheTableauCompet_->SetTableau(t);
+    FicheTableauCompet_->exec();
+    // The table is the copy's, and goes with the next type chosen.
+    FicheTableauCompet_->SetTableau(nullptr);
 }
 
 void TFicheCompet::ImprimerParticipants(int categorie) {
     if (!copie_)
         return;
     StockerChamps();
-    (void)categorie;
+    FicheImpressionCompet_->Montrer(*copie_, categorie);
 }
 
 bool TFicheCompet::eventFilter(QObject* objet, QEvent* e) {

@@ -12,6 +12,7 @@
 #include "outils_shell.h"
 #include "ui/agenda.h"
 #include "ui/fiche_compet.h"
+#include "ui/fiche_tableau_compet.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QCheckBox>
@@ -409,6 +410,35 @@ TEST_F(FicheCompets, AnnulerLaisseLaCompetitionIntacte) {
                   -1);
         Cliquer(f, "BoutonAnnuler");
     });
+}
+
+TEST_F(FicheCompets, PlacesDuTableauAnnuleesAvecLeFormulaire) {
+    TCompet& compet = NouvelleCompet("Intacte");
+    AjouterSurfeurs(*compet.Categorie(0), 6);
+    const auto avant = Octets(compet);
+    ScriptDialogues d;
+    d.Puis([&](QDialog& f) {
+        Taper(f, "EditIntitule", "Renommée");
+        Cliquer(f, "BoutonTableau");
+        auto& fiche = static_cast<TFicheCompet&>(f);
+        EXPECT_EQ(fiche.CategorieAffichee()->Tableau()->Serie(1)->Ligne(0)->Place(), 2);
+        EXPECT_EQ(fiche.Copie()->Intitule(), "Renommée") << "the table's headers show the form's title";
+        Cliquer(f, "BoutonAnnuler");
+    });
+    d.Puis([](QDialog& tableau) {
+        EXPECT_EQ(tableau.windowTitle(), "Tableau de compétition");
+        auto& t = static_cast<TFicheTableauCompet&>(tableau);
+        QTest::keyClick(t.PaintBox(), Qt::Key_F2);
+        ASSERT_NE(t.Editeur(), nullptr);
+        QTest::keyClick(t.Editeur(), '2');
+        QTest::keyClick(t.Editeur(), Qt::Key_Tab);
+        tableau.reject();
+    });
+    Choisir(0);
+    Cliquer(*page, "BoutonEditer");
+    EXPECT_EQ(Octets(compet), avant);
+    EXPECT_EQ(compet.Categorie(0)->TypeTableau(), 0);
+    EXPECT_FALSE(compet.IsModified());
 }
 
 TEST_F(FicheCompets, DateIllisibleRangeeAZero) {
