@@ -7,9 +7,13 @@
 #include "ui/a_propos.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_impression_compta.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiches_edition_compta.h"
 #include "ui/main_fenetre.h"
+
+#include "core/dates.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -76,6 +80,21 @@ int main(int argc, char** argv) {
                      [&] { fenetre.FicheCartesMeteo().exec(); });
     CapturerDialogue(fenetre.AboutForm(), dossier.filePath("a-propos.png"),
                      [&] { fenetre.AboutForm().exec(); });
+    // The accounting previews, on the document's ledger.
+    TFicheImpressionCompta& apercu = fenetre.FicheImpressionCompta();
+    apercu.resize(900, 900);
+    CapturerDialogue(apercu, dossier.filePath("apercu-bilan.png"),
+                     [&] { apercu.MontrerBilan(fenetre.Exercice()); });
+    CapturerDialogue(apercu, dossier.filePath("apercu-mouvements.png"),
+                     [&] { apercu.MontrerMouvements(fenetre.Exercice(), TEditionMouvements{}); });
+    const TEditionDepotsBancaires depots{
+        0, nullptr, TexteVersDate("01/01/2026"), TexteVersDate("31/12/2026"), Aujourdhui(), {}};
+    CapturerDialogue(apercu, dossier.filePath("apercu-depots.png"),
+                     [&] { apercu.MontrerDepots(fenetre.Exercice(), depots); });
+    CapturerDialogue(fenetre.FicheMouvementsCompta(), dossier.filePath("mouvements.png"),
+                     [&] { fenetre.FicheMouvementsCompta().Executer(fenetre.Exercice()); });
+    CapturerDialogue(fenetre.FicheDepotsBancaires(), dossier.filePath("depots-bancaires.png"),
+                     [&] { fenetre.FicheDepotsBancaires().Executer(fenetre.Exercice()); });
     TEcranAccueil accueil;
     accueil.show();
     Enregistrer(accueil, dossier.filePath("accueil.png"));

@@ -1,5 +1,8 @@
 // tramonta-cli: the season file from the command line, for scripts.
 #include "cli/json_document.h"
+#ifdef TRAMONTA_PDF
+#include "cli/pdf.h"
+#endif
 #include "cli/tableau_texte.h"
 #include "core/messages.h"
 #include "core/texte.h"
@@ -19,6 +22,9 @@ int Usage() {
                  "  tramonta-cli dump FICHIER.trm\n"
                  "  tramonta-cli create FICHIER.json FICHIER.trm\n"
                  "  tramonta-cli tableau FICHIER.trm COMPETITION CATEGORIE\n";
+#ifdef TRAMONTA_PDF
+    std::cerr << kUsagePdf;
+#endif
     return 2;
 }
 
@@ -91,5 +97,11 @@ int main(int argc, char** argv) {
         return Create(argv[2], argv[3]);
     if (commande == "tableau" && argc == 5)
         return Tableau(argv[2], argv[3], argv[4]);
+#ifdef TRAMONTA_PDF
+    if (commande == "pdf") {
+        const int code = CommandePdf(std::vector<std::string>(argv + 2, argv + argc));
+        return code == 2 ? Usage() : code;
+    }
+#endif
     return Usage();
 }

@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QScreen>
 
+#include <array>
 #include <cmath>
 
 namespace tramonta {
@@ -65,22 +66,50 @@ QFont PoliceAgrandie(const TPolice& police) {
     return f;
 }
 
+// Widths are the sums of the characters' advances (kerning is off, as on
+// the canvas), each advance asked of the font once: shaping every text anew
+// would cost seconds on a long report.
 struct MesuresPolice {
     QFont police;
     QFontMetricsF metriques;
+    std::array<double, 256> latin{};
+    std::array<bool, 256> latinConnu{};
+    QHash<char32_t, double> autres;
+
+    double Avance(char32_t c) {
+        if (c < 256) {
+            if (!latinConnu[c]) {
+                latin[c] = metriques.horizontalAdvance(QString::fromUcs4(&c, 1));
+                latinConnu[c] = true;
+            }
+            return latin[c];
+        }
+        auto it = autres.constFind(c);
+        if (it == autres.constEnd())
+            it = autres.insert(c, metriques.horizontalAdvance(QString::fromUcs4(&c, 1)));
+        return *it;
+    }
 };
 
-const MesuresPolice& Mesures(const TPolice& police) {
+MesuresPolice& Mesures(const TPolice& police) {
+    // Reports measure thousands of texts in a few fonts, one after another:
+    // the last font answers without building its key.
+    static TPolice derniere;
+    static MesuresPolice* mesuresDerniere = nullptr;
+    if (mesuresDerniere && police == derniere)
+        return *mesuresDerniere;
     static QHash<QString, MesuresPolice*> cache;
     const QString cle = QString::fromStdString(police.Nom) + QString::number(police.Hauteur) +
                         (police.Gras ? "g" : "") + (police.Italique ? "i" : "") +
                         (police.Souligne ? "s" : "");
-    if (auto it = cache.constFind(cle); it != cache.constEnd())
-        return **it;
-    QFont f = PoliceAgrandie(police);
-    auto* m = new MesuresPolice{f, QFontMetricsF(f)};
-    cache.insert(cle, m);
-    return *m;
+    auto it = cache.constFind(cle);
+    if (it == cache.constEnd()) {
+        QFont f = PoliceAgrandie(police);
+        it = cache.insert(cle, new MesuresPolice{f, QFontMetricsF(f), {}, {}, {}});
+    }
+    derniere = police;
+    mesuresDerniere = *it;
+    return **it;
 }
 
 QColor Couleur(TCouleur c) {
@@ -105,8 +134,17 @@ QFont PoliceQt(const TPolice& police) {
 }
 
 TTaille MesurerTexteQt(const TPolice& police, std::string_view texte) {
-    const QString t = QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
-    const double largeur = Mesures(police).metriques.horizontalAdvance(t);
+    MesuresPolice& m = Mesures(police);
+    double largeur = 0;
+    for (std::size_t i = 0; i < texte.size();) {
+        const auto o = static_cast<unsigned char>(texte[i]);
+        const std::size_t n = o >= 0xF0 ? 4 : o >= 0xE0 ? 3 : o >= 0xC0 ? 2 : 1;
+        char32_t c = n == 1 ? o : n == 2 ? (o & 0x1F) : n == 3 ? (o & 0x0F) : (o & 0x07);
+        for (std::size_t k = 1; k < n && i + k < texte.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(texte[i + k]) & 0x3F);
+        largeur += m.Avance(c);
+        i += n;
+    }
     return {static_cast<int>(std::lround(largeur / kSurEchelle)), police.Hauteur};
 }
 

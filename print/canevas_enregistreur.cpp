@@ -47,7 +47,9 @@ void TCanevasEnregistreur::Remplir(const TRect& r, TCouleur couleur) {
 }
 
 void TCanevasEnregistreur::Texte(TPoint position, std::string_view texte, const TRect* decoupe) {
-    const TTaille t = MesurerTexte(texte);
+    // The text routines have just measured it: no second measure.
+    const TTaille t =
+        texte == dernierTexte_ && Etat().Police == derniereMesure_ ? derniereTaille_ : MesurerTexte(texte);
     TPrimitive p;
     p.genre = TPrimitive::Genre::Texte;
     p.rect = Deplacer({position.X, position.Y, position.X + t.cx, position.Y - t.cy});

@@ -65,6 +65,9 @@ class TCanevasEnregistreur : public TCanevas {
     std::function<std::optional<TTaille>(const std::string&)> sourceImages_;
     std::vector<TPrimitive> primitives_;
     int pagesImprimante_ = 0;
+    std::string dernierTexte_;
+    TPolice derniereMesure_;
+    TTaille derniereTaille_;
 };
 
 // Replays recorded primitives onto another canvas, as they were drawn.
