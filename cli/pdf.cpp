@@ -15,7 +15,9 @@ const char* const kUsagePdf =
     "  tramonta-cli pdf mouvements FICHIER.trm SORTIE.pdf [--du JJ/MM/AAAA --au JJ/MM/AAAA]\n"
     "                  [--compte ARTICLE | --charges | --produits]\n"
     "  tramonta-cli pdf depots FICHIER.trm SORTIE.pdf --du JJ/MM/AAAA --au JJ/MM/AAAA\n"
-    "                  [--edition JJ/MM/AAAA] [--numero N] [--compte ARTICLE]\n";
+    "                  [--edition JJ/MM/AAAA] [--numero N] [--compte ARTICLE]\n"
+    "  tramonta-cli pdf tableau FICHIER.trm SORTIE.pdf COMPETITION CATEGORIE [--serie N | --page P]\n"
+    "  tramonta-cli pdf participants FICHIER.trm SORTIE.pdf COMPETITION [--categorie NOM]\n";
 
 int CommandePdf(const std::vector<std::string>& arguments) {
     if (arguments.size() < 3)
@@ -38,6 +40,8 @@ int CommandePdf(const std::vector<std::string>& arguments) {
     const std::vector<std::string> reste(arguments.begin() + 1, arguments.end());
     if (genre == "bilan" || genre == "mouvements" || genre == "depots")
         return PdfCompta(genre, reste);
+    if (genre == "tableau" || genre == "participants")
+        return PdfCompets(genre, reste);
     return 2;
 }
 

@@ -15,6 +15,10 @@ int CommandePdf(const std::vector<std::string>& arguments);
 // The accounting reports: "bilan", "mouvements", "depots".
 int PdfCompta(const std::string& genre, const std::vector<std::string>& arguments);
 
+// The competitions: "tableau" (a heat table, a sheet or a heat) and
+// "participants".
+int PdfCompets(const std::string& genre, const std::vector<std::string>& arguments);
+
 // Usage lines of the pdf commands.
 extern const char* const kUsagePdf;
 
