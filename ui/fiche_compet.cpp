@@ -319,6 +319,8 @@ TFicheCompet::TFicheCompet(QWidget* parent) : QDialog(parent) {
     entete->addRow(dates);
 
     ComboBoxCategorie = Nomme(new QComboBox(this), "ComboBoxCategorie");
+    ComboBoxCategorie->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBoxCategorie->setMinimumContentsLength(12);
     auto* categorie = new QLabel("&Catégorie :", this);
     categorie->setBuddy(ComboBoxCategorie);
 
