@@ -10,19 +10,27 @@
 #include "model/exercice.h"
 #include "model/modeles_tableau.h"
 #include "outils_shell.h"
+#include "platform/imprimante_qt.h"
+#include "platform/preferences.h"
+#include "print/canevas_enregistreur.h"
 #include "ui/agenda.h"
+#include "ui/apercu.h"
 #include "ui/fiche_compet.h"
+#include "ui/fiche_impression_compet.h"
 #include "ui/fiche_tableau_compet.h"
 #include "ui/modeles/tri_liste.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
@@ -619,6 +627,80 @@ TEST_F(FicheCompets, GlisserDeposerDansLaListe) {
         EXPECT_EQ(Noms(*fiche.CategorieAffichee()).at(2), "Nom1");
         Cliquer(f, "BoutonAnnuler");
     });
+}
+
+// ---- Printing ----
+
+TEST_F(FicheCompets, ListeDesParticipantsApercuCommentaireEtImpression) {
+    if (TImprimanteQt::ImprimanteInstallee())
+        GTEST_SKIP() << "une imprimante est installée : le test n'imprime pas pour de vrai";
+    TCompet& compet = NouvelleCompet("Coupe");
+    AjouterSurfeurs(*compet.Categorie(0), 40);
+    AjouterSurfeurs(*compet.Categorie(4), 2);
+    const QString pdf = Chemin("participants.pdf");
+    fichiers_.Repondre(pdf);
+    ScriptDialogues d;
+    d.Puis([](QDialog& f) {
+        f.findChild<QAction*>("MenuImprimerToutes")->trigger();
+        Cliquer(f, "BoutonAnnuler");
+    });
+    d.Puis([](QDialog& a) {
+        auto& apercu = static_cast<TFicheImpressionCompet&>(a);
+        EXPECT_EQ(a.windowTitle(), "Impression des participants...");
+        EXPECT_EQ(apercu.BoutonCommentaire->accessibleName(), "Commentaire en entête...");
+        EXPECT_EQ(apercu.PaintBox->NbPages(), 2) << "42 surfers and two category titles";
+        Cliquer(a, "BoutonCommentaire");
+        EXPECT_EQ(LireCommentaireParticipants(), "");
+        TCanevasEnregistreur c;
+        apercu.Dessiner(c, false);
+        EXPECT_EQ(c.ChercherTexte("Liste des participants"), nullptr);
+        EXPECT_NE(c.ChercherTexte("Open"), nullptr);
+        EXPECT_EQ(c.ChercherTexte("Minimes"), nullptr) << "an empty category is left out";
+        Cliquer(a, "BoutonPrint");
+        a.reject();
+    });
+    d.Puis([](QDialog& c) {
+        EXPECT_EQ(c.windowTitle(), "Saisie d'un commentaire...");
+        EXPECT_EQ(c.findChild<QLineEdit*>("EditCommentaire")->text(), "Liste des participants");
+        Taper(c, "EditCommentaire", "");
+        Cliquer(c, "BoutonOk");
+    });
+    Choisir(0);
+    Cliquer(*page, "BoutonEditer");
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    EXPECT_EQ(Journal(exercice).back(), "Impression des participants de la compétition \"Coupe\"");
+    EXPECT_EQ(compet.Intitule(), "Coupe");
+}
+
+TEST_F(FicheCompets, ImpressionDUneSerieDuTableau) {
+    if (TImprimanteQt::ImprimanteInstallee())
+        GTEST_SKIP() << "une imprimante est installée : le test n'imprime pas pour de vrai";
+    TCompet& compet = NouvelleCompet("Coupe");
+    AjouterSurfeurs(*compet.Categorie(0), 6);
+    const auto avant = Octets(compet);
+    const QString pdf = Chemin("serie.pdf");
+    fichiers_.Repondre(pdf);
+    ScriptDialogues d;
+    d.Puis([](QDialog& f) {
+        Cliquer(f, "BoutonTableau");
+        Cliquer(f, "BoutonAnnuler");
+    });
+    d.Puis([](QDialog& t) {
+        Cliquer(t, "BoutonPrint");
+        t.reject();
+    });
+    d.Puis([](QDialog& choix) {
+        auto* combo = choix.findChild<QComboBox*>("ComboBox");
+        ASSERT_EQ(combo->count(), 4);
+        combo->setCurrentIndex(2);
+        EXPECT_EQ(combo->currentText(), "Série n°2");
+        Cliquer(choix, "BoutonOk");
+    });
+    Choisir(0);
+    Cliquer(*page, "BoutonEditer");
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    EXPECT_EQ(Journal(exercice).back(), "Impression du tableau de compétition \"Coupe\" - Benjamins");
+    EXPECT_EQ(Octets(compet), avant);
 }
 
 } // namespace
