@@ -140,7 +140,8 @@ class TSauvegardeCanevas {
 // Shared text routines.
 
 // One line vertically centred in the rectangle, starting at its left edge,
-// centred or ending at its right edge; clipped to the rectangle.
+// centred or ending at its right edge; clipped to the rectangle. An empty
+// text draws nothing (here and in TexteAligne).
 void TexteDansRect(TCanevas& c, const TRect& r, std::string_view texte, Alignement a = Alignement::Gauche);
 
 // One line placed 5 units inside the left or right edge, or centred

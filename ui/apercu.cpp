@@ -13,8 +13,8 @@
 namespace tramonta {
 
 namespace {
-int PageDe(int y) {
-    return y >= 0 ? 0 : (-y - 1) / kHauteurA4;
+int PageDe(int y, int hauteurPage) {
+    return y >= 0 ? 0 : (-y - 1) / hauteurPage;
 }
 } // namespace
 
@@ -40,9 +40,10 @@ void TApercu::Actualiser() {
     Enregistrer();
 }
 
-void TApercu::DefinirLargeurPage(int unites) {
-    largeurPage_ = unites;
-    MettreAJourDefilement();
+void TApercu::DefinirFeuille(int largeur, int hauteurPage) {
+    largeurPage_ = largeur;
+    hauteurPage_ = std::max(1, hauteurPage);
+    Enregistrer();
 }
 
 void TApercu::Enregistrer() {
@@ -53,8 +54,8 @@ void TApercu::Enregistrer() {
     parPage_.assign(static_cast<std::size_t>(pages_), {});
     for (std::size_t i = 0; i < primitives_.size(); ++i) {
         const TRect& r = primitives_[i].rect;
-        int de = PageDe(std::max(r.Top, r.Bottom));
-        int a = PageDe(std::min(r.Top, r.Bottom));
+        int de = PageDe(std::max(r.Top, r.Bottom), hauteurPage_);
+        int a = PageDe(std::min(r.Top, r.Bottom), hauteurPage_);
         de = std::clamp(de, 0, pages_ - 1);
         a = std::clamp(a, 0, pages_ - 1);
         premierePage_[i] = de;
@@ -67,7 +68,7 @@ void TApercu::Enregistrer() {
 
 void TApercu::MettreAJourDefilement() {
     const int largeur = UnitesVersPixels(largeurPage_);
-    const int hauteur = UnitesVersPixels(pages_ * kHauteurA4);
+    const int hauteur = UnitesVersPixels(pages_ * hauteurPage_);
     horizontalScrollBar()->setRange(0, std::max(0, largeur - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
     horizontalScrollBar()->setSingleStep(20);
@@ -81,14 +82,14 @@ void TApercu::Peindre(QPainter& painter, const QRect& zone) const {
     const int sx = horizontalScrollBar()->value();
     const int sy = verticalScrollBar()->value();
     painter.fillRect(zone, palette().color(QPalette::Dark));
-    const QRectF feuille(-sx, -sy, largeurPage_ * echelle, pages_ * kHauteurA4 * echelle);
+    const QRectF feuille(-sx, -sy, largeurPage_ * echelle, pages_ * hauteurPage_ * echelle);
     painter.fillRect(feuille.intersected(QRectF(zone)), Qt::white);
 
     // Pages in view, from the zone's top to its bottom, in units.
     const int haut = static_cast<int>(std::floor((sy + zone.top()) / echelle));
     const int bas = static_cast<int>(std::ceil((sy + zone.bottom() + 1) / echelle));
-    const int premiere = std::clamp(haut / kHauteurA4, 0, pages_ - 1);
-    const int derniere = std::clamp(bas / kHauteurA4, 0, pages_ - 1);
+    const int premiere = std::clamp(haut / hauteurPage_, 0, pages_ - 1);
+    const int derniere = std::clamp(bas / hauteurPage_, 0, pages_ - 1);
     painter.save();
     painter.setClipRect(zone);
     TCanevasQt canevas(painter, echelle, QPointF(-sx, -sy));

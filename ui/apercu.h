@@ -31,9 +31,11 @@ class TApercu : public QAbstractScrollArea {
     // scroll position.
     void Actualiser();
     int NbPages() const { return pages_; }
-    // Width of the sheet in units: 2100 for portrait A4 (the default), 2970
-    // for landscape.
-    void DefinirLargeurPage(int unites);
+    // Page size in units: 2100 x 2970 for portrait A4 (the default),
+    // 2970 x 2100 for landscape. Pages stack one page height apart.
+    void DefinirFeuille(int largeur, int hauteurPage);
+    // The width alone, pages keeping their height.
+    void DefinirLargeurPage(int unites) { DefinirFeuille(unites, hauteurPage_); }
 
     // Paints the part of the sheet that `zone` (viewport pixels) shows, at
     // the current scroll position.
@@ -55,6 +57,7 @@ class TApercu : public QAbstractScrollArea {
     std::vector<int> premierePage_;
     int pages_ = 1;
     int largeurPage_ = kLargeurA4;
+    int hauteurPage_ = kHauteurA4;
 };
 
 } // namespace tramonta

@@ -5,6 +5,7 @@
 #include "core/dates.h"
 #include "model/exercice.h"
 #include "platform/canevas_qt.h"
+#include "platform/preferences.h"
 #include "ui/fiche_impression_compta.h"
 #include "ui/fiche_print_progress.h"
 #include "ui/fiches_edition_compta.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -202,6 +204,31 @@ TEST_F(ImpressionCompta, LesMouvementsDUnCompteSontSansPeriode) {
         d.reject();
     });
     m->FicheImpressionCompta().MontrerMouvementsCompte(m->Exercice(), copie);
+}
+
+TEST_F(ImpressionCompta, LeLogoDuClubSeCentreAuDessusDuTitre) {
+    QImage logo(96, 48, QImage::Format_RGB32);
+    logo.fill(Qt::blue);
+    const QString fichier = Chemin("logo.png");
+    ASSERT_TRUE(logo.save(fichier));
+    const std::string ancien = Preferences().FichierLogo;
+    Preferences().FichierLogo = fichier.toStdString();
+    ScriptDialogues dialogues;
+    dialogues.Puis([&](QDialog& d) {
+        TCanevasEnregistreurQt c;
+        static_cast<TFicheImpressionCompta&>(d).Dessiner(c, false);
+        ASSERT_FALSE(c.Primitives().empty());
+        const TPrimitive& image = c.Primitives().front();
+        EXPECT_EQ(image.genre, TPrimitive::Genre::Image);
+        const int largeur = PixelsVersUnites(96);
+        EXPECT_EQ(image.rect.Left, 150 + (1800 - largeur) / 2);
+        EXPECT_EQ(image.rect.Top, -150);
+        EXPECT_EQ(c.ChercherTexte("Compte d'exploitation de l'exercice ")->decoupe->Top,
+                  -150 - PixelsVersUnites(48) - 100);
+        d.reject();
+    });
+    Declencher("MenuBilanComptable");
+    Preferences().FichierLogo = ancien;
 }
 
 TEST(FichePrintProgress, AfficheLeStatutEtRetientLAnnulation) {
