@@ -423,6 +423,12 @@ void TFicheTableauCompet::mouseDoubleClickEvent(QMouseEvent* e) {
     EditerA(paintBox_->mapFrom(this, e->position().toPoint()));
 }
 
+void TFicheTableauCompet::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // F2 starts the editing at once.
+    paintBox_->setFocus();
+}
+
 void TFicheTableauCompet::hideEvent(QHideEvent* e) {
     TerminerEdition(true);
     QDialog::hideEvent(e);
