@@ -10,11 +10,15 @@
 #include "platform/preferences.h"
 #include "ui/a_propos.h"
 #include "ui/fiche_cartes_meteo.h"
+#include "ui/fiche_compet.h"
+#include "ui/fiche_compets.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_impression_compet.h"
 #include "ui/fiche_impression_compta.h"
 #include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiche_tableau_compet.h"
 #include "ui/fiches_edition_compta.h"
 #include "ui/fiches_impression_adherents.h"
 #include "ui/main_fenetre.h"
@@ -141,6 +145,26 @@ int main(int argc, char** argv) {
                      [&] { fenetre.FicheMouvementsCompta().Executer(fenetre.Exercice()); });
     CapturerDialogue(fenetre.FicheDepotsBancaires(), dossier.filePath("depots-bancaires.png"),
                      [&] { fenetre.FicheDepotsBancaires().Executer(fenetre.Exercice()); });
+    // The first competition: its form, the heat table of its first category
+    // and its participants list.
+    if (TCompet* compet = fenetre.Exercice().Compets().Compet(0)) {
+        TFicheCompet& fiche = static_cast<TFicheCompets*>(fenetre.Page(3))->FicheCompet();
+        CapturerDialogue(fiche, dossier.filePath("competition.png"), [&] { fiche.Executer(*compet); });
+        if (TTableauCompet* t = compet->Categorie(0)->Tableau()) {
+            t->PlacerParticipants();
+            t->Propager();
+            TFicheTableauCompet& tableau = fiche.FicheTableauCompet();
+            tableau.Parametres.CouleursLycra = Preferences().CouleursLycra;
+            tableau.SetTableau(t);
+            tableau.resize(980, 640);
+            CapturerDialogue(tableau, dossier.filePath("tableau-competition.png"), [&] { tableau.exec(); });
+            tableau.SetTableau(nullptr);
+        }
+        TFicheImpressionCompet& liste = fiche.FicheImpressionCompet();
+        liste.resize(900, 900);
+        CapturerDialogue(liste, dossier.filePath("apercu-participants.png"),
+                         [&] { liste.Montrer(*compet, -1); });
+    }
     TEcranAccueil accueil;
     accueil.show();
     Enregistrer(accueil, dossier.filePath("accueil.png"));

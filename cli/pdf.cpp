@@ -22,7 +22,9 @@ const char* const kUsagePdf =
     "                  [--impayes licence|caution|location|forfait | --categorie NOM | --licence TYPE]\n"
     "                  [--champs Sexe,DateNaissance,LieuNaissance,Ville,Tel1,Tel2,NumeroLicence,Delivrance,\n"
     "                   CertificatMedical,LicenceCompet,Classement,LicenceDirigeant,MontantLicence,\n"
-    "                   CautionCombinaison,LocationCombinaison,ForfaitLecon]\n";
+    "                   CautionCombinaison,LocationCombinaison,ForfaitLecon]\n"
+    "  tramonta-cli pdf tableau FICHIER.trm SORTIE.pdf COMPETITION CATEGORIE [--serie N | --page P]\n"
+    "  tramonta-cli pdf participants FICHIER.trm SORTIE.pdf COMPETITION [--categorie NOM]\n";
 
 int CommandePdf(const std::vector<std::string>& arguments) {
     if (arguments.size() < 3)
@@ -47,6 +49,8 @@ int CommandePdf(const std::vector<std::string>& arguments) {
         return PdfCompta(genre, reste);
     if (genre == "adherent" || genre == "correspondant" || genre == "requete")
         return PdfAdherents(genre, reste);
+    if (genre == "tableau" || genre == "participants")
+        return PdfCompets(genre, reste);
     return 2;
 }
 

@@ -18,6 +18,9 @@ int PdfCompta(const std::string& genre, const std::vector<std::string>& argument
 // The member side: "adherent" (NOM PRENOM), "correspondant" (NOM) and
 // "requete" ([--impayes SOMME | --categorie NOM | --licence TYPE] [--champs LISTE]).
 int PdfAdherents(const std::string& genre, const std::vector<std::string>& arguments);
+// The competitions: "tableau" (a heat table, a sheet or a heat) and
+// "participants".
+int PdfCompets(const std::string& genre, const std::vector<std::string>& arguments);
 
 // Usage lines of the pdf commands.
 extern const char* const kUsagePdf;

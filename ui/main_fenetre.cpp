@@ -10,6 +10,7 @@
 #include "ui/a_propos.h"
 #include "ui/agenda.h"
 #include "ui/fiche_cartes_meteo.h"
+#include "ui/fiche_compets.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compta.h"
 #include "ui/fiche_nouvelle_saison.h"
@@ -287,11 +288,11 @@ void TMain::CreerPanneau() {
     zonePages_ = new QStackedWidget(centre);
     zonePages_->setObjectName("ZonePages");
     pages_[0] = new TFichePrincipale(*exercice_, zonePages_);
-    // The database, accounting and competition pages come with their own
-    // parts of the program.
+    // The database and accounting pages come with their own parts of the
+    // program.
     pages_[1] = new TSousVue(*exercice_, zonePages_);
     pages_[2] = new TSousVue(*exercice_, zonePages_);
-    pages_[3] = new TSousVue(*exercice_, zonePages_);
+    pages_[3] = new TFicheCompets(*exercice_, zonePages_);
     const char* noms[] = {"FichePrincipale", "FicheBDD", "FicheCompta", "FicheCompets"};
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         pages_[i]->setObjectName(noms[i]);

@@ -1,0 +1,181 @@
+// The competition form and the two small forms it opens: a participant's
+// names and club, and a participant's place in the seeding order.
+//
+// The form works on a working copy of the competition's six categories:
+// participants, table types and the places typed in the heat tables reach
+// the competition only through Ok.
+#pragma once
+
+#include <QDialog>
+#include <QTreeView>
+
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QAction;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace tramonta {
+
+class TCategorieCompet;
+class TCompet;
+class TFicheImpressionCompet;
+class TFicheTableauCompet;
+class TModeleParticipants;
+class TParticipantCompet;
+
+class TFicheParticipant : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TFicheParticipant(QWidget* parent = nullptr);
+    // The participant edited; it belongs to the category where its names
+    // must be unique (a new one is not in the list yet).
+    TParticipantCompet* Participant = nullptr;
+
+    void BoutonOkClick();
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+
+  private:
+    void MajOk();
+    QLineEdit* EditNom;
+    QLineEdit* EditPrenom;
+    QLineEdit* EditClub;
+    QPushButton* BoutonOk;
+};
+
+class TFichePlaceParticipant : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TFichePlaceParticipant(QWidget* parent = nullptr);
+    // Set by the caller: the number of participants and the current place,
+    // counted from 1. Place holds the new one after Ok.
+    int Maximum = 0;
+    int Place = 0;
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+
+  private:
+    int Valeur() const;
+    void MajOk();
+    QLineEdit* EditPlace;
+    QPushButton* BoutonOk;
+};
+
+// The participant list: items are reordered by dragging them inside it, and
+// it scrolls by itself while an item is held near its top or bottom edge.
+class TListeParticipants : public QTreeView {
+    Q_OBJECT
+  public:
+    explicit TListeParticipants(QWidget* parent = nullptr);
+    // What a drag from this list carries; a drop of anything else is refused.
+    QMimeData* DonneesGlisser(int ligne) const;
+    QTimer& TimerDrag() const { return *TimerDrag_; }
+
+  signals:
+    // The dragged row dropped on the row `vers`.
+    void Deposer(int de, int vers);
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dragLeaveEvent(QDragLeaveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+  private:
+    int LigneGlissee(const QMimeData* donnees) const;
+    void TimerDragTimer();
+    QTimer* TimerDrag_;
+    QPoint depart_;
+    int sens_ = 0; // -1 up, 1 down
+};
+
+class TFicheCompet : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TFicheCompet(QWidget* parent = nullptr);
+    ~TFicheCompet() override;
+
+    // Shows the form on the competition; Ok has stored everything into it.
+    int Executer(TCompet& compet);
+
+    TCompet* Compet = nullptr;
+    TCompet* Copie() const { return copie_.get(); }
+    TCategorieCompet* CategorieAffichee() const;
+    TFicheParticipant& FicheParticipant() const { return *FicheParticipant_; }
+    TFichePlaceParticipant& FichePlaceParticipant() const { return *FichePlaceParticipant_; }
+    TFicheTableauCompet& FicheTableauCompet() const { return *FicheTableauCompet_; }
+    TFicheImpressionCompet& FicheImpressionCompet() const { return *FicheImpressionCompet_; }
+
+    void BoutonOkClick();
+    void BoutonAjouterParticipantClick();
+    void BoutonSupprimerParticipantClick();
+    void BoutonEditerParticipantClick();
+    void BoutonMonterParticipantClick();
+    void BoutonDescendreParticipantClick();
+    void BoutonPlacerParticipantClick();
+    void BoutonTableauClick();
+    // -1 for all six categories.
+    void ImprimerParticipants(int categorie);
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
+  private:
+    void AfficherCategorie();
+    void MajCommandes();
+    void MajTypes();
+    void ChoisirType(int type);
+    void StockerChamps();
+    int LigneSelectionnee() const;
+    void Deplacer(int de, int vers);
+
+    std::unique_ptr<TCompet> copie_;
+    QLineEdit* EditIntitule;
+    QLineEdit* EditDateDebut;
+    QLineEdit* EditDateFin;
+    QCheckBox* CheckOfficielle;
+    QComboBox* ComboBoxCategorie;
+    TListeParticipants* ListViewParticipants;
+    TModeleParticipants* modeleParticipants_;
+    QPushButton* BoutonAjouterParticipant;
+    QPushButton* BoutonSupprimerParticipant;
+    QPushButton* BoutonEditerParticipant;
+    QPushButton* BoutonMonterParticipant;
+    QPushButton* BoutonDescendreParticipant;
+    QPushButton* BoutonPlacerParticipant;
+    QMenu* PopupMenuParticipant;
+    QAction* MenuAjouterParticipant;
+    QAction* MenuSupprimerParticipant;
+    QAction* MenuEditerParticipant;
+    QAction* MenuMonterParticipant;
+    QAction* MenuDescendreParticipant;
+    std::array<QRadioButton*, 6> radios_{};
+    QButtonGroup* groupeTypes_;
+    QPushButton* BoutonTableau;
+    QPushButton* BoutonImprimer;
+    QMenu* PopupMenuImprimer;
+    QLabel* LabelNbParticipants;
+    QLabel* LabelPlaceParticipant;
+    QPushButton* BoutonOk;
+    QPushButton* BoutonAnnuler;
+    TFicheParticipant* FicheParticipant_;
+    TFichePlaceParticipant* FichePlaceParticipant_;
+    TFicheTableauCompet* FicheTableauCompet_ = nullptr;
+    TFicheImpressionCompet* FicheImpressionCompet_ = nullptr;
+};
+
+} // namespace tramonta
