@@ -27,7 +27,9 @@ class TCompte;
 class TLigneEcriture : public TModifiedClass {
     TRAMONTA_CHAMPS(TRAMONTA_CHAMPS_LIGNE)
   public:
-    explicit TLigneEcriture(TCompte* proprietaire) : proprietaire_(proprietaire) {}
+    // A new line is dated now (date and time of day), so that a line whose
+    // date nobody gives still falls in the current period.
+    explicit TLigneEcriture(TCompte* proprietaire) : proprietaire_(proprietaire) { Date_ = Maintenant(); }
     TCompte* Proprietaire() const { return proprietaire_; }
     // Stored directly: marking a line automatic is not an edit of its own.
     bool Automatique = false;

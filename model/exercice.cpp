@@ -62,12 +62,16 @@ std::string TExercice::DecoderMotPasse(const std::string& code) {
     return Brouiller(code, -1);
 }
 
+std::string TExercice::MotPasseStocke(const std::string& saisi) {
+    return Cp1252VersUtf8(Utf8VersCp1252(saisi));
+}
+
 bool TExercice::VerifierMotPasse(const std::function<std::optional<std::string>()>& demander) const {
     const std::string clair = DecoderMotPasse(motPasse_);
     if (clair.empty())
         return true;
     const std::optional<std::string> saisi = demander ? demander() : std::nullopt;
-    return saisi.has_value() && *saisi == clair;
+    return saisi.has_value() && MotPasseStocke(*saisi) == clair;
 }
 
 bool TExercice::Importer(const TExercice& autre, std::vector<std::string>& rapport) {

@@ -69,10 +69,14 @@ class TExercice : public TModifiedClass {
     // not encryption. Byte i (from 1) of the Windows-1252 text moves by 20 + i.
     static std::string CoderMotPasse(const std::string& clair);
     static std::string DecoderMotPasse(const std::string& code);
+    // The typed text as the file keeps it: a letter that Windows-1252 cannot
+    // hold is stored as "?", so a typed password compares in that form.
+    static std::string MotPasseStocke(const std::string& saisi);
 
     // Asks the password of a protected document through `demander`, which
     // gives the typed text or nothing when the user cancels. True when the
-    // document is not protected or the exact password was typed.
+    // document is not protected or the exact password was typed (in the form
+    // the file keeps it).
     bool VerifierMotPasse(const std::function<std::optional<std::string>()>& demander) const;
 
     // Merges the specialities, currency flag, bank identity and default

@@ -21,8 +21,10 @@ void SignalerEchec(const std::string& texte) {
 } // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    // No display name: on X11, Qt appends it to every window title
+    // (" — Tramonta"), and titles and captions must read as the program gives
+    // them. applicationDisplayName() still answers "Tramonta".
     setApplicationName("Tramonta");
-    setApplicationDisplayName("Tramonta");
     setOrganizationName("Ventaro");
     setDesktopFileName("tramonta");
     // Numbers are written and read with "." whatever the user's locale: the

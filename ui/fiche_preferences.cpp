@@ -60,7 +60,9 @@ TFichePreferences::TFichePreferences(QWidget* parent) : QDialog(parent) {
     ligneApercu->addWidget(LabelRatio, 0, Qt::AlignBottom);
     ligneApercu->addStretch();
     auto* pageCompta = new QVBoxLayout(compta);
-    pageCompta->addWidget(new QLabel("Logo du club pour le bilan comptable :", compta));
+    auto* libelleLogo = new QLabel("Logo du club pour le bilan comptable :", compta);
+    libelleLogo->setBuddy(EditFichierLogo);
+    pageCompta->addWidget(libelleLogo);
     pageCompta->addLayout(ligneLogo);
     pageCompta->addLayout(ligneApercu);
     pageCompta->addStretch();

@@ -40,8 +40,10 @@ QString Q(const std::string& s) {
 }
 
 // Multi-line texts keep Windows line ends in the document.
+// A lone CR ends a line in the editor too: mapping it here keeps the text
+// the editor gives back equal to this one.
 QString VersAffichage(const std::string& s) {
-    return Q(s).replace("\r\n", "\n");
+    return Q(s).replace("\r\n", "\n").replace('\r', '\n');
 }
 std::string VersDocument(const QString& s) {
     QString t = s;
@@ -135,6 +137,7 @@ QWidget* TFichePrincipale::CreerOngletBase() {
     auto* groupe = new QGroupBox("Spécialités correspondants ", onglet);
     ListBoxSpecialitesCorrespondants = Nomme(new QListWidget(groupe), "ListBoxSpecialitesCorrespondants");
     ListBoxSpecialitesCorrespondants->setToolTip("Liste des spécialisés correspondants");
+    ListBoxSpecialitesCorrespondants->setAccessibleName("Spécialités correspondants");
     ListBoxSpecialitesCorrespondants->setSelectionMode(QAbstractItemView::SingleSelection);
     BoutonAjouterSpecialite = Bouton("BoutonAjouterSpecialite", "&Ajouter", groupe);
     BoutonSupprimerSpecialite = Bouton("BoutonSupprimerSpecialite", "&Supprimer", groupe);
@@ -214,7 +217,7 @@ QWidget* TFichePrincipale::CreerOngletHistorique() {
     auto* onglet = new QWidget(this);
     ListViewAgenda = Nomme(new QTreeView(onglet), "ListViewAgenda");
     ListViewAgenda->setToolTip("Historique des opérations");
-    ListViewAgenda->setAccessibleName("Historique");
+    ListViewAgenda->setAccessibleName("Historique des opérations");
     ListViewAgenda->setRootIsDecorated(false);
     ListViewAgenda->setUniformRowHeights(true);
     ListViewAgenda->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -287,10 +290,13 @@ void TFichePrincipale::Quitter(QObject* controle) {
     if (controle == EditIntitule)
         e.SetIntitule(EditIntitule->text().toStdString());
     else if (controle == EditCommentaires) {
-        // Only what the user changed goes back, so that merely passing
-        // through the field does not rewrite the line ends of the document.
-        if (EditCommentaires->document()->isModified())
-            e.SetCommentaires(VersDocument(EditCommentaires->toPlainText()));
+        // Only a text that differs from the document's goes back, so that
+        // passing through the field does not rewrite its line ends. The
+        // editor's modified flag would not do: an undo back to the loaded
+        // text clears it while the document holds what was stored before.
+        const QString texte = EditCommentaires->toPlainText();
+        if (texte != VersAffichage(e.Commentaires()))
+            e.SetCommentaires(VersDocument(texte));
     } else if (controle == EditTitulaireCompte)
         c.SetTitulaireCompte(EditTitulaireCompte->text().toStdString());
     else if (controle == EditNomBanque)

@@ -1,6 +1,7 @@
 #include "ui/fiche_protection.h"
 
 #include "core/messages.h"
+#include "model/exercice.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -127,7 +128,7 @@ void TFicheProtectionDocument::showEvent(QShowEvent* e) {
 }
 
 void TFicheProtectionDocument::EditAncienMotPasseChange() {
-    const bool ok = EditAncienMotPasse->text().toStdString() == MotPasseActuel;
+    const bool ok = TExercice::MotPasseStocke(EditAncienMotPasse->text().toStdString()) == MotPasseActuel;
     EditNouveauMotPasse->setEnabled(ok);
     EditVerifMotPasse->setEnabled(ok);
     BoutonOk->setEnabled(ok);

@@ -95,8 +95,10 @@ void TRecentFileList::MettreAJourMenu() {
         a->setData(i);
         a->setObjectName(QStringLiteral("FichierRecent%1").arg(i));
         connect(a, &QAction::triggered, this, [this, i] {
+            // A copy: the open may save under a new name first, which
+            // changes the list while the path is still in use.
             if (OnMenuClick && i < liste_.size())
-                OnMenuClick(liste_[i]);
+                OnMenuClick(QString(liste_[i]));
         });
         cible->insertAction(avant, a);
         items_.push_back(a);

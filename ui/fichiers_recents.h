@@ -43,7 +43,8 @@ class TRecentFileList : public QObject {
     // The menu items made, in list order.
     const std::vector<QAction*>& Items() const { return items_; }
 
-    std::function<void(const QString& chemin)> OnMenuClick;
+    // Gets its own copy of the path: the list may change during the call.
+    std::function<void(QString chemin)> OnMenuClick;
 
   private:
     void MettreAJourMenu();

@@ -41,6 +41,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tramonta {
 
 namespace {
@@ -69,7 +71,6 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     timerSplash_->setInterval(5000);
     timerSplash_->setSingleShot(true);
     connect(timerSplash_, &QTimer::timeout, this, &TMain::TimerSplashTimer);
-    connect(splash_, &QObject::destroyed, this, [this] { splash_ = nullptr; });
     if (QScreen* ecran = QGuiApplication::primaryScreen())
         splash_->move(ecran->availableGeometry().center() - splash_->rect().center());
 
@@ -94,7 +95,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     recentFileList_->SetMaxEntries(4);
     recentFileList_->SetMode(TRecentFileList::rflSubMenu);
     recentFileList_->SetInitialCounter(0);
-    recentFileList_->OnMenuClick = [this](const QString& chemin) { OuvrirExercice(chemin); };
+    recentFileList_->OnMenuClick = [this](QString chemin) { OuvrirExercice(std::move(chemin)); };
     CreerMenus();
     recentFileList_->SetTexte(ReadRegString("MRU", "MRU", QString()));
 
@@ -233,7 +234,9 @@ void TMain::CreerMenus() {
         auto* bouton = new QToolButton(outilsBarre);
         bouton->setObjectName(b.nom);
         bouton->setIcon(b.action->icon());
+        // An icon alone says nothing to a screen reader: the hint is its name.
         bouton->setToolTip(b.bulle);
+        bouton->setAccessibleName(b.bulle);
         bouton->setStatusTip(b.bulle);
         bouton->setAutoRaise(true);
         connect(bouton, &QToolButton::clicked, b.action, &QAction::trigger);
@@ -271,6 +274,7 @@ void TMain::CreerPanneau() {
         b->setObjectName(boutons[i].nom);
         b->setText(boutons[i].texte);
         b->setToolTip(boutons[i].bulle);
+        b->setAccessibleName(boutons[i].bulle);
         b->setStatusTip(boutons[i].bulle);
         b->setIcon(QIcon(QStringLiteral(":/icones/%1.svg").arg(boutons[i].icone)));
         b->setIconSize(QSize(48, 48));
@@ -364,7 +368,7 @@ int TMain::DemanderSauvegarde() {
     return r;
 }
 
-void TMain::OuvrirExercice(const QString& chemin) {
+void TMain::OuvrirExercice(QString chemin) {
     if (DemanderSauvegarde() == IDCANCEL)
         return;
     // A shortcut or a symbolic link opens its target, and the title shows it.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
@@ -67,7 +68,8 @@ class TMain : public QMainWindow {
     TFicheMouvementsCompta& FicheMouvementsCompta() { return *ficheMouvementsCompta_; }
     TFicheDepotsBancaires& FicheDepotsBancaires() { return *ficheDepotsBancaires_; }
 
-    void OuvrirExercice(const QString& chemin);
+    // By value: the save question may change the list the path comes from.
+    void OuvrirExercice(QString chemin);
     void CreerExercice();
     // Asks whether to save a modified document: IDYES (also when there was
     // nothing to save), IDNO or IDCANCEL. A "Yes" whose save did not happen
@@ -118,7 +120,10 @@ class TMain : public QMainWindow {
     QStackedWidget* zonePages_ = nullptr;
     QButtonGroup* boutonsPages_ = nullptr;
     TRecentFileList* recentFileList_ = nullptr;
-    QWidget* splash_ = nullptr;
+    // Guarded rather than cleared by a handler of its `destroyed` signal:
+    // QWidget's destructor deletes the splash after TMain's own part is
+    // gone, and such a handler would write into a window that no longer is.
+    QPointer<QWidget> splash_;
     QTimer* timerSplash_ = nullptr;
 
     TAboutForm* aboutForm_ = nullptr;

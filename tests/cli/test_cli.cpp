@@ -81,6 +81,21 @@ TEST_F(Cli, CreateGardeLesValeursInitialesDesClesAbsentes) {
     EXPECT_EQ(e.Comptabilite().GetCompteCharge(0)->GetLigne(0)->Libelle(), "");
 }
 
+TEST_F(Cli, UneLigneSansDateEstDateeDuMomentDeLaCreation) {
+    std::ofstream(Chemin("sans_date.json")) << R"({"Comptabilite": {"Produits": [{"Article": "706",
+        "Lignes": [{"Libelle": "Cotisation", "Montant": 120}, {"Libelle": "Ancienne", "Date": 0}]}]}})";
+    const TDateTime avant = Maintenant();
+    const SortieCli s = Lancer({"create", Chemin("sans_date.json"), Chemin("sans_date.trm")});
+    const TDateTime apres = Maintenant();
+    ASSERT_EQ(s.code, 0) << s.err;
+    TExercice e;
+    ASSERT_TRUE(e.LoadFromFile(Chemin("sans_date.trm")));
+    const TCompte& compte = *e.Comptabilite().GetCompteProduit(0);
+    EXPECT_GE(compte.GetLigne(0)->Date(), avant);
+    EXPECT_LE(compte.GetLigne(0)->Date(), apres);
+    EXPECT_EQ(compte.GetLigne(1)->Date(), 0.0) << "an explicit 0 stays: no date given";
+}
+
 TEST_F(Cli, CreateRefuseUnJsonIncorrectSansEcrire) {
     for (const char* json :
          {"{", R"({"Adherents": [{"CodePostal": "64000"}]})",

@@ -58,6 +58,23 @@ TEST(Comptabilite, UnLedgerVideAZeroPartout) {
     EXPECT_FALSE(c.SupprimerCompteProduit(0));
 }
 
+TEST(Comptabilite, UneLigneNeuveEstDateeDeMaintenantSansEtreModifiee) {
+    const TDateTime maintenant = EncodeDate(2026, 12, 10) + 0.75;
+    HorlogeFixe horloge(maintenant);
+    TComptabilite c;
+    TCompte compte(&c);
+    TLigneEcriture ligne(&compte);
+    EXPECT_EQ(ligne.Date(), maintenant);
+    EXPECT_EQ(ligne.Libelle(), "");
+    EXPECT_EQ(ligne.Montant(), 0.0);
+    EXPECT_EQ(ligne.TypePaiement(), 0);
+    EXPECT_FALSE(ligne.Automatique);
+    EXPECT_FALSE(ligne.IsModified());
+    // A copy keeps the date of its original, not the clock's.
+    HorlogeFixe plusTard(maintenant + 3);
+    EXPECT_EQ(ligne.Clone(&compte)->Date(), maintenant);
+}
+
 TEST(Comptabilite, LaRechercheDArticlePlieLAsciiEtPrendLePremier) {
     TComptabilite c;
     AjouterCompte(c, true, "a12");

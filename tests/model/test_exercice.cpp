@@ -382,6 +382,17 @@ TEST(MotPasseVerification, UnDocumentNonProtegeNeDemandeRien) {
     EXPECT_FALSE(demande);
 }
 
+TEST(MotPasseVerification, UneLettreHorsWindows1252SeCompareCommeLeFichierLaGarde) {
+    TExercice e;
+    e.SetMotPasse(TExercice::CoderMotPasse("Żagiel"));
+    TExercice relu;
+    Charger(relu, OctetsDuDocument(e));
+    EXPECT_EQ(TExercice::DecoderMotPasse(relu.MotPasse()), "?agiel");
+    EXPECT_TRUE(relu.VerifierMotPasse([] { return std::optional<std::string>("Żagiel"); }));
+    EXPECT_FALSE(relu.VerifierMotPasse([] { return std::optional<std::string>("Zagiel"); }));
+    EXPECT_EQ(TExercice::MotPasseStocke("Été"), "Été");
+}
+
 TEST(MotPasseVerification, LesOctetsHautsSontBrouillesCommeLesAutres) {
     // Every byte value comes back from the scrambled form, also through the file.
     std::string tous;

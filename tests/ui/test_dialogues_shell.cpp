@@ -99,6 +99,45 @@ INSTANTIATE_TEST_SUITE_P(Saisies, OuvertureProtegee,
                                            CasMotPasse{"annule", nullptr, false}),
                          [](const auto& i) { return std::string(i.param.nom); });
 
+// Types a text that may hold letters outside Latin-1, which come as the
+// keyboard sends them: a key event that carries the character.
+void TaperLettres(QDialog& d, const char* nom, const QString& texte) {
+    auto* e = d.findChild<QLineEdit*>(nom);
+    ASSERT_NE(e, nullptr) << nom;
+    e->setFocus();
+    e->selectAll();
+    for (QChar c : texte)
+        QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// A letter that Windows-1252 cannot hold ("Ż") is kept in the file as "?": the
+// password typed as it was set must still open the document and let it be
+// changed.
+TEST_F(Dialogues, UnMotDePasseHorsWindows1252OuvreEtSeChange) {
+    const QString f = Chemin("protege.trm");
+    CreerDocument(f, "Protégé", "Żagiel");
+    ScriptDialogues dialogues;
+    dialogues.Puis([](QDialog& d) {
+        TaperLettres(d, "EditMotPasse", "Żagiel");
+        Cliquer(d, "BoutonOk");
+    });
+    main_->OuvrirExercice(f);
+    EXPECT_TRUE(messages_.Affiches().empty());
+    EXPECT_EQ(main_->Exercice().Intitule(), "Protégé");
+
+    dialogues.Puis([](QDialog& d) {
+        TaperLettres(d, "EditAncienMotPasse", "Żagiel");
+        EXPECT_TRUE(d.findChild<QAbstractButton*>("BoutonOk")->isEnabled());
+        EXPECT_TRUE(d.findChild<QLineEdit*>("EditNouveauMotPasse")->isEnabled());
+        Taper(d, "EditNouveauMotPasse", "houle");
+        Taper(d, "EditVerifMotPasse", "houle");
+        Cliquer(d, "BoutonOk");
+    });
+    Declencher("MenuProtection");
+    EXPECT_EQ(main_->Exercice().MotPasse(), TExercice::CoderMotPasse("houle"));
+    main_->Exercice().Clear();
+}
+
 // --- Setting the password -------------------------------------------------------
 
 TEST_F(Dialogues, ProtegerUnDocumentLibre) {

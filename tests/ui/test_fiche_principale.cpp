@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <QTreeView>
 
@@ -125,6 +126,39 @@ TEST_F(FichePrincipale, IntituleEtCommentairesRangesEnQuittantLeChamp) {
     Quitter(commentaires);
     EXPECT_EQ(exercice.Commentaires(), "Ligne 1\r\nÉté");
     EXPECT_TRUE(exercice.IsModified());
+}
+
+TEST_F(FichePrincipale, UneAnnulationJusquAuTexteChargeRangeCeTexte) {
+    exercice.SetCommentaires("Bureau");
+    page->Afficher();
+    auto* commentaires = Controle<QPlainTextEdit>("EditCommentaires");
+    Entrer(commentaires);
+    commentaires->moveCursor(QTextCursor::End);
+    Taper(commentaires, " élu");
+    Quitter(commentaires);
+    ASSERT_EQ(exercice.Commentaires(), "Bureau élu");
+
+    // Undoing back to the loaded text clears the editor's modified flag; the
+    // document must still follow what the screen shows.
+    Entrer(commentaires);
+    while (commentaires->document()->isUndoAvailable())
+        commentaires->undo();
+    ASSERT_EQ(commentaires->toPlainText(), "Bureau");
+    Quitter(commentaires);
+    EXPECT_EQ(exercice.Commentaires(), "Bureau");
+}
+
+TEST_F(FichePrincipale, PasserParDesCommentairesAuxFinsDeLigneDiversesNeLesReecritPas) {
+    for (const char* texte : {"Un\r\nDeux", "Un\rDeux", "Un\nDeux", "Un\r\n\r\nDeux\r\n"}) {
+        exercice.SetCommentaires(texte);
+        exercice.Modified = false;
+        page->Afficher();
+        auto* commentaires = Controle<QPlainTextEdit>("EditCommentaires");
+        Entrer(commentaires);
+        Quitter(commentaires);
+        EXPECT_EQ(exercice.Commentaires(), texte);
+        EXPECT_FALSE(exercice.IsModified()) << texte;
+    }
 }
 
 TEST_F(FichePrincipale, AfficherReprendLeDocument) {

@@ -361,6 +361,58 @@ TEST_F(MainFenetre, LesFichiersRecentsGardentLesQuatreDerniersDansLOrdre) {
     EXPECT_EQ(m->RecentFileList().RecentList(), (QStringList{f[1], f[2], f[4], f[3]}));
 }
 
+// A recent file clicked while the document asks to be saved: the save may
+// change the recent list (a new name goes first, the last one drops out)
+// while the clicked path is still to be opened.
+enum class AvantRecent { OuiSauverSous, OuiSurSonNom, Non };
+
+class RecentApresQuestion : public MainFenetre, public ::testing::WithParamInterface<AvantRecent> {};
+
+TEST_P(RecentApresQuestion, OuvreLeFichierClique) {
+    QStringList f;
+    for (int i = 0; i < 4; ++i) {
+        f << Chemin(QStringLiteral("f%1.trm").arg(i));
+        CreerDocument(f.last(), QStringLiteral("F%1").arg(i).toStdString());
+    }
+    const QString courant = Chemin("courant.trm"), neuf = Chemin("neuf.trm");
+    CreerDocument(courant, "Courant");
+    auto m = Demarrer();
+    if (GetParam() == AvantRecent::OuiSurSonNom)
+        m->OuvrirExercice(courant);
+    m->RecentFileList().SetTexte(f.join('|'));
+    m->Exercice().SetIntitule("Modifié");
+    messages_.Repondre(GetParam() == AvantRecent::Non ? IDNO : IDYES);
+    if (GetParam() == AvantRecent::OuiSauverSous)
+        fichiers_.Repondre(neuf);
+    m->RecentFileList().Items().at(3)->trigger(); // the last one, which a new name pushes out
+    ASSERT_EQ(Textes(), std::vector<std::string>{"Voulez-vous sauver l'exercice en cours ?"});
+    EXPECT_EQ(m->FichierCourant(), f[3]);
+    EXPECT_EQ(m->Exercice().Intitule(), "F3");
+    EXPECT_EQ(m->RecentFileList().RecentList().value(0), f[3]);
+    switch (GetParam()) {
+    case AvantRecent::OuiSauverSous:
+        EXPECT_EQ(IntituleDe(neuf), "Modifié");
+        EXPECT_EQ(m->RecentFileList().RecentList(), (QStringList{f[3], neuf, f[0], f[1]}));
+        break;
+    case AvantRecent::OuiSurSonNom:
+        EXPECT_EQ(IntituleDe(courant), "Modifié");
+        break;
+    case AvantRecent::Non:
+        EXPECT_EQ(IntituleDe(courant), "Courant");
+        EXPECT_EQ(m->RecentFileList().RecentList(), (QStringList{f[3], f[0], f[1], f[2]}));
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reponses, RecentApresQuestion,
+                         ::testing::Values(AvantRecent::OuiSauverSous, AvantRecent::OuiSurSonNom,
+                                           AvantRecent::Non),
+                         [](const auto& i) {
+                             return std::string(i.param == AvantRecent::OuiSauverSous  ? "oui_sauver_sous"
+                                                : i.param == AvantRecent::OuiSurSonNom ? "oui_sur_son_nom"
+                                                                                       : "non");
+                         });
+
 struct CasMode {
     const char* nom;
     TRecentFileList::Mode mode;

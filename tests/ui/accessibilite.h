@@ -1,0 +1,27 @@
+// Checks that a screen reader can name every control of a window. Call it on
+// each new window or page:
+//     EXPECT_EQ(test::ControlesSansNom(fenetre), QStringList{});
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+
+namespace tramonta::test {
+
+// Walks `fenetre` and all its children, hidden ones and those of other tabs
+// included (not the windows it owns: dialogs and menus are checked on
+// their own), and gives one line ("objectName (class): what is missing") for
+// each control that takes the keyboard focus without a name to say:
+// - an edit, combo box, spin box, list or slider needs an accessible name or
+//   a label whose buddy it is (QFormLayout::addRow with a text makes one);
+// - a button needs a text; one that shows only an icon (a tool button in
+//   icon mode, or one without text) needs a tooltip and the same text as
+//   accessible name; a tool button with a tooltip carries it as accessible
+//   name too, so that the hint is what the reader says.
+// The parts inside a control (a combo box's edit, a spin box's edit, a list's
+// viewport, a tab bar's scroll arrows) are the control's own and are not
+// listed.
+QStringList ControlesSansNom(const QWidget& fenetre);
+
+} // namespace tramonta::test
