@@ -2,7 +2,9 @@
 // its pages and the dialogs. Used for the README and to check the look at
 // any scale (QT_SCALE_FACTOR=2).
 //   tramonta-capture DOSSIER [DOCUMENT]
+#include "core/dates.h"
 #include "platform/application.h"
+#include "platform/boite_message.h"
 #include "platform/preferences.h"
 #include "ui/a_propos.h"
 #include "ui/fiche_cartes_meteo.h"
@@ -11,9 +13,12 @@
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_protection.h"
 #include "ui/main_fenetre.h"
+#include "ui/surete.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -79,6 +84,15 @@ int main(int argc, char** argv) {
                      [&] { fenetre.FicheCartesMeteo().exec(); });
     CapturerDialogue(fenetre.AboutForm(), dossier.filePath("a-propos.png"),
                      [&] { fenetre.AboutForm().exec(); });
+    // The question after an unexpected end, in the program's real box.
+    InstallerBoiteMessageQt();
+    QTimer::singleShot(0, &fenetre, [&] {
+        if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            Enregistrer(*boite, dossier.filePath("recuperation.png"));
+            boite->done(0);
+        }
+    });
+    TSurete::DemanderRecuperation("/home/club/Documents/Saison 2026.trm", Maintenant(), true);
     TEcranAccueil accueil;
     accueil.show();
     Enregistrer(accueil, dossier.filePath("accueil.png"));

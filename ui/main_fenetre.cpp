@@ -17,6 +17,7 @@
 #include "ui/fiche_protection.h"
 #include "ui/fichiers_recents.h"
 #include "ui/sous_vue.h"
+#include "ui/surete.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -89,11 +90,22 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     exercice_ = std::make_unique<TExercice>();
     DefinirExerciceJournal(exercice_.get());
     gInstance = this;
+    surete_ = new TSurete(
+        *exercice_, [this] { return fichierCourant_; }, this);
     CreerPanneau();
     RafraichirPages();
     CreerExercice();
-    if (arguments.size() == 1)
+    // After an unexpected end, the copy it left comes before the file named.
+    const TSurete::Recuperation recuperation = surete_->ProposerRecuperation();
+    if (recuperation.choix == TSurete::Recuperation::Recuperee) {
+        fichierCourant_ = recuperation.chemin;
+        MettreAJourTitre();
+        RafraichirPages();
+    } else if (recuperation.choix == TSurete::Recuperation::OuvrirEnregistre) {
+        OuvrirExercice(recuperation.chemin);
+    } else if (arguments.size() == 1) {
         OuvrirExercice(arguments.constFirst());
+    }
     setAcceptDrops(true);
     RestoreWindowPosition(*this, kPosition);
     // Showing a window lets pending events through: the splash waits until
@@ -110,6 +122,8 @@ TMain::~TMain() {
     }
     if (ExerciceJournal() == exercice_.get())
         DefinirExerciceJournal(nullptr);
+    delete surete_;
+    surete_ = nullptr;
     exercice_.reset();
     WriteRegString("MRU", "MRU", recentFileList_->Texte());
     if (gInstance == this)
@@ -322,6 +336,7 @@ void TMain::CreerExercice() {
     AfficherPage();
     fichierCourant_.clear();
     MettreAJourTitre();
+    surete_->Ferme();
     // A new document holds its "Création" line but is not yet worth saving.
     AjouterLigneAgenda("Création");
     TAgenda& agenda = exercice_->Agenda();
@@ -348,6 +363,8 @@ int TMain::DemanderSauvegarde() {
                                   MB_YESNOCANCEL | MB_ICONQUESTION);
     if (r == IDYES && !MenuSauverExercice1Click())
         return IDCANCEL;
+    if (r == IDNO)
+        surete_->OublierCopie();
     return r;
 }
 
@@ -358,12 +375,17 @@ void TMain::OuvrirExercice(const QString& chemin) {
     QString fichier;
     if (!ResoudreRaccourci(chemin, fichier))
         return;
-    fichierCourant_ = fichier.isEmpty() ? fichier : QFileInfo(fichier).absoluteFilePath();
+    const QString absolu = fichier.isEmpty() ? fichier : QFileInfo(fichier).absoluteFilePath();
+    if (!surete_->AvantOuverture(absolu))
+        return;
+    fichierCourant_ = absolu;
     if (!exercice_->LoadFromFile(fichierCourant_.toStdString())) {
         recentFileList_->RemoveFile(fichierCourant_);
         fichierCourant_.clear();
+        surete_->Ferme();
         RafraichirPages();
     } else if (exercice_->VerifierMotPasse([this] { return ficheProtection_->Demander(); })) {
+        surete_->Ouvert(fichierCourant_);
         RafraichirPages();
         recentFileList_->AddFile(fichierCourant_);
     } else {
@@ -414,7 +436,18 @@ bool TMain::MenuSauverExercice1Click() {
         return MenuSauverExerciceSousClick();
     if (!exercice_->IsModified())
         return true;
-    return exercice_->SaveToFile(fichierCourant_.toStdString());
+    switch (surete_->AvantEcriture(fichierCourant_)) {
+    case TSurete::Ecriture::Annuler:
+        return false;
+    case TSurete::Ecriture::EnregistrerSous:
+        return MenuSauverExerciceSousClick();
+    case TSurete::Ecriture::Ecraser:
+        break;
+    }
+    if (!exercice_->SaveToFile(fichierCourant_.toStdString()))
+        return false;
+    surete_->Ecrit(fichierCourant_);
+    return true;
 }
 
 bool TMain::MenuSauverExerciceSousClick() {
@@ -431,6 +464,8 @@ bool TMain::MenuSauverExerciceSousClick() {
     fichierCourant_ = QFileInfo(*chemin).absoluteFilePath();
     MettreAJourTitre();
     const bool ecrit = exercice_->SaveToFile(fichierCourant_.toStdString());
+    if (ecrit)
+        surete_->Ecrit(fichierCourant_);
     recentFileList_->AddFile(fichierCourant_);
     return ecrit;
 }
@@ -476,6 +511,7 @@ void TMain::closeEvent(QCloseEvent* e) {
         return;
     }
     SaveWindowPosition(*this, kPosition);
+    surete_->Quitter();
     TimerSplashTimer();
     e->accept();
     emit Fermee();

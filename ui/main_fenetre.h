@@ -26,6 +26,7 @@ class TFicheProtection;
 class TFicheProtectionDocument;
 class TRecentFileList;
 class TSousVue;
+class TSurete;
 
 class TMain : public QMainWindow {
     Q_OBJECT
@@ -43,6 +44,8 @@ class TMain : public QMainWindow {
     int PageCourante() const { return pageCourante_; }
     TSousVue* Page(int numero) const { return pages_.at(static_cast<std::size_t>(numero)); }
     TRecentFileList& RecentFileList() { return *recentFileList_; }
+    // The lock, the check before a save and the recovery copy.
+    TSurete& Surete() { return *surete_; }
 
     // Dialogs, made once and reused.
     TAboutForm& AboutForm() { return *aboutForm_; }
@@ -101,6 +104,7 @@ class TMain : public QMainWindow {
     QStackedWidget* zonePages_ = nullptr;
     QButtonGroup* boutonsPages_ = nullptr;
     TRecentFileList* recentFileList_ = nullptr;
+    TSurete* surete_ = nullptr;
     QWidget* splash_ = nullptr;
     QTimer* timerSplash_ = nullptr;
 
