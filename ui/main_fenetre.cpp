@@ -414,6 +414,7 @@ void TMain::MenuNouvelExerciceAPartirClick() {
     }
     // The file it came from stays as it is: the first save asks for a name.
     fichierCourant_.clear();
+    surete_->Ferme();
     MettreAJourTitre();
     RafraichirPages();
     pageCourante_ = 0;
@@ -461,6 +462,17 @@ bool TMain::MenuSauverExerciceSousClick() {
     const auto chemin = ChoisirFichier(this, d);
     if (!chemin)
         return false;
+    // The same file again: someone may have changed it meanwhile.
+    if (QFileInfo(*chemin).absoluteFilePath() == fichierCourant_) {
+        switch (surete_->AvantEcriture(fichierCourant_)) {
+        case TSurete::Ecriture::Annuler:
+            return false;
+        case TSurete::Ecriture::EnregistrerSous:
+            return MenuSauverExerciceSousClick();
+        case TSurete::Ecriture::Ecraser:
+            break;
+        }
+    }
     fichierCourant_ = QFileInfo(*chemin).absoluteFilePath();
     MettreAJourTitre();
     const bool ecrit = exercice_->SaveToFile(fichierCourant_.toStdString());

@@ -275,6 +275,19 @@ TEST_F(Surete, UneReecritureEntreOuvertureEtSauvegardeFaitDemander) {
     EXPECT_EQ(IntituleDe(c), "Mon travail");
     EXPECT_EQ(m->FichierCourant(), c);
 
+    // Saving under its own name again asks the same.
+    CreerDocument(c, "Le travail de Paul");
+    const QByteArray autreC = Octets(c);
+    fichiers_.Repondre(c);
+    messages_.Repondre("&Annuler");
+    m->findChild<QAction*>("MenuSauverExerciceSous")->trigger();
+    EXPECT_EQ(messages_.Affiches().back().texte, kModifieAilleurs);
+    EXPECT_EQ(Octets(c), autreC);
+    fichiers_.Repondre(c);
+    messages_.Repondre("É&craser");
+    m->findChild<QAction*>("MenuSauverExerciceSous")->trigger();
+    EXPECT_EQ(IntituleDe(c), "Mon travail");
+
     // Once written, the file is the one known: no question any more.
     messages_.Oublier();
     m->Exercice().SetIntitule("Encore");
