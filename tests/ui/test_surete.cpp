@@ -82,7 +82,7 @@ class Surete : public test::TestFenetre {
         ASSERT_TRUE(programme.waitForStarted(10000));
         const QString copie = TRecuperation::Dossier();
         bool ecrite = false;
-        for (int i = 0; i < 300 && !ecrite; ++i) {
+        for (int i = 0; i < 600 && !ecrite; ++i) {
             QThread::msleep(50);
             ecrite = !QDir(copie).entryList({"*.trm"}, QDir::Files).isEmpty();
         }
