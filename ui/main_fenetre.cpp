@@ -11,10 +11,14 @@
 #include "ui/agenda.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_impression_compta.h"
 #include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
+#include "ui/fiche_print_progress.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiches_edition_compta.h"
+#include "ui/fiches_impression_adherents.h"
 #include "ui/fichiers_recents.h"
 #include "ui/sous_vue.h"
 #include "ui/surete.h"
@@ -71,6 +75,9 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
 
     // Every dialog is made once, hidden, and reused for the whole run.
     aboutForm_ = new TAboutForm(this);
+    ficheImpressionAdherent_ = new TFicheImpressionAdherent(this);
+    ficheImpressionCorrespondant_ = new TFicheImpressionCorrespondant(this);
+    ficheImpressionAdherents_ = new TFicheImpressionAdherents(this);
     ficheProtectionDocument_ = new TFicheProtectionDocument(this);
     ficheProtection_ = new TFicheProtection(this);
     fichePreferences_ = new TFichePreferences(this);
@@ -78,6 +85,10 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheImports_->DemanderMotPasse = [this] { return ficheProtection_->Demander(); };
     ficheCartesMeteo_ = new TFicheCartesMeteo(this);
     ficheNouvelleSaison_ = new TFicheNouvelleSaison(this);
+    fichePrintProgress_ = new TFichePrintProgress(this);
+    ficheImpressionCompta_ = new TFicheImpressionCompta(this);
+    ficheMouvementsCompta_ = new TFicheMouvementsCompta(*ficheImpressionCompta_, this);
+    ficheDepotsBancaires_ = new TFicheDepotsBancaires(*ficheImpressionCompta_, this);
 
     recentFileList_ = new TRecentFileList(this);
     recentFileList_->SetMaxEntries(4);
@@ -171,8 +182,7 @@ void TMain::CreerMenus() {
     quitter->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     fichier->addAction(quitter);
 
-    // The windows of these items come with the mail merge and the
-    // accounting reports; until then the items are shown disabled.
+    // The mail merge window is still to come: its item is shown disabled.
     QMenu* edition = barre->addMenu("&Edition");
     edition->setObjectName("MenuEdition");
     QMenu* base = edition->addMenu("&Base de données");
@@ -183,8 +193,10 @@ void TMain::CreerMenus() {
     QAction* mouvements = Action("MenuMouvements", "&Mouvements...");
     QAction* depots = Action("MenuDepotsBancaires", "Dépôts bancaires...");
     compta->addActions({bilan, mouvements, depots});
-    for (QAction* a : {publipostage, bilan, mouvements, depots})
-        a->setEnabled(false);
+    connect(bilan, &QAction::triggered, this, &TMain::MenuBilanComptableClick);
+    connect(mouvements, &QAction::triggered, this, &TMain::MenuMouvementsClick);
+    connect(depots, &QAction::triggered, this, &TMain::MenuDepotsBancairesClick);
+    publipostage->setEnabled(false);
 
     QMenu* outils = barre->addMenu("&Outils");
     outils->setObjectName("MenuOutils");
@@ -547,6 +559,18 @@ void TMain::dropEvent(QDropEvent* e) {
         return;
     }
     OuvrirExercice(fichiers.constFirst());
+}
+
+void TMain::MenuBilanComptableClick() {
+    ficheImpressionCompta_->MontrerBilan(*exercice_);
+}
+
+void TMain::MenuMouvementsClick() {
+    ficheMouvementsCompta_->Executer(*exercice_);
+}
+
+void TMain::MenuDepotsBancairesClick() {
+    ficheDepotsBancaires_->Executer(*exercice_);
 }
 
 } // namespace tramonta

@@ -17,8 +17,15 @@ class QToolButton;
 namespace tramonta {
 
 class TAboutForm;
+class TFicheImpressionAdherent;
+class TFicheImpressionAdherents;
+class TFicheImpressionCorrespondant;
 class TExercice;
 class TFicheCartesMeteo;
+class TFicheDepotsBancaires;
+class TFicheImpressionCompta;
+class TFicheMouvementsCompta;
+class TFichePrintProgress;
 class TFicheImports;
 class TFicheNouvelleSaison;
 class TFichePreferences;
@@ -48,6 +55,9 @@ class TMain : public QMainWindow {
     TSurete& Surete() { return *surete_; }
 
     // Dialogs, made once and reused.
+    TFicheImpressionAdherent& FicheImpressionAdherent() { return *ficheImpressionAdherent_; }
+    TFicheImpressionCorrespondant& FicheImpressionCorrespondant() { return *ficheImpressionCorrespondant_; }
+    TFicheImpressionAdherents& FicheImpressionAdherents() { return *ficheImpressionAdherents_; }
     TAboutForm& AboutForm() { return *aboutForm_; }
     TFicheProtection& FicheProtection() { return *ficheProtection_; }
     TFicheProtectionDocument& FicheProtectionDocument() { return *ficheProtectionDocument_; }
@@ -55,6 +65,10 @@ class TMain : public QMainWindow {
     TFicheImports& FicheImports() { return *ficheImports_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
     TFicheNouvelleSaison& FicheNouvelleSaison() { return *ficheNouvelleSaison_; }
+    TFichePrintProgress& FichePrintProgress() { return *fichePrintProgress_; }
+    TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
+    TFicheMouvementsCompta& FicheMouvementsCompta() { return *ficheMouvementsCompta_; }
+    TFicheDepotsBancaires& FicheDepotsBancaires() { return *ficheDepotsBancaires_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -80,6 +94,9 @@ class TMain : public QMainWindow {
     void MenuPreferencesClick();
     void MenuCartesMeteoClick();
     void MenuAProposClick();
+    void MenuBilanComptableClick();
+    void MenuMouvementsClick();
+    void MenuDepotsBancairesClick();
     void TimerSplashTimer();
 
   signals:
@@ -109,12 +126,19 @@ class TMain : public QMainWindow {
     QTimer* timerSplash_ = nullptr;
 
     TAboutForm* aboutForm_ = nullptr;
+    TFicheImpressionAdherent* ficheImpressionAdherent_ = nullptr;
+    TFicheImpressionCorrespondant* ficheImpressionCorrespondant_ = nullptr;
+    TFicheImpressionAdherents* ficheImpressionAdherents_ = nullptr;
     TFicheProtectionDocument* ficheProtectionDocument_ = nullptr;
     TFicheProtection* ficheProtection_ = nullptr;
     TFichePreferences* fichePreferences_ = nullptr;
     TFicheImports* ficheImports_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
     TFicheNouvelleSaison* ficheNouvelleSaison_ = nullptr;
+    TFichePrintProgress* fichePrintProgress_ = nullptr;
+    TFicheImpressionCompta* ficheImpressionCompta_ = nullptr;
+    TFicheMouvementsCompta* ficheMouvementsCompta_ = nullptr;
+    TFicheDepotsBancaires* ficheDepotsBancaires_ = nullptr;
 };
 
 } // namespace tramonta
