@@ -7,6 +7,7 @@
 #include "model/exercice.h"
 #include "model/requete.h"
 #include "platform/application.h"
+#include "platform/boite_message.h"
 #include "platform/preferences.h"
 #include "ui/a_propos.h"
 #include "ui/fiche_cartes_meteo.h"
@@ -22,11 +23,14 @@
 #include "ui/fiches_edition_compta.h"
 #include "ui/fiches_impression_adherents.h"
 #include "ui/main_fenetre.h"
+#include "ui/surete.h"
 
 #include "core/dates.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -165,6 +169,15 @@ int main(int argc, char** argv) {
         CapturerDialogue(liste, dossier.filePath("apercu-participants.png"),
                          [&] { liste.Montrer(*compet, -1); });
     }
+    // The question after an unexpected end, in the program's real box.
+    InstallerBoiteMessageQt();
+    QTimer::singleShot(0, &fenetre, [&] {
+        if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            Enregistrer(*boite, dossier.filePath("recuperation.png"));
+            boite->done(0);
+        }
+    });
+    TSurete::DemanderRecuperation("/home/club/Documents/Saison 2026.trm", Maintenant(), true);
     TEcranAccueil accueil;
     accueil.show();
     Enregistrer(accueil, dossier.filePath("accueil.png"));

@@ -30,6 +30,27 @@ GestionnaireMessages DefinirGestionnaireMessages(GestionnaireMessages gestionnai
     return ancien;
 }
 
+namespace {
+GestionnaireBoutons& CourantBoutons() {
+    static GestionnaireBoutons g;
+    return g;
+}
+} // namespace
+
+GestionnaireBoutons DefinirGestionnaireBoutons(GestionnaireBoutons gestionnaire) {
+    GestionnaireBoutons ancien = std::move(CourantBoutons());
+    CourantBoutons() = std::move(gestionnaire);
+    return ancien;
+}
+
+int MessageBoxBoutons(const std::string& texte, const std::string& titre, int drapeaux,
+                      const BoutonsMessage& boutons) {
+    if (CourantBoutons())
+        return CourantBoutons()(texte, titre, drapeaux, boutons);
+    std::fprintf(stderr, "%s : %s\n", titre.c_str(), texte.c_str());
+    return boutons.echap;
+}
+
 int MessageBoxTexte(const std::string& texte, const std::string& titre, int drapeaux) {
     if (Courant())
         return Courant()(texte, titre, drapeaux);

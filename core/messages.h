@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tramonta {
 
@@ -29,5 +30,20 @@ using GestionnaireMessages =
 GestionnaireMessages DefinirGestionnaireMessages(GestionnaireMessages gestionnaire);
 
 int MessageBoxTexte(const std::string& texte, const std::string& titre, int drapeaux);
+
+// The same box with buttons of its own ("&" before a button's access key).
+// `drapeaux` gives only the icon; the answer is the index of the button
+// pressed. `echap` is the button that Escape and the close box press.
+struct BoutonsMessage {
+    std::vector<std::string> textes;
+    int defaut = 0;
+    int echap = 0;
+};
+using GestionnaireBoutons = std::function<int(const std::string& texte, const std::string& titre,
+                                              int drapeaux, const BoutonsMessage& boutons)>;
+// As above; the default handler writes on standard error and presses `echap`.
+GestionnaireBoutons DefinirGestionnaireBoutons(GestionnaireBoutons gestionnaire);
+int MessageBoxBoutons(const std::string& texte, const std::string& titre, int drapeaux,
+                      const BoutonsMessage& boutons);
 
 } // namespace tramonta

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace tramonta {
@@ -11,11 +12,54 @@ namespace tramonta {
 // object; Clear, Save and Load leave the flags clear.
 template <class T> class TListePossedee;
 
+// A modified flag. While a TConservationDrapeaux lives, every change of a
+// flag is noted and undone when it ends: a recovery copy is written by the
+// same Save as a file, and must not make the document look saved.
+class TDrapeau {
+  public:
+    TDrapeau(bool valeur = false) : valeur_(valeur) {}
+    TDrapeau(const TDrapeau& autre) : valeur_(autre.valeur_) {}
+    TDrapeau& operator=(const TDrapeau& autre) { return *this = autre.valeur_; }
+    TDrapeau& operator=(bool valeur) {
+        if (valeur != valeur_ && Notes())
+            Notes()->push_back({this, valeur_});
+        valeur_ = valeur;
+        return *this;
+    }
+    operator bool() const { return valeur_; }
+
+  private:
+    friend class TConservationDrapeaux;
+    static std::vector<std::pair<TDrapeau*, bool>>*& Notes() {
+        static thread_local std::vector<std::pair<TDrapeau*, bool>>* notes = nullptr;
+        return notes;
+    }
+    bool valeur_;
+};
+
+// Every flag changed while it lives gets its value back at its end. Only
+// for the length of a Save: no flagged object may be destroyed meanwhile.
+class TConservationDrapeaux {
+  public:
+    TConservationDrapeaux() : precedentes_(TDrapeau::Notes()) { TDrapeau::Notes() = &notes_; }
+    ~TConservationDrapeaux() {
+        for (auto i = notes_.rbegin(); i != notes_.rend(); ++i)
+            i->first->valeur_ = i->second;
+        TDrapeau::Notes() = precedentes_;
+    }
+    TConservationDrapeaux(const TConservationDrapeaux&) = delete;
+    TConservationDrapeaux& operator=(const TConservationDrapeaux&) = delete;
+
+  private:
+    std::vector<std::pair<TDrapeau*, bool>> notes_;
+    std::vector<std::pair<TDrapeau*, bool>>* precedentes_;
+};
+
 class TModifiedClass {
   public:
     virtual ~TModifiedClass() = default;
     virtual bool IsModified() const { return Modified; }
-    bool Modified = false;
+    TDrapeau Modified = false;
 
   private:
     template <class T> friend class TListePossedee;

@@ -93,6 +93,12 @@ class TExercice : public TModifiedClass {
     bool IsModified() const override;
     void Save(TWriter& w);
     void Load(TReader& r);
+    // Writes what Save writes but leaves every modified flag as it was: a
+    // recovery copy does not make the document look saved.
+    void SaveCopie(TWriter& w) {
+        TConservationDrapeaux conservation;
+        Save(w);
+    }
 
     // Report their failure in a message box ("Fichier inexistant !",
     // "Impossible de lire l'exercice !", "Impossible d'écrire l'exercice !").

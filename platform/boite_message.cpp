@@ -57,24 +57,78 @@ int AfficherQt(const std::string& texte, const std::string& titre, int drapeaux)
         return IDOK;
     }
 }
+int AfficherBoutonsQt(const std::string& texte, const std::string& titre, int drapeaux,
+                      const BoutonsMessage& boutons) {
+    QMessageBox boite(QApplication::activeWindow());
+    boite.setObjectName("BoiteMessage");
+    boite.setWindowTitle(QString::fromStdString(titre));
+    boite.setText(QString::fromStdString(texte));
+    switch (drapeaux & 0xF0) {
+    case MB_ICONERROR:
+        boite.setIcon(QMessageBox::Critical);
+        break;
+    case MB_ICONQUESTION:
+        boite.setIcon(QMessageBox::Question);
+        break;
+    case MB_ICONWARNING:
+        boite.setIcon(QMessageBox::Warning);
+        break;
+    case MB_ICONINFORMATION:
+        boite.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
+    }
+    std::vector<QPushButton*> poussoirs;
+    for (const std::string& t : boutons.textes) {
+        auto* b = boite.addButton(QString::fromStdString(t), QMessageBox::ActionRole);
+        b->setObjectName(QStringLiteral("Bouton%1").arg(poussoirs.size()));
+        poussoirs.push_back(b);
+    }
+    const auto indice = [&](int i) { return i >= 0 && i < int(poussoirs.size()) ? poussoirs[i] : nullptr; };
+    if (QPushButton* b = indice(boutons.defaut))
+        boite.setDefaultButton(b);
+    if (QPushButton* b = indice(boutons.echap))
+        boite.setEscapeButton(b);
+    boite.exec();
+    for (std::size_t i = 0; i < poussoirs.size(); ++i)
+        if (boite.clickedButton() == poussoirs[i])
+            return static_cast<int>(i);
+    return boutons.echap;
+}
 } // namespace
 
 void InstallerBoiteMessageQt() {
     DefinirGestionnaireMessages(AfficherQt);
+    DefinirGestionnaireBoutons(AfficherBoutonsQt);
 }
 
 ScriptMessages::ScriptMessages() {
     DefinirGestionnaireMessages(
         [this](const std::string& texte, const std::string& titre, int drapeaux) -> int {
-            affiches_.push_back({texte, titre, drapeaux});
+            affiches_.push_back({texte, titre, drapeaux, {}});
             if (reponses_.empty()) {
                 const int boutons = drapeaux & 0x0F;
                 return boutons == MB_YESNO ? IDNO : boutons ? IDCANCEL : IDOK;
             }
-            const int r = reponses_.front();
+            const auto r = reponses_.front();
             reponses_.pop_front();
-            return r;
+            return std::holds_alternative<int>(r) ? std::get<int>(r) : IDCANCEL;
         });
+    DefinirGestionnaireBoutons([this](const std::string& texte, const std::string& titre, int drapeaux,
+                                      const BoutonsMessage& boutons) -> int {
+        affiches_.push_back({texte, titre, drapeaux, boutons.textes});
+        if (reponses_.empty())
+            return boutons.echap;
+        const auto r = reponses_.front();
+        reponses_.pop_front();
+        if (std::holds_alternative<int>(r))
+            return std::get<int>(r);
+        for (std::size_t i = 0; i < boutons.textes.size(); ++i)
+            if (boutons.textes[i] == std::get<std::string>(r))
+                return static_cast<int>(i);
+        return boutons.echap;
+    });
 }
 
 ScriptMessages::~ScriptMessages() {

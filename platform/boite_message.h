@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace tramonta {
@@ -12,6 +13,7 @@ struct MessageAffiche {
     std::string texte;
     std::string titre;
     int drapeaux = 0;
+    std::vector<std::string> boutons; // a box with buttons of its own
 };
 
 // Binds MessageBoxTexte to a QMessageBox (French buttons, the icon and
@@ -19,7 +21,8 @@ struct MessageAffiche {
 void InstallerBoiteMessageQt();
 
 // While answers are queued, boxes are not shown: each takes the next answer
-// (IDOK, IDYES, ...) and is recorded. Used by the tests.
+// (IDOK, IDYES, ...) and is recorded. A box with buttons of its own takes
+// the button of the queued text, or the index queued. Used by the tests.
 class ScriptMessages {
   public:
     ScriptMessages();
@@ -27,6 +30,7 @@ class ScriptMessages {
     ScriptMessages(const ScriptMessages&) = delete;
     ScriptMessages& operator=(const ScriptMessages&) = delete;
     void Repondre(int reponse) { reponses_.push_back(reponse); }
+    void Repondre(const std::string& bouton) { reponses_.push_back(bouton); }
     const std::vector<MessageAffiche>& Affiches() const { return affiches_; }
     // The texts alone, in the order shown.
     std::vector<std::string> Textes() const {
@@ -38,7 +42,7 @@ class ScriptMessages {
     void Oublier() { affiches_.clear(); }
 
   private:
-    std::deque<int> reponses_;
+    std::deque<std::variant<int, std::string>> reponses_;
     std::vector<MessageAffiche> affiches_;
 };
 

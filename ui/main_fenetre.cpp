@@ -22,6 +22,7 @@
 #include "ui/fiches_impression_adherents.h"
 #include "ui/fichiers_recents.h"
 #include "ui/sous_vue.h"
+#include "ui/surete.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -102,11 +103,22 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     exercice_ = std::make_unique<TExercice>();
     DefinirExerciceJournal(exercice_.get());
     gInstance = this;
+    surete_ = new TSurete(
+        *exercice_, [this] { return fichierCourant_; }, this);
     CreerPanneau();
     RafraichirPages();
     CreerExercice();
-    if (arguments.size() == 1)
+    // After an unexpected end, the copy it left comes before the file named.
+    const TSurete::Recuperation recuperation = surete_->ProposerRecuperation();
+    if (recuperation.choix == TSurete::Recuperation::Recuperee) {
+        fichierCourant_ = recuperation.chemin;
+        MettreAJourTitre();
+        RafraichirPages();
+    } else if (recuperation.choix == TSurete::Recuperation::OuvrirEnregistre) {
+        OuvrirExercice(recuperation.chemin);
+    } else if (arguments.size() == 1) {
         OuvrirExercice(arguments.constFirst());
+    }
     setAcceptDrops(true);
     RestoreWindowPosition(*this, kPosition);
     // Showing a window lets pending events through: the splash waits until
@@ -123,6 +135,8 @@ TMain::~TMain() {
     }
     if (ExerciceJournal() == exercice_.get())
         DefinirExerciceJournal(nullptr);
+    delete surete_;
+    surete_ = nullptr;
     exercice_.reset();
     WriteRegString("MRU", "MRU", recentFileList_->Texte());
     if (gInstance == this)
@@ -339,6 +353,7 @@ void TMain::CreerExercice() {
     AfficherPage();
     fichierCourant_.clear();
     MettreAJourTitre();
+    surete_->Ferme();
     // A new document holds its "Création" line but is not yet worth saving.
     AjouterLigneAgenda("Création");
     TAgenda& agenda = exercice_->Agenda();
@@ -365,6 +380,8 @@ int TMain::DemanderSauvegarde() {
                                   MB_YESNOCANCEL | MB_ICONQUESTION);
     if (r == IDYES && !MenuSauverExercice1Click())
         return IDCANCEL;
+    if (r == IDNO)
+        surete_->OublierCopie();
     return r;
 }
 
@@ -375,12 +392,17 @@ void TMain::OuvrirExercice(QString chemin) {
     QString fichier;
     if (!ResoudreRaccourci(chemin, fichier))
         return;
-    fichierCourant_ = fichier.isEmpty() ? fichier : QFileInfo(fichier).absoluteFilePath();
+    const QString absolu = fichier.isEmpty() ? fichier : QFileInfo(fichier).absoluteFilePath();
+    if (!surete_->AvantOuverture(absolu))
+        return;
+    fichierCourant_ = absolu;
     if (!exercice_->LoadFromFile(fichierCourant_.toStdString())) {
         recentFileList_->RemoveFile(fichierCourant_);
         fichierCourant_.clear();
+        surete_->Ferme();
         RafraichirPages();
     } else if (exercice_->VerifierMotPasse([this] { return ficheProtection_->Demander(); })) {
+        surete_->Ouvert(fichierCourant_);
         RafraichirPages();
         recentFileList_->AddFile(fichierCourant_);
     } else {
@@ -409,6 +431,7 @@ void TMain::MenuNouvelExerciceAPartirClick() {
     }
     // The file it came from stays as it is: the first save asks for a name.
     fichierCourant_.clear();
+    surete_->Ferme();
     MettreAJourTitre();
     RafraichirPages();
     pageCourante_ = 0;
@@ -431,7 +454,18 @@ bool TMain::MenuSauverExercice1Click() {
         return MenuSauverExerciceSousClick();
     if (!exercice_->IsModified())
         return true;
-    return exercice_->SaveToFile(fichierCourant_.toStdString());
+    switch (surete_->AvantEcriture(fichierCourant_)) {
+    case TSurete::Ecriture::Annuler:
+        return false;
+    case TSurete::Ecriture::EnregistrerSous:
+        return MenuSauverExerciceSousClick();
+    case TSurete::Ecriture::Ecraser:
+        break;
+    }
+    if (!exercice_->SaveToFile(fichierCourant_.toStdString()))
+        return false;
+    surete_->Ecrit(fichierCourant_);
+    return true;
 }
 
 bool TMain::MenuSauverExerciceSousClick() {
@@ -445,9 +479,22 @@ bool TMain::MenuSauverExerciceSousClick() {
     const auto chemin = ChoisirFichier(this, d);
     if (!chemin)
         return false;
+    // The same file again: someone may have changed it meanwhile.
+    if (QFileInfo(*chemin).absoluteFilePath() == fichierCourant_) {
+        switch (surete_->AvantEcriture(fichierCourant_)) {
+        case TSurete::Ecriture::Annuler:
+            return false;
+        case TSurete::Ecriture::EnregistrerSous:
+            return MenuSauverExerciceSousClick();
+        case TSurete::Ecriture::Ecraser:
+            break;
+        }
+    }
     fichierCourant_ = QFileInfo(*chemin).absoluteFilePath();
     MettreAJourTitre();
     const bool ecrit = exercice_->SaveToFile(fichierCourant_.toStdString());
+    if (ecrit)
+        surete_->Ecrit(fichierCourant_);
     recentFileList_->AddFile(fichierCourant_);
     return ecrit;
 }
@@ -493,6 +540,7 @@ void TMain::closeEvent(QCloseEvent* e) {
         return;
     }
     SaveWindowPosition(*this, kPosition);
+    surete_->Quitter();
     TimerSplashTimer();
     e->accept();
     emit Fermee();

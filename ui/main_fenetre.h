@@ -34,6 +34,7 @@ class TFicheProtection;
 class TFicheProtectionDocument;
 class TRecentFileList;
 class TSousVue;
+class TSurete;
 
 class TMain : public QMainWindow {
     Q_OBJECT
@@ -51,6 +52,8 @@ class TMain : public QMainWindow {
     int PageCourante() const { return pageCourante_; }
     TSousVue* Page(int numero) const { return pages_.at(static_cast<std::size_t>(numero)); }
     TRecentFileList& RecentFileList() { return *recentFileList_; }
+    // The lock, the check before a save and the recovery copy.
+    TSurete& Surete() { return *surete_; }
 
     // Dialogs, made once and reused.
     TFicheImpressionAdherent& FicheImpressionAdherent() { return *ficheImpressionAdherent_; }
@@ -120,6 +123,7 @@ class TMain : public QMainWindow {
     QStackedWidget* zonePages_ = nullptr;
     QButtonGroup* boutonsPages_ = nullptr;
     TRecentFileList* recentFileList_ = nullptr;
+    TSurete* surete_ = nullptr;
     // Guarded rather than cleared by a handler of its `destroyed` signal:
     // QWidget's destructor deletes the splash after TMain's own part is
     // gone, and such a handler would write into a window that no longer is.

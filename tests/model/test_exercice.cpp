@@ -407,3 +407,34 @@ TEST(MotPasseVerification, LesOctetsHautsSontBrouillesCommeLesAutres) {
 }
 
 } // namespace
+
+namespace {
+TEST(CopieDeRecuperation, LesDrapeauxRestentCommeIlsEtaient) {
+    tramonta::TExercice e;
+    e.SetIntitule("Saison");
+    auto a = std::make_unique<tramonta::TAdherent>(&e.Adherents());
+    a->SetNom("Durand");
+    e.Adherents().Add(std::move(a));
+    e.AjouterSpecialite("Juge");
+    const bool adherent = e.Adherents().Adherent(0)->Modified;
+    tramonta::TMemoryStream copie, fichier;
+    {
+        tramonta::TWriter w(copie);
+        e.SaveCopie(w);
+    }
+    EXPECT_TRUE(e.IsModified());
+    EXPECT_TRUE(e.Modified);
+    EXPECT_EQ(e.Adherents().Adherent(0)->Modified, adherent);
+    {
+        tramonta::TWriter w(fichier);
+        e.Save(w);
+    }
+    EXPECT_EQ(copie.Donnees(), fichier.Donnees());
+    EXPECT_FALSE(e.IsModified());
+    // A copy of a document that is not modified leaves it so.
+    tramonta::TMemoryStream encore;
+    tramonta::TWriter w(encore);
+    e.SaveCopie(w);
+    EXPECT_FALSE(e.IsModified());
+}
+} // namespace

@@ -1,0 +1,25 @@
+// What a document file on disk was when this program read or last wrote it:
+// another program or another officer who saved it in between changed it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tramonta {
+
+struct TEmpreinte {
+    bool connue = false; // false: no file was read or written there
+    std::int64_t taille = 0;
+    std::int64_t modification = 0; // nanoseconds since 1970
+    std::uint64_t hachage = 0;     // of the whole content
+};
+
+// Not connue when the file cannot be read.
+TEmpreinte EmpreinteDe(const std::string& chemin);
+
+// True when the file now on disk is not the one of `avant`. A file rewritten
+// with the same bytes (a synchronising client touching it) has not changed;
+// a file gone has not either: writing it again loses nobody's work.
+bool ChangeDepuis(const TEmpreinte& avant, const std::string& chemin);
+
+} // namespace tramonta

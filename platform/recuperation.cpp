@@ -1,0 +1,130 @@
+#include "platform/recuperation.h"
+
+#include "core/fichier.h"
+#include "core/verrou.h"
+#include "model/exercice.h"
+#include "platform/reglages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <string>
+
+namespace tramonta {
+
+namespace {
+const char* const kSignatureCopie = "RecuperationTramonta";
+constexpr int kVersionCopie = 1;
+
+QString NomDe(const TProcessus& p) {
+    return QString::fromStdString(NomMachine()) + QStringLiteral("-%1-%2.trm").arg(p.pid).arg(p.debut);
+}
+
+void EcrireEntete(TWriter& w, const QString& original, const TEmpreinte& e) {
+    w.WriteInteger(kVersionCopie);
+    w.WriteString(kSignatureCopie);
+    w.WriteString(original.toStdString());
+    w.WriteFloat(Maintenant());
+    w.WriteBoolean(e.connue);
+    // Sizes and times do not fit the stream's 32-bit integers.
+    w.WriteString(std::to_string(e.taille));
+    w.WriteString(std::to_string(e.modification));
+    w.WriteString(std::to_string(e.hachage));
+}
+
+void LireEntete(TReader& r, TCopieRecuperation& c) {
+    if (r.ReadInteger() < 1 || r.ReadString() != kSignatureCopie)
+        throw EReadError("pas une copie de récupération");
+    c.original = QString::fromStdString(r.ReadString());
+    c.date = r.ReadFloat();
+    c.empreinte.connue = r.ReadBoolean();
+    try {
+        c.empreinte.taille = std::stoll(r.ReadString());
+        c.empreinte.modification = std::stoll(r.ReadString());
+        c.empreinte.hachage = std::stoull(r.ReadString());
+    } catch (const std::logic_error&) {
+        throw EReadError("empreinte illisible");
+    }
+}
+} // namespace
+
+int IntervalleRecuperation() {
+    bool ok = false;
+    const int n = ReadRegString("Recuperation", "Intervalle", "120").trimmed().toInt(&ok);
+    return ok && n >= 1 ? n : 120;
+}
+
+QString TRecuperation::Dossier() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/recuperation";
+}
+
+QString TRecuperation::FichierDeCeProcessus() {
+    return Dossier() + '/' + NomDe(ProcessusCourant());
+}
+
+bool TRecuperation::Ecrire(TExercice& exercice, const QString& original, const TEmpreinte& empreinte) {
+    if (!QDir().mkpath(Dossier()))
+        return false;
+    return EcrireFichier(FichierDeCeProcessus().toStdString(), [&](TWriter& w) {
+        EcrireEntete(w, original, empreinte);
+        exercice.SaveCopie(w);
+    });
+}
+
+void TRecuperation::Supprimer() {
+    QFile::remove(FichierDeCeProcessus());
+}
+
+std::vector<TCopieRecuperation> TRecuperation::Abandonnees() {
+    std::vector<TCopieRecuperation> copies;
+    const QString machine = QString::fromStdString(NomMachine());
+    const QDir dossier(Dossier());
+    for (const QString& nom : dossier.entryList({"*.trm"}, QDir::Files)) {
+        // "machine-pid-start.trm": the machine's name may hold dashes.
+        const QStringList parties = nom.chopped(4).split('-');
+        if (parties.size() < 3)
+            continue;
+        if (parties.mid(0, parties.size() - 2).join('-') != machine)
+            continue; // another machine's run, on a shared home folder
+        bool ok1 = false, ok2 = false;
+        const TProcessus p{parties[parties.size() - 2].toLong(&ok1),
+                           parties[parties.size() - 1].toULongLong(&ok2)};
+        if (!ok1 || !ok2 || ProcessusVivant(p))
+            continue;
+        TCopieRecuperation c;
+        c.fichier = dossier.filePath(nom);
+        TExercice essai;
+        c.lisible = LireFichier(c.fichier.toStdString(), [&](TReader& r) {
+                        LireEntete(r, c);
+                        essai.Load(r);
+                    }) == ResultatLecture::Ok;
+        copies.push_back(c);
+    }
+    std::stable_sort(copies.begin(), copies.end(),
+                     [](const auto& a, const auto& b) { return a.date > b.date; });
+    return copies;
+}
+
+bool TRecuperation::Charger(const TCopieRecuperation& copie, TExercice& exercice) {
+    exercice.Clear();
+    TCopieRecuperation lue;
+    if (LireFichier(copie.fichier.toStdString(), [&](TReader& r) {
+            LireEntete(r, lue);
+            exercice.Load(r);
+        }) == ResultatLecture::Ok)
+        return true;
+    exercice.Clear();
+    return false;
+}
+
+void TRecuperation::Adopter(const TCopieRecuperation& copie) {
+    const QString cible = FichierDeCeProcessus();
+    if (copie.fichier == cible)
+        return;
+    QFile::remove(cible);
+    QFile::rename(copie.fichier, cible);
+}
+
+} // namespace tramonta

@@ -1,0 +1,162 @@
+#include "core/dates.h"
+#include "core/empreinte.h"
+#include "core/systeme.h"
+#include "core/verrou.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tramonta;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Verrou : public testing::Test {
+  protected:
+    void SetUp() override {
+        dossier_ =
+            fs::temp_directory_path() / ("tramonta-verrou-" + std::to_string(::getpid()) + "-" +
+                                         testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dossier_);
+        fs::create_directories(dossier_);
+        document_ = (dossier_ / "saison 2026.trm").string();
+        Poser(document_, "contenu");
+        ancienUtilisateur_ = DefinirSourceUtilisateur([] { return std::string("marie"); });
+        ancienneHorloge_ = DefinirHorloge([] { return EncodeDate(2026, 12, 10) + (14 * 60 + 5) / 1440.0; });
+    }
+    void TearDown() override {
+        DefinirSourceUtilisateur(ancienUtilisateur_);
+        DefinirHorloge(ancienneHorloge_);
+        DefinirNomMachine(std::nullopt);
+        fs::remove_all(dossier_);
+    }
+    static std::string Lire(const std::string& p) {
+        std::ifstream f(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), {}};
+    }
+    static void Poser(const std::string& p, const std::string& contenu) {
+        std::ofstream(p, std::ios::binary) << contenu;
+    }
+    // A process of this machine that has ended.
+    static TProcessus ProcessusTermine() {
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            ::_exit(0);
+        int etat = 0;
+        ::waitpid(pid, &etat, 0);
+        return {static_cast<long>(pid), 1};
+    }
+    fs::path dossier_;
+    std::string document_;
+    SourceUtilisateur ancienUtilisateur_;
+    Horloge ancienneHorloge_;
+};
+
+TEST_F(Verrou, LeFichierEstCeluiDeLibreOfficeAvecLeProcessusEnPlus) {
+    TVerrou v;
+    ASSERT_TRUE(v.Prendre(document_, "file:///home/marie/.config/Ventaro/Tramonta"));
+    const std::string chemin = (dossier_ / ".~lock.saison 2026.trm#").string();
+    EXPECT_EQ(CheminVerrou(document_), chemin);
+    const TProcessus moi = ProcessusCourant();
+    EXPECT_EQ(Lire(chemin), "marie,marie," + NomMachine() +
+                                ",10.12.2026 14:05,file:///home/marie/.config/Ventaro/Tramonta;\nTramonta," +
+                                std::to_string(moi.pid) + "," + std::to_string(moi.debut) + ";");
+    v.Liberer();
+    EXPECT_FALSE(fs::exists(chemin));
+}
+
+TEST_F(Verrou, UnVerrouDeLibreOfficeSeLitAvecSesEchappements) {
+    const auto i = AnalyserVerrou("Dupont\\, Jean,jdupont,poste-7,09.12.2026 18:30,file:///home/j/.config/"
+                                  "libreoffice/4;");
+    ASSERT_TRUE(i.has_value());
+    EXPECT_EQ(i->NomAffiche(), "Dupont, Jean");
+    EXPECT_EQ(i->utilisateur, "jdupont");
+    EXPECT_EQ(i->machine, "poste-7");
+    EXPECT_EQ(i->DateAffichee(), "09/12/2026 18:30");
+    EXPECT_EQ(i->processus.pid, 0);
+    EXPECT_EQ(AnalyserVerrou(FormerVerrou(*i))->nom, "Dupont, Jean");
+    EXPECT_EQ(AnalyserVerrou(",sans,nom,date,url;")->NomAffiche(), "sans");
+    for (const char* mauvais : {"", "a,b,c", "a,b,c,d;", "a,b,c,d,e,f;"})
+        EXPECT_FALSE(AnalyserVerrou(mauvais).has_value()) << mauvais;
+}
+
+TEST_F(Verrou, QuiTientLeFichier) {
+    EXPECT_EQ(EvaluerVerrou(document_, nullptr), EtatVerrou::Libre);
+    TVerrou mien;
+    ASSERT_TRUE(mien.Prendre(document_));
+    EXPECT_EQ(EvaluerVerrou(document_, &mien), EtatVerrou::AMoi);
+    // Another window of this run that holds it.
+    TVerrou autreFenetre;
+    EXPECT_EQ(EvaluerVerrou(document_, &autreFenetre), EtatVerrou::Occupe);
+    mien.Liberer();
+
+    const std::string verrou = CheminVerrou(document_);
+    struct Cas {
+        const char* nom;
+        std::string machine;
+        TProcessus processus;
+        EtatVerrou attendu;
+    } cas[] = {
+        {"autre machine", "ailleurs", ProcessusCourant(), EtatVerrou::Occupe},
+        {"autre programme", NomMachine(), {}, EtatVerrou::Occupe},
+        {"autre copie vivante", NomMachine(), {static_cast<long>(::getppid()), 0}, EtatVerrou::Occupe},
+        {"copie terminee", NomMachine(), ProcessusTermine(), EtatVerrou::Abandonne},
+        {"numero redonne", NomMachine(), {static_cast<long>(::getpid()), 1}, EtatVerrou::Abandonne},
+        {"ce processus sans fenetre", NomMachine(), ProcessusCourant(), EtatVerrou::Abandonne},
+    };
+    for (const Cas& c : cas) {
+        TInfosVerrou i;
+        i.utilisateur = "paul";
+        i.machine = c.machine;
+        i.date = "01.12.2026 09:00";
+        i.processus = c.processus;
+        Poser(verrou, FormerVerrou(i));
+        TInfosVerrou lu;
+        EXPECT_EQ(EvaluerVerrou(document_, nullptr, &lu), c.attendu) << c.nom;
+        EXPECT_EQ(lu.utilisateur, "paul") << c.nom;
+    }
+    Poser(verrou, "pas un verrou");
+    EXPECT_EQ(EvaluerVerrou(document_, nullptr), EtatVerrou::Libre);
+}
+
+TEST_F(Verrou, LeVerrouDUnAutreResteQuandOnLibere) {
+    TVerrou v;
+    ASSERT_TRUE(v.Prendre(document_));
+    // Another copy opened it anyway and wrote its own lock.
+    Poser(CheminVerrou(document_), "x,paul,ailleurs,01.12.2026 09:00,;");
+    v.Liberer();
+    EXPECT_EQ(Lire(CheminVerrou(document_)), "x,paul,ailleurs,01.12.2026 09:00,;");
+}
+
+TEST_F(Verrou, UnVerrouQuiNePeutSEcrireNeLaisseRien) {
+    // A folder where the lock goes: even root cannot write it.
+    fs::create_directory(CheminVerrou(document_));
+    TVerrou v;
+    EXPECT_FALSE(v.Prendre(document_));
+    EXPECT_TRUE(v.Document().empty());
+    fs::remove(CheminVerrou(document_));
+    EXPECT_FALSE(v.Prendre((dossier_ / "absent" / "a.trm").string()));
+}
+
+TEST_F(Verrou, LEmpreinteVoitUneReecritureMaisPasUneCopieIdentique) {
+    const TEmpreinte e = EmpreinteDe(document_);
+    ASSERT_TRUE(e.connue);
+    EXPECT_EQ(e.taille, 7);
+    EXPECT_FALSE(ChangeDepuis(e, document_));
+    Poser(document_, "contenu"); // same bytes, written again
+    EXPECT_FALSE(ChangeDepuis(e, document_));
+    Poser(document_, "CONTENU"); // same size, other bytes
+    EXPECT_TRUE(ChangeDepuis(e, document_));
+    Poser(document_, "contenu plus long");
+    EXPECT_TRUE(ChangeDepuis(e, document_));
+    fs::remove(document_);
+    EXPECT_FALSE(ChangeDepuis(e, document_));
+    EXPECT_FALSE(EmpreinteDe(document_).connue);
+    EXPECT_FALSE(ChangeDepuis(TEmpreinte{}, document_));
+}
+
+} // namespace
