@@ -9,6 +9,7 @@
 #include "ui/a_propos.h"
 #include "ui/agenda.h"
 #include "ui/fiche_cartes_meteo.h"
+#include "ui/fiche_ecriture.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
@@ -68,6 +69,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
 
     // Every dialog is made once, hidden, and reused for the whole run.
     aboutForm_ = new TAboutForm(this);
+    ficheEcriture_ = new TFicheEcriture(this);
     ficheProtectionDocument_ = new TFicheProtectionDocument(this);
     ficheProtection_ = new TFicheProtection(this);
     fichePreferences_ = new TFichePreferences(this);

@@ -19,6 +19,7 @@ namespace tramonta {
 class TAboutForm;
 class TExercice;
 class TFicheCartesMeteo;
+class TFicheEcriture;
 class TFicheImports;
 class TFichePreferences;
 class TFicheProtection;
@@ -50,6 +51,7 @@ class TMain : public QMainWindow {
     TFichePreferences& FichePreferences() { return *fichePreferences_; }
     TFicheImports& FicheImports() { return *ficheImports_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
+    TFicheEcriture& FicheEcriture() { return *ficheEcriture_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -106,6 +108,7 @@ class TMain : public QMainWindow {
     TFichePreferences* fichePreferences_ = nullptr;
     TFicheImports* ficheImports_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
+    TFicheEcriture* ficheEcriture_ = nullptr;
 };
 
 } // namespace tramonta
