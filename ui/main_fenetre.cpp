@@ -9,6 +9,8 @@
 #include "ui/a_propos.h"
 #include "ui/agenda.h"
 #include "ui/fiche_cartes_meteo.h"
+#include "ui/fiche_compta.h"
+#include "ui/fiche_compte.h"
 #include "ui/fiche_ecriture.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_preferences.h"
@@ -70,6 +72,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     // Every dialog is made once, hidden, and reused for the whole run.
     aboutForm_ = new TAboutForm(this);
     ficheEcriture_ = new TFicheEcriture(this);
+    ficheCompte_ = new TFicheCompte(*ficheEcriture_, this);
     ficheProtectionDocument_ = new TFicheProtectionDocument(this);
     ficheProtection_ = new TFicheProtection(this);
     fichePreferences_ = new TFichePreferences(this);
@@ -271,10 +274,10 @@ void TMain::CreerPanneau() {
     zonePages_ = new QStackedWidget(centre);
     zonePages_->setObjectName("ZonePages");
     pages_[0] = new TFichePrincipale(*exercice_, zonePages_);
-    // The database, accounting and competition pages come with their own
-    // parts of the program.
+    // The database and competition pages come with their own parts of the
+    // program.
     pages_[1] = new TSousVue(*exercice_, zonePages_);
-    pages_[2] = new TSousVue(*exercice_, zonePages_);
+    pages_[2] = new TFicheCompta(*exercice_, *ficheCompte_, zonePages_);
     pages_[3] = new TSousVue(*exercice_, zonePages_);
     const char* noms[] = {"FichePrincipale", "FicheBDD", "FicheCompta", "FicheCompets"};
     for (std::size_t i = 0; i < pages_.size(); ++i) {

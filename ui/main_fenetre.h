@@ -19,6 +19,7 @@ namespace tramonta {
 class TAboutForm;
 class TExercice;
 class TFicheCartesMeteo;
+class TFicheCompte;
 class TFicheEcriture;
 class TFicheImports;
 class TFichePreferences;
@@ -52,6 +53,7 @@ class TMain : public QMainWindow {
     TFicheImports& FicheImports() { return *ficheImports_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
     TFicheEcriture& FicheEcriture() { return *ficheEcriture_; }
+    TFicheCompte& FicheCompte() { return *ficheCompte_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -109,6 +111,7 @@ class TMain : public QMainWindow {
     TFicheImports* ficheImports_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
     TFicheEcriture* ficheEcriture_ = nullptr;
+    TFicheCompte* ficheCompte_ = nullptr;
 };
 
 } // namespace tramonta
