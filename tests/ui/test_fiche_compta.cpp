@@ -258,6 +258,29 @@ TEST_F(Compta, EditerParDoubleClic) {
               (std::vector<std::string>{"Licence de Garat Ion|95.000000", "Don|20.000000"}));
 }
 
+TEST_F(Compta, ChangementVenuDAilleursRafraichitLaLigneEtLeTotal) {
+    // As a posting from a member sheet does, outside the page's commands.
+    TLigneEcriture& ligne = AjouterLigne(Produit(0), "Licence de Bordes Thomas", 75, true);
+    ligne.SetMontant(80);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Cellule(Vue("ListViewProduits"), 0, 2), "195.00");
+    EXPECT_EQ(page->findChild<QLineEdit*>("EditTotalProduits")->text(), "195.00");
+    Produit(0).SetIntitule("Adhésions");
+    EXPECT_EQ(Cellule(Vue("ListViewProduits"), 0, 1), "Adhésions");
+}
+
+TEST_F(Compta, MenuContextuelDeLaListe) {
+    Choisir(Vue("ListViewCharges"), 1);
+    messages_.Repondre(IDYES);
+    page->findChild<QAction*>("MenuSupprimerCompteCharge")->trigger();
+    EXPECT_EQ(exercice.Comptabilite().NbComptesCharges(), 1);
+    EXPECT_EQ(Journal(exercice), std::vector<std::string>{"Suppression du compte charge \"a12\""});
+    EXPECT_FALSE(page->findChild<QAction*>("MenuSupprimerCompteCharge")->isEnabled());
+    dialogues.Puis([](QDialog& d) { Cliquer(d, "BoutonAnnuler"); });
+    page->findChild<QAction*>("MenuAjouterCompteCharge")->trigger();
+    EXPECT_EQ(exercice.Comptabilite().NbComptesCharges(), 1);
+}
+
 struct CasSuppression {
     const char* nom;
     bool produit; // the account with an automatic line
