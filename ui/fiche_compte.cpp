@@ -126,8 +126,6 @@ TFicheCompte::TFicheCompte(TFicheEcriture& ecriture, QWidget* parent) : QDialog(
     BoutonOk = Bouton("BoutonOk", "&Ok", this);
     auto* annuler = Bouton("BoutonAnnuler", "&Annuler", this);
     BoutonOk->setDefault(true);
-    // The movements report of the account comes with the accounting reports.
-    BoutonMouvements->setEnabled(false);
 
     menuEcritures_ = new QMenu(this);
     QAction* menuAjouter = menuEcritures_->addAction("&Ajouter");
@@ -142,6 +140,7 @@ TFicheCompte::TFicheCompte(TFicheEcriture& ecriture, QWidget* parent) : QDialog(
     connect(BoutonSupprimer, &QPushButton::clicked, this, &TFicheCompte::BoutonSupprimerClick);
     connect(BoutonEditer, &QPushButton::clicked, this, &TFicheCompte::BoutonEditerClick);
     connect(BoutonToutSupprimer, &QPushButton::clicked, this, &TFicheCompte::BoutonToutSupprimerClick);
+    connect(BoutonMouvements, &QPushButton::clicked, this, &TFicheCompte::BoutonMouvementsClick);
     connect(BoutonCalculette, &QPushButton::clicked, this, &TFicheCompte::BoutonCalculetteClick);
     connect(BoutonEuroConverter, &QPushButton::clicked, this, &TFicheCompte::BoutonEuroConverterClick);
     connect(BoutonOk, &QPushButton::clicked, this, &TFicheCompte::BoutonOkClick);
@@ -246,6 +245,7 @@ void TFicheCompte::showEvent(QShowEvent* e) {
     RafraichirTotal();
     // Whether the programs are there is asked at each showing, so that one
     // installed meanwhile is found.
+    BoutonMouvements->setEnabled(static_cast<bool>(MontrerMouvements));
     BoutonCalculette->setEnabled(!TrouverCalculette().isEmpty());
     BoutonEuroConverter->setEnabled(!TrouverConvertisseurEuro().isEmpty());
     EditNumero->setFocus();
@@ -330,6 +330,14 @@ void TFicheCompte::BoutonToutSupprimerClick() {
     travail_->ViderLignes();
     travail_->Modified = true;
     RafraichirTotal();
+}
+
+void TFicheCompte::BoutonMouvementsClick() {
+    if (!travail_ || !MontrerMouvements)
+        return;
+    // The report heads its page with the number as typed, not yet stored.
+    travail_->SetArticle(EditNumero->text().toStdString());
+    MontrerMouvements(*travail_);
 }
 
 void TFicheCompte::BoutonCalculetteClick() {

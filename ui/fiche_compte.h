@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -35,6 +36,10 @@ class TFicheCompte : public QDialog {
 
     // Set by the caller before showing.
     TCompte* Compte = nullptr;
+    // Opens the movements report of an account (the working copy, every
+    // line); "&Mouvements" stays disabled without it.
+    std::function<void(const TCompte&)> MontrerMouvements;
+
     // The copy whose lines the form edits; none before the first showing.
     TCompte* CompteTravail() const { return travail_.get(); }
 
@@ -51,6 +56,7 @@ class TFicheCompte : public QDialog {
     void BoutonEditerClick();
     void BoutonSupprimerClick();
     void BoutonToutSupprimerClick();
+    void BoutonMouvementsClick();
     void BoutonCalculetteClick();
     void BoutonEuroConverterClick();
     void BoutonOkClick();

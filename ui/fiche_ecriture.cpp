@@ -140,8 +140,10 @@ void TFicheEcriture::showEvent(QShowEvent* e) {
     setWindowTitle(l.Automatique ? QStringLiteral("%1 (%2)").arg("Ecriture", "Enregistrement automatique")
                                  : QStringLiteral("Ecriture"));
     EditLibelleChange();
-    EditLibelle->setFocus();
-    EditLibelle->selectAll();
+    // A posted line is opened for its date and payment: the focus starts there.
+    QLineEdit* premier = l.Automatique ? EditDate : EditLibelle;
+    premier->setFocus();
+    premier->selectAll();
 }
 
 void TFicheEcriture::EditLibelleChange() {

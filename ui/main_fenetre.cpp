@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "model/exercice.h"
+#include "model/nouvelle_saison.h"
 #include "platform/choix_fichier.h"
 #include "platform/preferences.h"
 #include "platform/raccourci.h"
@@ -13,9 +14,14 @@
 #include "ui/fiche_compte.h"
 #include "ui/fiche_ecriture.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_impression_compta.h"
+#include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
+#include "ui/fiche_print_progress.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiches_edition_compta.h"
+#include "ui/fiches_impression_adherents.h"
 #include "ui/fichiers_recents.h"
 #include "ui/sous_vue.h"
 
@@ -73,12 +79,23 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     aboutForm_ = new TAboutForm(this);
     ficheEcriture_ = new TFicheEcriture(this);
     ficheCompte_ = new TFicheCompte(*ficheEcriture_, this);
+    ficheImpressionAdherent_ = new TFicheImpressionAdherent(this);
+    ficheImpressionCorrespondant_ = new TFicheImpressionCorrespondant(this);
+    ficheImpressionAdherents_ = new TFicheImpressionAdherents(this);
     ficheProtectionDocument_ = new TFicheProtectionDocument(this);
     ficheProtection_ = new TFicheProtection(this);
     fichePreferences_ = new TFichePreferences(this);
     ficheImports_ = new TFicheImports(this);
     ficheImports_->DemanderMotPasse = [this] { return ficheProtection_->Demander(); };
     ficheCartesMeteo_ = new TFicheCartesMeteo(this);
+    ficheNouvelleSaison_ = new TFicheNouvelleSaison(this);
+    fichePrintProgress_ = new TFichePrintProgress(this);
+    ficheImpressionCompta_ = new TFicheImpressionCompta(this);
+    ficheMouvementsCompta_ = new TFicheMouvementsCompta(*ficheImpressionCompta_, this);
+    ficheDepotsBancaires_ = new TFicheDepotsBancaires(*ficheImpressionCompta_, this);
+    ficheCompte_->MontrerMouvements = [this](const TCompte& compte) {
+        ficheImpressionCompta_->MontrerMouvementsCompte(*exercice_, compte);
+    };
 
     recentFileList_ = new TRecentFileList(this);
     recentFileList_->SetMaxEntries(4);
@@ -134,12 +151,14 @@ void TMain::CreerMenus() {
     fichier->setObjectName("MenuFichier");
     QAction* nouvel = Action("MenuNouvelExercice", "&Nouvel exercice", "NOUVEAU");
     nouvel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* nouvelleSaison = Action("MenuNouvelExerciceAPartir", "Nouvel exercice à &partir de celui-ci…");
     QAction* ouvrir = Action("MenuOuvrirExercice", "&Ouvrir un exercice...", "OUVRIR");
     ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction* sauver = Action("MenuSauverExercice1", "&Sauver l'exercice", "ENREGISTRER");
     sauver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* sauverSous = Action("MenuSauverExerciceSous", "&Sauver l'exercice sous...");
     fichier->addAction(nouvel);
+    fichier->addAction(nouvelleSaison);
     fichier->addAction(ouvrir);
     fichier->addAction(sauver);
     fichier->addAction(sauverSous);
@@ -157,8 +176,7 @@ void TMain::CreerMenus() {
     quitter->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     fichier->addAction(quitter);
 
-    // The windows of these items come with the mail merge and the
-    // accounting reports; until then the items are shown disabled.
+    // The mail merge window is still to come: its item is shown disabled.
     QMenu* edition = barre->addMenu("&Edition");
     edition->setObjectName("MenuEdition");
     QMenu* base = edition->addMenu("&Base de données");
@@ -169,8 +187,10 @@ void TMain::CreerMenus() {
     QAction* mouvements = Action("MenuMouvements", "&Mouvements...");
     QAction* depots = Action("MenuDepotsBancaires", "Dépôts bancaires...");
     compta->addActions({bilan, mouvements, depots});
-    for (QAction* a : {publipostage, bilan, mouvements, depots})
-        a->setEnabled(false);
+    connect(bilan, &QAction::triggered, this, &TMain::MenuBilanComptableClick);
+    connect(mouvements, &QAction::triggered, this, &TMain::MenuMouvementsClick);
+    connect(depots, &QAction::triggered, this, &TMain::MenuDepotsBancairesClick);
+    publipostage->setEnabled(false);
 
     QMenu* outils = barre->addMenu("&Outils");
     outils->setObjectName("MenuOutils");
@@ -185,6 +205,7 @@ void TMain::CreerMenus() {
     aide->addAction(aPropos);
 
     connect(nouvel, &QAction::triggered, this, &TMain::MenuNouvelExerciceClick);
+    connect(nouvelleSaison, &QAction::triggered, this, &TMain::MenuNouvelExerciceAPartirClick);
     connect(ouvrir, &QAction::triggered, this, &TMain::MenuOuvrirExerciceClick);
     connect(sauver, &QAction::triggered, this, &TMain::MenuSauverExercice1Click);
     connect(sauverSous, &QAction::triggered, this, &TMain::MenuSauverExerciceSousClick);
@@ -379,6 +400,24 @@ void TMain::MenuNouvelExerciceClick() {
         CreerExercice();
 }
 
+void TMain::MenuNouvelExerciceAPartirClick() {
+    if (DemanderSauvegarde() == IDCANCEL)
+        return;
+    if (ficheNouvelleSaison_->Executer(*exercice_) != QDialog::Accepted)
+        return;
+    std::string erreur;
+    if (!CommencerNouvelleSaison(*exercice_, ficheNouvelleSaison_->Options(), erreur)) {
+        Erreur(erreur);
+        return;
+    }
+    // The file it came from stays as it is: the first save asks for a name.
+    fichierCourant_.clear();
+    MettreAJourTitre();
+    RafraichirPages();
+    pageCourante_ = 0;
+    AfficherPage();
+}
+
 void TMain::MenuOuvrirExerciceClick() {
     DemandeFichier d;
     d.titre = "Ouverture d'un fichier Tramonta...";
@@ -480,6 +519,18 @@ void TMain::dropEvent(QDropEvent* e) {
         return;
     }
     OuvrirExercice(fichiers.constFirst());
+}
+
+void TMain::MenuBilanComptableClick() {
+    ficheImpressionCompta_->MontrerBilan(*exercice_);
+}
+
+void TMain::MenuMouvementsClick() {
+    ficheMouvementsCompta_->Executer(*exercice_);
+}
+
+void TMain::MenuDepotsBancairesClick() {
+    ficheDepotsBancaires_->Executer(*exercice_);
 }
 
 } // namespace tramonta

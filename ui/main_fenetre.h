@@ -17,11 +17,19 @@ class QToolButton;
 namespace tramonta {
 
 class TAboutForm;
+class TFicheImpressionAdherent;
+class TFicheImpressionAdherents;
+class TFicheImpressionCorrespondant;
 class TExercice;
 class TFicheCartesMeteo;
 class TFicheCompte;
 class TFicheEcriture;
+class TFicheDepotsBancaires;
+class TFicheImpressionCompta;
+class TFicheMouvementsCompta;
+class TFichePrintProgress;
 class TFicheImports;
+class TFicheNouvelleSaison;
 class TFichePreferences;
 class TFicheProtection;
 class TFicheProtectionDocument;
@@ -46,6 +54,9 @@ class TMain : public QMainWindow {
     TRecentFileList& RecentFileList() { return *recentFileList_; }
 
     // Dialogs, made once and reused.
+    TFicheImpressionAdherent& FicheImpressionAdherent() { return *ficheImpressionAdherent_; }
+    TFicheImpressionCorrespondant& FicheImpressionCorrespondant() { return *ficheImpressionCorrespondant_; }
+    TFicheImpressionAdherents& FicheImpressionAdherents() { return *ficheImpressionAdherents_; }
     TAboutForm& AboutForm() { return *aboutForm_; }
     TFicheProtection& FicheProtection() { return *ficheProtection_; }
     TFicheProtectionDocument& FicheProtectionDocument() { return *ficheProtectionDocument_; }
@@ -54,6 +65,11 @@ class TMain : public QMainWindow {
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
     TFicheEcriture& FicheEcriture() { return *ficheEcriture_; }
     TFicheCompte& FicheCompte() { return *ficheCompte_; }
+    TFicheNouvelleSaison& FicheNouvelleSaison() { return *ficheNouvelleSaison_; }
+    TFichePrintProgress& FichePrintProgress() { return *fichePrintProgress_; }
+    TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
+    TFicheMouvementsCompta& FicheMouvementsCompta() { return *ficheMouvementsCompta_; }
+    TFicheDepotsBancaires& FicheDepotsBancaires() { return *ficheDepotsBancaires_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -69,6 +85,8 @@ class TMain : public QMainWindow {
 
     // The commands. The saves give true when the document is on disk.
     void MenuNouvelExerciceClick();
+    // The next season built from this one, never saved yet.
+    void MenuNouvelExerciceAPartirClick();
     void MenuOuvrirExerciceClick();
     bool MenuSauverExercice1Click();
     bool MenuSauverExerciceSousClick();
@@ -77,6 +95,9 @@ class TMain : public QMainWindow {
     void MenuPreferencesClick();
     void MenuCartesMeteoClick();
     void MenuAProposClick();
+    void MenuBilanComptableClick();
+    void MenuMouvementsClick();
+    void MenuDepotsBancairesClick();
     void TimerSplashTimer();
 
   signals:
@@ -105,6 +126,9 @@ class TMain : public QMainWindow {
     QTimer* timerSplash_ = nullptr;
 
     TAboutForm* aboutForm_ = nullptr;
+    TFicheImpressionAdherent* ficheImpressionAdherent_ = nullptr;
+    TFicheImpressionCorrespondant* ficheImpressionCorrespondant_ = nullptr;
+    TFicheImpressionAdherents* ficheImpressionAdherents_ = nullptr;
     TFicheProtectionDocument* ficheProtectionDocument_ = nullptr;
     TFicheProtection* ficheProtection_ = nullptr;
     TFichePreferences* fichePreferences_ = nullptr;
@@ -112,6 +136,11 @@ class TMain : public QMainWindow {
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
     TFicheEcriture* ficheEcriture_ = nullptr;
     TFicheCompte* ficheCompte_ = nullptr;
+    TFicheNouvelleSaison* ficheNouvelleSaison_ = nullptr;
+    TFichePrintProgress* fichePrintProgress_ = nullptr;
+    TFicheImpressionCompta* ficheImpressionCompta_ = nullptr;
+    TFicheMouvementsCompta* ficheMouvementsCompta_ = nullptr;
+    TFicheDepotsBancaires* ficheDepotsBancaires_ = nullptr;
 };
 
 } // namespace tramonta

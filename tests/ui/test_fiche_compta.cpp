@@ -569,7 +569,7 @@ TEST_F(FicheCompte, ProgrammesAbsentsDesactivesPresentsLances) {
     Editer(Charge(0), [](QDialog& d) {
         EXPECT_FALSE(d.findChild<QPushButton*>("BoutonEuroConverter")->isEnabled());
         EXPECT_EQ(d.findChild<QPushButton*>("BoutonCalculette")->isEnabled(), !TrouverCalculette().isEmpty());
-        // The movements report comes with the accounting reports.
+        // Without a report to open, "&Mouvements" is disabled.
         EXPECT_FALSE(d.findChild<QPushButton*>("BoutonMouvements")->isEnabled());
         Cliquer(d, "BoutonAnnuler");
     });
@@ -589,6 +589,21 @@ TEST_F(FicheCompte, ProgrammesAbsentsDesactivesPresentsLances) {
     });
     EXPECT_EQ(lances, QStringList{convertisseur});
     DefinirLanceurProgrammes(ancien);
+}
+
+TEST_F(FicheCompte, MouvementsDuCompteEnCoursDEdition) {
+    std::vector<std::string> montres;
+    fiche.MontrerMouvements = [&](const TCompte& c) {
+        EXPECT_EQ(&c, fiche.CompteTravail());
+        montres.push_back(c.Article() + ":" + std::to_string(c.NbLignes()));
+    };
+    Editer(Charge(0), [](QDialog& d) {
+        Taper(d, "EditNumero", "6062");
+        Cliquer(d, "BoutonMouvements");
+        Cliquer(d, "BoutonAnnuler");
+    });
+    EXPECT_EQ(montres, std::vector<std::string>{"6062:2"});
+    EXPECT_EQ(Charge(0).Article(), "606");
 }
 
 TEST_F(FicheCompte, ChampsNommesPourLesAidesTechniques) {
