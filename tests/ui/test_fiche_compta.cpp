@@ -631,6 +631,8 @@ TEST_F(ComptaFenetre, TroisiemePageEstLaComptabilite) {
     auto* page = qobject_cast<TFicheCompta*>(main.Page(2));
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->objectName(), "FicheCompta");
+    // The account form opens the movements report of the main window.
+    EXPECT_TRUE(static_cast<bool>(main.FicheCompte().MontrerMouvements));
     // A document opened anew shows its accounts.
     AjouterCompte(main.Exercice().Comptabilite(), TComptabilite::Liste::Produits, "706", "Cotisations");
     main.RafraichirPages();
