@@ -13,6 +13,8 @@
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_compet.h"
 #include "ui/fiche_compets.h"
+#include "ui/fiche_compte.h"
+#include "ui/fiche_ecriture.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compet.h"
 #include "ui/fiche_impression_compta.h"
@@ -134,6 +136,20 @@ int main(int argc, char** argv) {
                      [&] { fenetre.FicheCartesMeteo().exec(); });
     CapturerDialogue(fenetre.AboutForm(), dossier.filePath("a-propos.png"),
                      [&] { fenetre.AboutForm().exec(); });
+    // The account form and the entry form on the season's first produit
+    // account that has lines, on copies so that nothing of the document moves.
+    const TComptabilite& compta = fenetre.Exercice().Comptabilite();
+    const TCompte* exemple = nullptr;
+    for (int i = 0; i < compta.NbComptesProduits() && !exemple; ++i)
+        if (compta.GetCompteProduit(i)->NbLignes() > 0)
+            exemple = compta.GetCompteProduit(i);
+    if (exemple) {
+        auto compte = exemple->Clone(const_cast<TComptabilite*>(&compta));
+        CapturerDialogue(fenetre.FicheCompte(), dossier.filePath("fiche-compte.png"),
+                         [&] { fenetre.FicheCompte().Executer(*compte); });
+        CapturerDialogue(fenetre.FicheEcriture(), dossier.filePath("fiche-ecriture.png"),
+                         [&] { fenetre.FicheEcriture().Executer(*compte->GetLigne(0)); });
+    }
     // The accounting previews, on the document's ledger.
     TFicheImpressionCompta& apercu = fenetre.FicheImpressionCompta();
     apercu.resize(900, 900);

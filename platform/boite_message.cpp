@@ -12,7 +12,12 @@ namespace {
 int AfficherQt(const std::string& texte, const std::string& titre, int drapeaux) {
     QMessageBox boite(QApplication::activeWindow());
     boite.setWindowTitle(QString::fromStdString(titre));
-    boite.setText(QString::fromStdString(texte));
+    // Messages break their lines the Windows way, in either order of the two
+    // bytes; they show as plain text, whatever a typed label holds.
+    QString t = QString::fromStdString(texte);
+    t.replace("\r\n", "\n").replace("\n\r", "\n").replace('\r', '\n');
+    boite.setTextFormat(Qt::PlainText);
+    boite.setText(t);
     switch (drapeaux & 0xF0) {
     case MB_ICONERROR:
         boite.setIcon(QMessageBox::Critical);

@@ -11,6 +11,9 @@
 #include "ui/agenda.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_compets.h"
+#include "ui/fiche_compta.h"
+#include "ui/fiche_compte.h"
+#include "ui/fiche_ecriture.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compta.h"
 #include "ui/fiche_nouvelle_saison.h"
@@ -77,6 +80,8 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
 
     // Every dialog is made once, hidden, and reused for the whole run.
     aboutForm_ = new TAboutForm(this);
+    ficheEcriture_ = new TFicheEcriture(this);
+    ficheCompte_ = new TFicheCompte(*ficheEcriture_, this);
     ficheImpressionAdherent_ = new TFicheImpressionAdherent(this);
     ficheImpressionCorrespondant_ = new TFicheImpressionCorrespondant(this);
     ficheImpressionAdherents_ = new TFicheImpressionAdherents(this);
@@ -91,6 +96,9 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheImpressionCompta_ = new TFicheImpressionCompta(this);
     ficheMouvementsCompta_ = new TFicheMouvementsCompta(*ficheImpressionCompta_, this);
     ficheDepotsBancaires_ = new TFicheDepotsBancaires(*ficheImpressionCompta_, this);
+    ficheCompte_->MontrerMouvements = [this](const TCompte& compte) {
+        ficheImpressionCompta_->MontrerMouvementsCompte(*exercice_, compte);
+    };
 
     recentFileList_ = new TRecentFileList(this);
     recentFileList_->SetMaxEntries(4);
@@ -306,10 +314,9 @@ void TMain::CreerPanneau() {
     zonePages_ = new QStackedWidget(centre);
     zonePages_->setObjectName("ZonePages");
     pages_[0] = new TFichePrincipale(*exercice_, zonePages_);
-    // The database and accounting pages come with their own parts of the
-    // program.
+    // The database page comes with its own part of the program.
     pages_[1] = new TSousVue(*exercice_, zonePages_);
-    pages_[2] = new TSousVue(*exercice_, zonePages_);
+    pages_[2] = new TFicheCompta(*exercice_, *ficheCompte_, zonePages_);
     pages_[3] = new TFicheCompets(*exercice_, zonePages_);
     const char* noms[] = {"FichePrincipale", "FicheBDD", "FicheCompta", "FicheCompets"};
     for (std::size_t i = 0; i < pages_.size(); ++i) {

@@ -23,6 +23,8 @@ class TFicheImpressionAdherents;
 class TFicheImpressionCorrespondant;
 class TExercice;
 class TFicheCartesMeteo;
+class TFicheCompte;
+class TFicheEcriture;
 class TFicheDepotsBancaires;
 class TFicheImpressionCompta;
 class TFicheMouvementsCompta;
@@ -65,6 +67,8 @@ class TMain : public QMainWindow {
     TFichePreferences& FichePreferences() { return *fichePreferences_; }
     TFicheImports& FicheImports() { return *ficheImports_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
+    TFicheEcriture& FicheEcriture() { return *ficheEcriture_; }
+    TFicheCompte& FicheCompte() { return *ficheCompte_; }
     TFicheNouvelleSaison& FicheNouvelleSaison() { return *ficheNouvelleSaison_; }
     TFichePrintProgress& FichePrintProgress() { return *fichePrintProgress_; }
     TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
@@ -139,6 +143,8 @@ class TMain : public QMainWindow {
     TFichePreferences* fichePreferences_ = nullptr;
     TFicheImports* ficheImports_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
+    TFicheEcriture* ficheEcriture_ = nullptr;
+    TFicheCompte* ficheCompte_ = nullptr;
     TFicheNouvelleSaison* ficheNouvelleSaison_ = nullptr;
     TFichePrintProgress* fichePrintProgress_ = nullptr;
     TFicheImpressionCompta* ficheImpressionCompta_ = nullptr;

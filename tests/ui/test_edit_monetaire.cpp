@@ -1,6 +1,9 @@
 // What the numeric edit keeps of what is typed or pasted into it.
 #include "ui/edit_monetaire.h"
 
+#include "core/messages.h"
+#include "platform/boite_message.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -129,6 +132,42 @@ TEST(EditMonetaire, CopierDonneLeTexte) {
     QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&edit, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "01234");
+}
+
+// What the forms read from a numeric field, and the box they show otherwise.
+struct CasLecture {
+    const char* texte;
+    bool entier;
+    const char* message; // nullptr: the value reads
+};
+
+TEST(EditMonetaire, LectureDesNombres) {
+    const CasLecture cas[] = {
+        {" 12.50 ", false, nullptr},
+        {"-3", false, nullptr},
+        {"-", false, "'-' n'est pas une valeur flottante correcte."},
+        {"", false, "'' n'est pas une valeur flottante correcte."},
+        {"42", true, nullptr},
+        {"4.2", true, "'4.2' n'est pas une valeur entière correcte."},
+        {"99999999999", true, "'99999999999' n'est pas une valeur entière correcte."},
+    };
+    for (const CasLecture& c : cas) {
+        ScriptMessages messages;
+        messages.Repondre(IDOK);
+        TEditMonetaire edit;
+        edit.setText(c.texte);
+        const bool lu = c.entier ? LireEntier(edit).has_value() : LireReel(edit).has_value();
+        EXPECT_EQ(lu, c.message == nullptr) << c.texte;
+        if (c.message) {
+            ASSERT_EQ(messages.Affiches().size(), 1u) << c.texte;
+            EXPECT_EQ(messages.Affiches()[0].texte, c.message);
+            EXPECT_EQ(messages.Affiches()[0].titre, "Tramonta");
+            EXPECT_EQ(messages.Affiches()[0].drapeaux, MB_OK | MB_ICONERROR);
+        }
+    }
+    TEditMonetaire edit;
+    edit.setText("-1500.5");
+    EXPECT_EQ(LireReel(edit), -1500.5);
 }
 
 } // namespace

@@ -73,6 +73,20 @@ template <class E> class TModeleListe : public TModeleListeBase {
     }
     void SetIcone(const QIcon& icone) { icone_ = icone; }
 
+    // Shows the collection again from scratch (a document opened or made
+    // new), the selection included.
+    void Reinitialiser() {
+        beginResetModel();
+        ViderCles();
+        endResetModel();
+    }
+    // Redraws every row, keeping the selection.
+    void Rafraichir() {
+        ViderCles();
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+
     E* Element(int ligne) const {
         return source_.element && ligne >= 0 && ligne < rowCount() ? source_.element(ligne) : nullptr;
     }
