@@ -2,10 +2,13 @@
 // its pages and the dialogs. Used for the README and to check the look at
 // any scale (QT_SCALE_FACTOR=2).
 //   tramonta-capture DOSSIER [DOCUMENT]
+#include "model/exercice.h"
 #include "platform/application.h"
 #include "platform/preferences.h"
 #include "ui/a_propos.h"
+#include "ui/fiche_adherent.h"
 #include "ui/fiche_cartes_meteo.h"
+#include "ui/fiche_correspondant.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_protection.h"
@@ -64,6 +67,14 @@ int main(int argc, char** argv) {
         Enregistrer(fenetre, dossier.filePath(QStringLiteral("page-%1.png").arg(noms[i])));
     }
     fenetre.findChild<QAbstractButton*>("BoutonPrincipal")->click();
+    // The sheets on the season's first member and correspondent.
+    TExercice& exercice = fenetre.Exercice();
+    if (TAdherent* a = exercice.Adherents().Adherent(0))
+        CapturerDialogue(fenetre.FicheAdherent(), dossier.filePath("fiche-adherent.png"),
+                         [&] { fenetre.FicheAdherent().Editer(*a, false); });
+    if (TCorrespondant* c = exercice.Correspondants().Correspondant(0))
+        CapturerDialogue(fenetre.FicheCorrespondant(), dossier.filePath("fiche-correspondant.png"),
+                         [&] { fenetre.FicheCorrespondant().Editer(*c); });
     CapturerDialogue(fenetre.FicheProtection(), dossier.filePath("protection.png"),
                      [&] { fenetre.FicheProtection().Demander(); });
     CapturerDialogue(fenetre.FicheProtectionDocument(), dossier.filePath("protection-document.png"),

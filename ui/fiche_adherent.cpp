@@ -147,6 +147,8 @@ TFicheAdherent::TFicheAdherent(TFicheListeComptes& listeComptes, QWidget* parent
     connect(EditSexe, &QLineEdit::textChanged, this, &TFicheAdherent::EditSexeChange);
     connect(EditDateNaissance, &QLineEdit::textChanged, this, &TFicheAdherent::MajCategorie);
     connect(CheckLicenceCompet, &QCheckBox::toggled, this, &TFicheAdherent::MajEtats);
+    for (const auto genre : kEnregistrements)
+        MajLegende(genre);
     for (std::size_t i = 0; i < kEnregistrements.size(); ++i)
         connect(boutonsCompta_[i], &QPushButton::clicked, this,
                 [this, i] { BoutonEnrComptaClick(kEnregistrements[i]); });

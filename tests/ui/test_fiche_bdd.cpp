@@ -18,6 +18,7 @@
 #include "ui/fiche_liste_comptes.h"
 #include "ui/modeles/tri_liste.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -188,6 +189,24 @@ TEST_F(FicheBDD, AjouterEcritLeJournalEtLaLigneDeResume) {
     EXPECT_EQ(Controle<QLabel>(*page, "LabelInfosAdherents")->text(),
               "Nb adhérents : 2 - Loisir : 0 - Compétition : 1 - Dirigeant : 1");
     EXPECT_TRUE(Controle<QPushButton>(*page, "BoutonEditerAdherent")->isEnabled());
+    EXPECT_TRUE(QFontInfo(Controle<QLabel>(*page, "LabelInfosAdherents")->font()).bold());
+}
+
+// Every control that takes the focus is named for screen readers, by its
+// label or its own name.
+TEST_F(FicheBDD, ChaqueControleAUnNomAccessible) {
+    for (QWidget* fenetre : std::initializer_list<QWidget*>{page.get(), &ficheAdherent, &ficheCorrespondant,
+                                                            &ficheCriteres, &listeComptes})
+        for (QWidget* w : fenetre->findChildren<QWidget*>()) {
+            if (!(w->inherits("QLineEdit") || w->inherits("QPlainTextEdit") || w->inherits("QComboBox") ||
+                  w->inherits("QAbstractButton") || w->inherits("QTreeView")) ||
+                w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+                continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            ASSERT_NE(a, nullptr);
+            EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty())
+                << fenetre->objectName().toStdString() << "/" << w->objectName().toStdString();
+        }
 }
 
 TEST_F(FicheBDD, TrierDeuxFoisSurNomRenverseEtUnAjoutGardeLeSens) {
