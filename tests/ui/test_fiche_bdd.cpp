@@ -16,12 +16,14 @@
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_liste_comptes.h"
+#include "ui/main_fenetre.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -253,6 +255,68 @@ TEST_F(FicheBDD, SupprimerUnAdherentAQuatreEcrituresNeLaisseAucuneLigne) {
     EXPECT_FALSE(Controle<QPushButton>(*page, "BoutonSupprimerAdherent")->isEnabled());
     EXPECT_EQ(Controle<QLabel>(*page, "LabelInfosAdherents")->text(),
               "Nb adhérents : 0 - Loisir : 0 - Compétition : 0 - Dirigeant : 0");
+}
+
+TEST_F(FicheBDD, EntreeEditeEtLeMenuSuitLaSelection) {
+    TAdherent& a = Ajouter("Dupont", "Zoé");
+    auto* menu = Controle<QMenu>(*page, "PopupMenuAdherents");
+    ASSERT_NE(menu, nullptr);
+    const auto actions = menu->actions();
+    ASSERT_EQ(actions.size(), 3);
+    EXPECT_EQ(actions[0]->text(), "&Ajouter");
+    EXPECT_FALSE(actions[1]->isEnabled()) << "nothing selected";
+    EXPECT_FALSE(actions[2]->isEnabled());
+    Choisir(a);
+    EXPECT_TRUE(actions[1]->isEnabled());
+    EXPECT_TRUE(actions[2]->isEnabled());
+    ScriptDialogues script;
+    script.Puis([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Fiche adhérent");
+        Taper(d, "EditPrenom", "Zoë");
+        Cliquer(d, "BoutonOk");
+    });
+    QTest::keyClick(&ListeAdherents(), Qt::Key_Return);
+    EXPECT_EQ(a.Prenom(), "Zoë");
+    EXPECT_EQ(page->AdherentSelectionne(), &a);
+}
+
+// The page in the main window works on the window's document and journal.
+TEST(FicheBDDFenetre, LaPageDeLaFenetreSuitLeDocumentOuvert) {
+    test::ViderReglages();
+    QTemporaryDir dossier;
+    const QString chemin = QDir(dossier.path()).filePath("club.trm");
+    {
+        TExercice e;
+        for (const char* nom : {"Abel", "Bixente"}) {
+            auto a = std::make_unique<TAdherent>(&e.Adherents());
+            a->SetNom(nom);
+            e.Adherents().Add(std::move(a));
+        }
+        ASSERT_TRUE(e.SaveToFile(chemin.toStdString()));
+    }
+    ScriptMessages messages;
+    TMain m({chemin});
+    m.show();
+    Cliquer(m, "BoutonBDD");
+    auto* page = m.findChild<TFicheBDD*>("FicheBDD");
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(page->isVisible());
+    auto* infos = Controle<QLabel>(*page, "LabelInfosAdherents");
+    EXPECT_EQ(infos->text(), "Nb adhérents : 2 - Loisir : 2 - Compétition : 0 - Dirigeant : 0");
+    ScriptDialogues script;
+    script.Puis([](QDialog& d) {
+        Taper(d, "EditNom", "Cazaux");
+        Taper(d, "EditPrenom", "Léa");
+        Cliquer(d, "BoutonOk");
+    });
+    Cliquer(*page, "BoutonAjouterAdherent");
+    EXPECT_EQ(m.Exercice().Agenda().Ligne(m.Exercice().Agenda().Count() - 1)->Texte(),
+              "Ajout de l'adhérent \"Cazaux Léa\"");
+    EXPECT_TRUE(m.Exercice().IsModified());
+    messages.Repondre(IDNO);
+    m.MenuNouvelExerciceClick();
+    EXPECT_EQ(infos->text(), "Nb adhérents : 0 - Loisir : 0 - Compétition : 0 - Dirigeant : 0");
+    EXPECT_EQ(page->TriAdherents().rowCount(), 0);
 }
 
 // --- The member sheet ----------------------------------------------------------
