@@ -182,17 +182,17 @@ QWidget* TFicheAdherent::CreerOngletEtatCivil() {
         e->setMaximumWidth(largeurMasque);
 
     auto* f = new QFormLayout(onglet);
-    f->addRow("&Nom :", EditNom);
-    f->addRow("&Prénom :", EditPrenom);
-    f->addRow("&Sexe :", EditSexe);
-    f->addRow("&Date de naissance :", EditDateNaissance);
+    f->addRow("Nom :", EditNom);
+    f->addRow("Prénom :", EditPrenom);
+    f->addRow("Sexe :", EditSexe);
+    f->addRow("Date de naissance :", EditDateNaissance);
     f->addRow("Categorie :", EditCategorie);
-    f->addRow("&Lieu de naissance :", EditLieuNaissance);
-    f->addRow("&Adresse :", EditAdresse);
-    f->addRow("&Code postal :", EditCodePostal);
-    f->addRow("&Ville :", EditVille);
-    f->addRow("Tél. &1 :", EditTel1);
-    f->addRow("Tél. &2 :", EditTel2);
+    f->addRow("Lieu de naissance :", EditLieuNaissance);
+    f->addRow("Adresse :", EditAdresse);
+    f->addRow("Code postal :", EditCodePostal);
+    f->addRow("Ville :", EditVille);
+    f->addRow("Tél. 1 :", EditTel1);
+    f->addRow("Tél. 2 :", EditTel2);
     EditCategorie->setAccessibleName("Categorie");
     return onglet;
 }
@@ -203,26 +203,26 @@ QWidget* TFicheAdherent::CreerOngletFFS() {
     EditDateDelivrance = Masque(onglet, "EditDateDelivrance", kMasqueDate);
     EditDateDelivrance->setMaximumWidth(EditDateDelivrance->fontMetrics().horizontalAdvance("00/00/0000") +
                                         20);
-    CheckCertificatMedical = Nomme(new QCheckBox("Certificat &médical", onglet), "CheckCertificatMedical");
-    CheckLicenceCompet = Nomme(new QCheckBox("Licence &compétition", onglet), "CheckLicenceCompet");
+    CheckCertificatMedical = Nomme(new QCheckBox("Certificat médical", onglet), "CheckCertificatMedical");
+    CheckLicenceCompet = Nomme(new QCheckBox("Licence compétition", onglet), "CheckLicenceCompet");
     EditClassement = Nomme(new QLineEdit(onglet), "EditClassement");
     // Only what may make an integer can be typed; what still is not one
     // ("-" alone, too many digits) is caught when the field is left.
     EditClassement->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), EditClassement));
-    LabelClassement = Nomme(new QLabel("C&lassement :", onglet), "LabelClassement");
+    LabelClassement = Nomme(new QLabel("Classement :", onglet), "LabelClassement");
     LabelClassement->setBuddy(EditClassement);
-    CheckLicenceDirigeant = Nomme(new QCheckBox("Licence di&rigeant", onglet), "CheckLicenceDirigeant");
+    CheckLicenceDirigeant = Nomme(new QCheckBox("Licence dirigeant", onglet), "CheckLicenceDirigeant");
     EditMontantLicence = Nomme(new TEditMonetaire(onglet), "EditMontantLicence");
 
     auto* f = new QFormLayout(onglet);
-    f->addRow("N° &licence :", EditNumeroLicence);
-    f->addRow("&Date de délivrance :", EditDateDelivrance);
+    f->addRow("N° licence :", EditNumeroLicence);
+    f->addRow("Date de délivrance :", EditDateDelivrance);
     f->addRow(QString(), CheckCertificatMedical);
     f->addRow(QString(), CheckLicenceCompet);
     f->addRow(LabelClassement, EditClassement);
     f->addRow(QString(), CheckLicenceDirigeant);
-    auto* libelle = new QLabel("&Montant licence :", onglet);
+    auto* libelle = new QLabel("Montant licence :", onglet);
     libelle->setBuddy(EditMontantLicence);
     auto* bouton = Nomme(new QPushButton(onglet), kNomsBoutons[0]);
     auto* ligne = new QHBoxLayout;
@@ -242,9 +242,9 @@ QWidget* TFicheAdherent::CreerOngletClub() {
     EditComplement = Memo(onglet, "EditComplement");
     auto* f = new QFormLayout(onglet);
     const std::array<std::pair<const char*, TEditMonetaire*>, 3> sommes = {{
-        {"&Caution combinaison :", EditCautionCombinaison},
-        {"&Location combinaison :", EditLocationCombinaison},
-        {"&Forfait leçons :", EditForfaitLecon},
+        {"Caution combinaison :", EditCautionCombinaison},
+        {"Location combinaison :", EditLocationCombinaison},
+        {"Forfait leçons :", EditForfaitLecon},
     }};
     for (std::size_t i = 0; i < sommes.size(); ++i) {
         auto* libelle = new QLabel(sommes[i].first, onglet);
@@ -257,14 +257,14 @@ QWidget* TFicheAdherent::CreerOngletClub() {
         boutonsCompta_[i + 1] = bouton;
         editsMontant_[i + 1] = sommes[i].second;
     }
-    f->addRow("&Autre :", EditComplement);
+    f->addRow("Autre :", EditComplement);
     return onglet;
 }
 
 QWidget* TFicheAdherent::CreerOngletDivers() {
     auto* onglet = new QWidget(this);
     EditInformationsComplementaires = Memo(onglet, "EditInformationsComplementaires");
-    auto* libelle = new QLabel("&Informations complémentaires :", onglet);
+    auto* libelle = new QLabel("Informations complémentaires :", onglet);
     libelle->setBuddy(EditInformationsComplementaires);
     auto* l = new QVBoxLayout(onglet);
     l->addWidget(libelle);

@@ -117,26 +117,26 @@ TFicheCorrespondant::TFicheCorrespondant(QWidget* parent) : QDialog(parent) {
     ComboBoxSpecialite->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     auto* f = new QFormLayout(general);
-    f->addRow("&Nom :", EditNom);
-    f->addRow("&Adresse :", EditAdresse);
-    f->addRow("&Code postal :", EditCodePostal);
-    f->addRow("&Ville :", EditVille);
-    f->addRow("Tél. &1 :", EditTel1);
-    f->addRow("Tél. &2 :", EditTel2);
-    f->addRow("&Fax. :", EditFax);
-    auto* mail = new QLabel("&e-mail :", general);
+    f->addRow("Nom :", EditNom);
+    f->addRow("Adresse :", EditAdresse);
+    f->addRow("Code postal :", EditCodePostal);
+    f->addRow("Ville :", EditVille);
+    f->addRow("Tél. 1 :", EditTel1);
+    f->addRow("Tél. 2 :", EditTel2);
+    f->addRow("Fax. :", EditFax);
+    auto* mail = new QLabel("e-mail :", general);
     mail->setBuddy(EditEMail);
     f->addRow(mail, Ligne(EditEMail, BoutonEnvoyerEMail));
-    auto* web = new QLabel("Site &Web :", general);
+    auto* web = new QLabel("Site Web :", general);
     web->setBuddy(EditSiteWeb);
     f->addRow(web, Ligne(EditSiteWeb, BoutonOuvrirSiteWeb));
-    f->addRow("&Spécialité :", ComboBoxSpecialite);
+    f->addRow("Spécialité :", ComboBoxSpecialite);
     PageControl->addTab(general, "Général");
 
     auto* divers = new QWidget(PageControl);
     EditInformationsComplementaires = Nomme(new QPlainTextEdit(divers), "EditInformationsComplementaires");
     EditInformationsComplementaires->setTabChangesFocus(true);
-    auto* libelle = new QLabel("&Informations complémentaires :", divers);
+    auto* libelle = new QLabel("Informations complémentaires :", divers);
     libelle->setBuddy(EditInformationsComplementaires);
     auto* l = new QVBoxLayout(divers);
     l->addWidget(libelle);

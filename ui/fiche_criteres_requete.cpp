@@ -25,10 +25,10 @@ TFicheCriteresRequete::TFicheCriteresRequete(QWidget* parent) : QDialog(parent) 
     setWindowTitle("Critères de sélection des adhérents");
 
     auto* cadre = new QGroupBox("Critères ", this);
-    RadioButtonTous = Nomme(new QRadioButton("&Tous les adhérents", cadre), "RadioButtonTous");
-    RadioButtonRelance = Nomme(new QRadioButton("Ceux qui n'ont pas &payé :", cadre), "RadioButtonRelance");
-    RadioButtonCategorie = Nomme(new QRadioButton("Ceux de la &catégorie :", cadre), "RadioButtonCategorie");
-    RadioButtonLicence = Nomme(new QRadioButton("Ceux qui ont une &licence :", cadre), "RadioButtonLicence");
+    RadioButtonTous = Nomme(new QRadioButton("Tous les adhérents", cadre), "RadioButtonTous");
+    RadioButtonRelance = Nomme(new QRadioButton("Ceux qui n'ont pas payé :", cadre), "RadioButtonRelance");
+    RadioButtonCategorie = Nomme(new QRadioButton("Ceux de la catégorie :", cadre), "RadioButtonCategorie");
+    RadioButtonLicence = Nomme(new QRadioButton("Ceux qui ont une licence :", cadre), "RadioButtonLicence");
     ComboBoxRelance = Nomme(new QComboBox(cadre), "ComboBoxRelance");
     ComboBoxCategorie = Nomme(new QComboBox(cadre), "ComboBoxCategorie");
     ComboBoxLicence = Nomme(new QComboBox(cadre), "ComboBoxLicence");

@@ -18,7 +18,7 @@ TFicheListeComptes::TFicheListeComptes(QWidget* parent) : QDialog(parent) {
     ComboBoxComptes->setObjectName("ComboBoxComptes");
     ComboBoxComptes->setMinimumContentsLength(28);
     ComboBoxComptes->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    auto* libelle = new QLabel("&Compte :", this);
+    auto* libelle = new QLabel("Compte :", this);
     libelle->setBuddy(ComboBoxComptes);
     ComboBoxComptes->setAccessibleName("Compte");
 
