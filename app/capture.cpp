@@ -10,13 +10,16 @@
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_protection.h"
 #include "ui/main_fenetre.h"
+#include "ui/sous_vue.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -75,12 +78,21 @@ int main(int argc, char** argv) {
     if (TCorrespondant* c = exercice.Correspondants().Correspondant(0))
         CapturerDialogue(fenetre.FicheCorrespondant(), dossier.filePath("fiche-correspondant.png"),
                          [&] { fenetre.FicheCorrespondant().Editer(*c); });
+    // The club page's own tabs: the sheets have a PageControl too.
+    if (auto* onglets = fenetre.Page(0)->findChild<QTabWidget*>("PageControl")) {
+        onglets->setCurrentIndex(onglets->count() - 1);
+        QCoreApplication::processEvents();
+        Enregistrer(fenetre, dossier.filePath("page-historique.png"));
+        onglets->setCurrentIndex(0);
+    }
     CapturerDialogue(fenetre.FicheProtection(), dossier.filePath("protection.png"),
                      [&] { fenetre.FicheProtection().Demander(); });
     CapturerDialogue(fenetre.FicheProtectionDocument(), dossier.filePath("protection-document.png"),
                      [&] { fenetre.FicheProtectionDocument().exec(); });
     CapturerDialogue(fenetre.FicheImports(), dossier.filePath("imports.png"),
                      [&] { fenetre.FicheImports().Executer(fenetre.Exercice()); });
+    CapturerDialogue(fenetre.FicheNouvelleSaison(), dossier.filePath("nouvelle-saison.png"),
+                     [&] { fenetre.FicheNouvelleSaison().Executer(fenetre.Exercice()); });
     CapturerDialogue(fenetre.FichePreferences(), dossier.filePath("preferences.png"),
                      [&] { fenetre.FichePreferences().Executer(Preferences()); });
     CapturerDialogue(fenetre.FicheCartesMeteo(), dossier.filePath("cartes-meteo.png"),
