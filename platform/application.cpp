@@ -14,11 +14,9 @@
 
 namespace tramonta {
 
-namespace {
 void SignalerEchec(const std::string& texte) {
     MessageBoxTexte(texte + ".", QApplication::applicationDisplayName().toStdString(), MB_OK | MB_ICONERROR);
 }
-} // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Tramonta");

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include <string>
+
 namespace tramonta {
 
 class TApplication : public QApplication {
@@ -15,6 +17,11 @@ class TApplication : public QApplication {
     // title, and the program goes on with the next event.
     bool notify(QObject* destinataire, QEvent* evenement) override;
 };
+
+// The box of a failure that a command does not handle: `texte` followed by
+// "." under the program's title, with the error icon. For the commands that
+// stop on a bad typed value and keep their form open.
+void SignalerEchec(const std::string& texte);
 
 // Loads Qt's own French texts (standard buttons, file dialogs); false when
 // the translations are not installed.

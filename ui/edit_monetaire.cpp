@@ -1,5 +1,8 @@
 #include "ui/edit_monetaire.h"
 
+#include "core/monnaie.h"
+#include "platform/application.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -7,7 +10,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include <charconv>
 #include <memory>
+#include <string>
 
 namespace tramonta {
 
@@ -90,6 +95,25 @@ void TEditMonetaire::contextMenuEvent(QContextMenuEvent* e) {
         }
     }
     menu->exec(e->globalPos());
+}
+
+std::optional<double> LireReel(const QLineEdit& edit) {
+    const std::string texte = edit.text().trimmed().toStdString();
+    if (const auto valeur = TexteVersReel(texte))
+        return valeur;
+    SignalerEchec("'" + texte + "' n'est pas une valeur flottante correcte");
+    return std::nullopt;
+}
+
+std::optional<std::int32_t> LireEntier(const QLineEdit& edit) {
+    const std::string texte = edit.text().trimmed().toStdString();
+    std::int32_t valeur = 0;
+    const char* fin = texte.data() + texte.size();
+    const auto [p, erreur] = std::from_chars(texte.data(), fin, valeur);
+    if (!texte.empty() && erreur == std::errc() && p == fin)
+        return valeur;
+    SignalerEchec("'" + texte + "' n'est pas une valeur entière correcte");
+    return std::nullopt;
 }
 
 } // namespace tramonta

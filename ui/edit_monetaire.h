@@ -4,6 +4,9 @@
 
 #include <QLineEdit>
 
+#include <cstdint>
+#include <optional>
+
 namespace tramonta {
 
 // Typed characters are filtered: digits, one '.', a '-' at the very start,
@@ -28,5 +31,12 @@ class TEditMonetaire : public QLineEdit {
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
 };
+
+// The field's text, trimmed, as a number written with "."; when it is not
+// one (empty, a lone "-" or ".", out of range), the program's error box says
+// "'%s' n'est pas une valeur flottante correcte." (or "entière") with the
+// text, and nothing is given: the caller keeps its form open.
+std::optional<double> LireReel(const QLineEdit& edit);
+std::optional<std::int32_t> LireEntier(const QLineEdit& edit);
 
 } // namespace tramonta

@@ -14,6 +14,7 @@
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_criteres_requete.h"
+#include "ui/fiche_ecriture.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_liste_comptes.h"
 #include "ui/fiche_nouvelle_saison.h"
@@ -75,6 +76,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
 
     // Every dialog is made once, hidden, and reused for the whole run.
     aboutForm_ = new TAboutForm(this);
+    ficheEcriture_ = new TFicheEcriture(this);
     ficheProtectionDocument_ = new TFicheProtectionDocument(this);
     ficheProtection_ = new TFicheProtection(this);
     fichePreferences_ = new TFichePreferences(this);
@@ -83,6 +85,9 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheCartesMeteo_ = new TFicheCartesMeteo(this);
     ficheListeComptes_ = new TFicheListeComptes(this);
     ficheAdherent_ = new TFicheAdherent(*ficheListeComptes_, this);
+    ficheAdherent_->OuvrirEcritureAutomatique = [this](TLigneEcriture& ligne, double montantAffiche) {
+        ficheEcriture_->ExecuterAutomatique(ligne, montantAffiche);
+    };
     ficheCorrespondant_ = new TFicheCorrespondant(this);
     ficheCriteresRequete_ = new TFicheCriteresRequete(this);
     ficheNouvelleSaison_ = new TFicheNouvelleSaison(this);

@@ -23,6 +23,7 @@ class TFicheCriteresRequete;
 class TFicheListeComptes;
 class TExercice;
 class TFicheCartesMeteo;
+class TFicheEcriture;
 class TFicheImports;
 class TFicheNouvelleSaison;
 class TFichePreferences;
@@ -60,6 +61,7 @@ class TMain : public QMainWindow {
     TFicheCriteresRequete& FicheCriteresRequete() { return *ficheCriteresRequete_; }
     TFicheListeComptes& FicheListeComptes() { return *ficheListeComptes_; }
     TFicheNouvelleSaison& FicheNouvelleSaison() { return *ficheNouvelleSaison_; }
+    TFicheEcriture& FicheEcriture() { return *ficheEcriture_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -123,6 +125,7 @@ class TMain : public QMainWindow {
     TFicheCriteresRequete* ficheCriteresRequete_ = nullptr;
     TFicheListeComptes* ficheListeComptes_ = nullptr;
     TFicheNouvelleSaison* ficheNouvelleSaison_ = nullptr;
+    TFicheEcriture* ficheEcriture_ = nullptr;
 };
 
 } // namespace tramonta

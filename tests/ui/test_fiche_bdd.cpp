@@ -319,6 +319,44 @@ TEST(FicheBDDFenetre, LaPageDeLaFenetreSuitLeDocumentOuvert) {
     EXPECT_EQ(page->TriAdherents().rowCount(), 0);
 }
 
+// In the main window, a posting opens the entry form in automatic mode on
+// the new line, showing the sum typed on the sheet.
+TEST(FicheBDDFenetre, EnregistrerOuvreLaFicheEcritureEnModeAutomatique) {
+    test::ViderReglages();
+    ScriptMessages messages;
+    TMain m;
+    m.show();
+    TComptabilite& c = m.Exercice().Comptabilite();
+    auto compte = std::make_unique<TCompte>(&c);
+    compte->SetArticle("706");
+    c.AjouterCompteProduit(std::move(compte));
+    c.SetCompteLicenceDefini(true);
+    c.SetCompteLicence("706");
+    Cliquer(m, "BoutonBDD");
+    auto* page = m.findChild<TFicheBDD*>("FicheBDD");
+    ASSERT_NE(page, nullptr);
+    ScriptDialogues script;
+    script.Puis([](QDialog& d) {
+        Taper(d, "EditNom", "Dupont");
+        Taper(d, "EditPrenom", "Zoé");
+        Taper(d, "EditMontantLicence", "42.5");
+        Cliquer(d, "BoutonEnrComptaLicence");
+    });
+    script.Puis([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Ecriture (Enregistrement automatique)");
+        EXPECT_EQ(Texte(d, "EditLibelle"), "Licence de Dupont Zoé");
+        EXPECT_EQ(Texte(d, "EditMontant"), "42.50");
+        Cliquer(d, "BoutonAnnuler");
+    });
+    script.Puis([](QDialog& d) { Cliquer(d, "BoutonOk"); });
+    Cliquer(*page, "BoutonAjouterAdherent");
+    const TCompte& licences = *c.GetCompteProduit(0);
+    ASSERT_EQ(licences.NbLignes(), 1) << "the line stays when the entry form is cancelled";
+    EXPECT_EQ(licences.GetLigne(0)->Montant(), 42.5);
+    EXPECT_EQ(licences.GetLigne(0)->TypePaiement(), 0);
+    EXPECT_TRUE(m.Exercice().Adherents().Adherent(0)->LicenceEnCompta());
+}
+
 // --- The member sheet ----------------------------------------------------------
 
 TEST_F(FicheBDD, UneFicheSansDateApresUneFicheDateeMontreUnChampVide) {
