@@ -2,7 +2,10 @@
 // its pages and the dialogs. Used for the README and to check the look at
 // any scale (QT_SCALE_FACTOR=2).
 //   tramonta-capture DOSSIER [DOCUMENT]
+#include "model/adherent.h"
+#include "model/correspondant.h"
 #include "model/exercice.h"
+#include "model/requete.h"
 #include "platform/application.h"
 #include "platform/preferences.h"
 #include "ui/a_propos.h"
@@ -10,11 +13,16 @@
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_impression_compta.h"
 #include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiches_edition_compta.h"
+#include "ui/fiches_impression_adherents.h"
 #include "ui/main_fenetre.h"
 #include "ui/sous_vue.h"
+
+#include "core/dates.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -40,6 +48,36 @@ void CapturerDialogue(QDialog& d, const QString& fichier, const std::function<vo
         d.done(QDialog::Rejected);
     });
     montrer();
+}
+// The member sheet (the first member whose address has two lines), the
+// first correspondent's sheet, and the members with a competition licence
+// with their town, telephone and licence number.
+void CapturerImpressionsAdherents(TMain& fenetre, const QDir& dossier) {
+    const TAdherents& adherents = fenetre.Exercice().Adherents();
+    const TAdherent* membre = adherents.Adherent(0);
+    for (int i = 0; i < adherents.Count(); ++i)
+        if (adherents.Adherent(i)->Adresse().find('\n') != std::string::npos) {
+            membre = adherents.Adherent(i);
+            break;
+        }
+    if (membre)
+        CapturerDialogue(fenetre.FicheImpressionAdherent(), dossier.filePath("impression-adherent.png"),
+                         [&] { fenetre.FicheImpressionAdherent().Montrer(*membre); });
+    if (const TCorrespondant* correspondant = fenetre.Exercice().Correspondants().Correspondant(0))
+        CapturerDialogue(fenetre.FicheImpressionCorrespondant(),
+                         dossier.filePath("impression-correspondant.png"),
+                         [&] { fenetre.FicheImpressionCorrespondant().Montrer(*correspondant); });
+    TCriteresRequete criteres;
+    criteres.TypeRequete = TCriteresRequete::ReqLicence;
+    criteres.LicenceDemandee = kTypesLicence[1];
+    criteres.Description = DecrireCriteres(criteres);
+    const auto champs = Preferences().ChampsVisibles;
+    Preferences().ChampsVisibles = {};
+    for (std::size_t champ : {3, 4, 6})
+        Preferences().ChampsVisibles[champ] = true;
+    CapturerDialogue(fenetre.FicheImpressionAdherents(), dossier.filePath("impression-requete.png"),
+                     [&] { fenetre.FicheImpressionAdherents().Montrer(adherents, criteres); });
+    Preferences().ChampsVisibles = champs;
 }
 } // namespace
 
@@ -69,6 +107,7 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         Enregistrer(fenetre, dossier.filePath(QStringLiteral("page-%1.png").arg(noms[i])));
     }
+    CapturerImpressionsAdherents(fenetre, dossier);
     fenetre.findChild<QAbstractButton*>("BoutonPrincipal")->click();
     // The sheets on the season's first member and correspondent.
     TExercice& exercice = fenetre.Exercice();
@@ -99,6 +138,21 @@ int main(int argc, char** argv) {
                      [&] { fenetre.FicheCartesMeteo().exec(); });
     CapturerDialogue(fenetre.AboutForm(), dossier.filePath("a-propos.png"),
                      [&] { fenetre.AboutForm().exec(); });
+    // The accounting previews, on the document's ledger.
+    TFicheImpressionCompta& apercu = fenetre.FicheImpressionCompta();
+    apercu.resize(900, 900);
+    CapturerDialogue(apercu, dossier.filePath("apercu-bilan.png"),
+                     [&] { apercu.MontrerBilan(fenetre.Exercice()); });
+    CapturerDialogue(apercu, dossier.filePath("apercu-mouvements.png"),
+                     [&] { apercu.MontrerMouvements(fenetre.Exercice(), TEditionMouvements{}); });
+    const TEditionDepotsBancaires depots{
+        0, nullptr, TexteVersDate("01/01/2026"), TexteVersDate("31/12/2026"), Aujourdhui(), {}};
+    CapturerDialogue(apercu, dossier.filePath("apercu-depots.png"),
+                     [&] { apercu.MontrerDepots(fenetre.Exercice(), depots); });
+    CapturerDialogue(fenetre.FicheMouvementsCompta(), dossier.filePath("mouvements.png"),
+                     [&] { fenetre.FicheMouvementsCompta().Executer(fenetre.Exercice()); });
+    CapturerDialogue(fenetre.FicheDepotsBancaires(), dossier.filePath("depots-bancaires.png"),
+                     [&] { fenetre.FicheDepotsBancaires().Executer(fenetre.Exercice()); });
     TEcranAccueil accueil;
     accueil.show();
     Enregistrer(accueil, dossier.filePath("accueil.png"));

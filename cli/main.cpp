@@ -1,5 +1,8 @@
 // tramonta-cli: the season file from the command line, for scripts.
 #include "cli/json_document.h"
+#ifdef TRAMONTA_PDF
+#include "cli/pdf.h"
+#endif
 #include "cli/tableau_texte.h"
 #include "core/messages.h"
 #include "core/texte.h"
@@ -27,6 +30,9 @@ int Usage() {
            "  tramonta-cli tableau FICHIER.trm COMPETITION CATEGORIE\n"
            "  tramonta-cli nouvelle-saison ANCIEN.trm NOUVEAU.trm [--intitule TEXTE] [--report ARTICLE] "
            "[--force]\n";
+#ifdef TRAMONTA_PDF
+    std::cerr << kUsagePdf;
+#endif
     return 2;
 }
 
@@ -157,5 +163,11 @@ int main(int argc, char** argv) {
         return Tableau(argv[2], argv[3], argv[4]);
     if (commande == "nouvelle-saison")
         return NouvelleSaison(std::vector<std::string>(argv + 2, argv + argc));
+#ifdef TRAMONTA_PDF
+    if (commande == "pdf") {
+        const int code = CommandePdf(std::vector<std::string>(argv + 2, argv + argc));
+        return code == 2 ? Usage() : code;
+    }
+#endif
     return Usage();
 }

@@ -100,6 +100,68 @@ unsigned char MinusculeOctet(unsigned char o) {
     }
 }
 
+// The plain letters that a folded Windows-1252 letter sorts as; nothing for
+// the characters that sort as themselves.
+const char* LettresDeBase(unsigned char minuscule) {
+    static constexpr const char* kBases[32] = {"a", "a",     "a", "a", "a", "a", "ae", "c", "e",  "e", "e",
+                                               "e", "i",     "i", "i", "i", "d", "n",  "o", "o",  "o", "o",
+                                               "o", nullptr, "o", "u", "u", "u", "u",  "y", "th", "y"};
+    if (minuscule >= 0xE0)
+        return kBases[minuscule - 0xE0];
+    switch (minuscule) {
+    case 0x9A:
+        return "s";
+    case 0x9C:
+        return "oe";
+    case 0x9E:
+        return "z";
+    case 0xDF:
+        return "ss";
+    default:
+        return nullptr;
+    }
+}
+
+// The three sort keys of a text: plain letters without the hyphens and
+// apostrophes, then the folded characters without them, then everything
+// folded with those marks after every letter.
+struct ClesTri {
+    std::u32string primaire, secondaire, tertiaire;
+};
+
+ClesTri CalculerCles(std::string_view s) {
+    ClesTri cles;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const long c = LireUtf8(s, i);
+        char32_t plie = c < 0 ? 0xFFFD : static_cast<char32_t>(c);
+        const int octet = c < 0 ? -1 : OctetDe(plie);
+        const char* base = nullptr;
+        if (octet >= 0) {
+            const unsigned char m = MinusculeOctet(static_cast<unsigned char>(octet));
+            plie = PointDeCode(m);
+            base = LettresDeBase(m);
+        }
+        // Between equal words, the one without the hyphen comes first.
+        if (plie == U'-' || plie == U'\'' || plie == 0x2019) {
+            cles.tertiaire.push_back(0x110000 + plie);
+            continue;
+        }
+        cles.tertiaire.push_back(plie);
+        cles.secondaire.push_back(plie);
+        if (base)
+            for (const char* b = base; *b; ++b)
+                cles.primaire.push_back(static_cast<char32_t>(*b));
+        else
+            cles.primaire.push_back(plie);
+    }
+    return cles;
+}
+
+int Signe(int n) {
+    return (n > 0) - (n < 0);
+}
+
 } // namespace
 
 std::string Cp1252VersUtf8(std::string_view octets) {
@@ -153,6 +215,16 @@ bool MemeTexteSansCasse(std::string_view a, std::string_view b) {
             return false;
     }
     return i == a.size() && j == b.size();
+}
+
+int ComparerSansCasse(std::string_view a, std::string_view b) {
+    const ClesTri x = CalculerCles(a);
+    const ClesTri y = CalculerCles(b);
+    if (int n = x.primaire.compare(y.primaire))
+        return Signe(n);
+    if (int n = x.secondaire.compare(y.secondaire))
+        return Signe(n);
+    return Signe(x.tertiaire.compare(y.tertiaire));
 }
 
 } // namespace tramonta

@@ -24,6 +24,13 @@ bool MemeTexteAscii(std::string_view a, std::string_view b);
 // Windows-1252, accented ones included ("É" equals "é", "e" does not).
 bool MemeTexteSansCasse(std::string_view a, std::string_view b);
 
+// The order of sorted print lines, as a French user expects it: case never
+// counts, an accented letter sorts with its plain letter ("é" among the "e",
+// "œ" as "oe") and hyphens and apostrophes only break ties, so that
+// "D'Arcy" sorts between "Dar" and "Das". Accents then decide between words
+// that are otherwise equal. Negative, zero or positive, like strcmp.
+int ComparerSansCasse(std::string_view a, std::string_view b);
+
 } // namespace tramonta
 
 namespace tramonta {

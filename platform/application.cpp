@@ -53,14 +53,18 @@ bool ChargerTraductionsQt(QCoreApplication& application) {
     return QCoreApplication::installTranslator(traduction);
 }
 
-bool ChargerPoliceTahoma(QApplication& application) {
+bool EnregistrerPoliceTahoma() {
     static const char* const kFichiers[] = {"/usr/share/wine/fonts/tahoma.ttf",
                                             "/usr/share/wine/fonts/tahomabd.ttf"};
     bool trouvee = false;
     for (const char* f : kFichiers)
         if (QFile::exists(f) && QFontDatabase::addApplicationFont(f) >= 0)
             trouvee = true;
-    if (!trouvee)
+    return trouvee;
+}
+
+bool ChargerPoliceTahoma(QApplication& application) {
+    if (!EnregistrerPoliceTahoma())
         return false;
     QFont police = QApplication::font();
     police.setFamilies({"Tahoma"});

@@ -31,5 +31,7 @@ bool ChargerTraductionsQt(QCoreApplication& application);
 // folders that fontconfig searches) and makes Tahoma the program's font;
 // false when they are missing, the platform's font then stays.
 bool ChargerPoliceTahoma(QApplication& application);
+// Only registers those faces, for a program without widgets (the PDF export).
+bool EnregistrerPoliceTahoma();
 
 } // namespace tramonta

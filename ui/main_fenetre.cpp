@@ -16,11 +16,15 @@
 #include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_ecriture.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_impression_compta.h"
 #include "ui/fiche_liste_comptes.h"
 #include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
+#include "ui/fiche_print_progress.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiches_edition_compta.h"
+#include "ui/fiches_impression_adherents.h"
 #include "ui/fichiers_recents.h"
 #include "ui/sous_vue.h"
 
@@ -77,6 +81,9 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     // Every dialog is made once, hidden, and reused for the whole run.
     aboutForm_ = new TAboutForm(this);
     ficheEcriture_ = new TFicheEcriture(this);
+    ficheImpressionAdherent_ = new TFicheImpressionAdherent(this);
+    ficheImpressionCorrespondant_ = new TFicheImpressionCorrespondant(this);
+    ficheImpressionAdherents_ = new TFicheImpressionAdherents(this);
     ficheProtectionDocument_ = new TFicheProtectionDocument(this);
     ficheProtection_ = new TFicheProtection(this);
     fichePreferences_ = new TFichePreferences(this);
@@ -91,6 +98,10 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheCorrespondant_ = new TFicheCorrespondant(this);
     ficheCriteresRequete_ = new TFicheCriteresRequete(this);
     ficheNouvelleSaison_ = new TFicheNouvelleSaison(this);
+    fichePrintProgress_ = new TFichePrintProgress(this);
+    ficheImpressionCompta_ = new TFicheImpressionCompta(this);
+    ficheMouvementsCompta_ = new TFicheMouvementsCompta(*ficheImpressionCompta_, this);
+    ficheDepotsBancaires_ = new TFicheDepotsBancaires(*ficheImpressionCompta_, this);
 
     recentFileList_ = new TRecentFileList(this);
     recentFileList_->SetMaxEntries(4);
@@ -171,8 +182,7 @@ void TMain::CreerMenus() {
     quitter->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     fichier->addAction(quitter);
 
-    // The windows of these items come with the mail merge and the
-    // accounting reports; until then the items are shown disabled.
+    // The mail merge window is still to come: its item is shown disabled.
     QMenu* edition = barre->addMenu("&Edition");
     edition->setObjectName("MenuEdition");
     QMenu* base = edition->addMenu("&Base de données");
@@ -183,8 +193,10 @@ void TMain::CreerMenus() {
     QAction* mouvements = Action("MenuMouvements", "&Mouvements...");
     QAction* depots = Action("MenuDepotsBancaires", "Dépôts bancaires...");
     compta->addActions({bilan, mouvements, depots});
-    for (QAction* a : {publipostage, bilan, mouvements, depots})
-        a->setEnabled(false);
+    connect(bilan, &QAction::triggered, this, &TMain::MenuBilanComptableClick);
+    connect(mouvements, &QAction::triggered, this, &TMain::MenuMouvementsClick);
+    connect(depots, &QAction::triggered, this, &TMain::MenuDepotsBancairesClick);
+    publipostage->setEnabled(false);
 
     QMenu* outils = barre->addMenu("&Outils");
     outils->setObjectName("MenuOutils");
@@ -514,6 +526,18 @@ void TMain::dropEvent(QDropEvent* e) {
         return;
     }
     OuvrirExercice(fichiers.constFirst());
+}
+
+void TMain::MenuBilanComptableClick() {
+    ficheImpressionCompta_->MontrerBilan(*exercice_);
+}
+
+void TMain::MenuMouvementsClick() {
+    ficheMouvementsCompta_->Executer(*exercice_);
+}
+
+void TMain::MenuDepotsBancairesClick() {
+    ficheDepotsBancaires_->Executer(*exercice_);
 }
 
 } // namespace tramonta

@@ -24,6 +24,13 @@ class TFicheListeComptes;
 class TExercice;
 class TFicheCartesMeteo;
 class TFicheEcriture;
+class TFicheImpressionAdherent;
+class TFicheImpressionAdherents;
+class TFicheImpressionCorrespondant;
+class TFicheDepotsBancaires;
+class TFicheImpressionCompta;
+class TFicheMouvementsCompta;
+class TFichePrintProgress;
 class TFicheImports;
 class TFicheNouvelleSaison;
 class TFichePreferences;
@@ -50,6 +57,9 @@ class TMain : public QMainWindow {
     TRecentFileList& RecentFileList() { return *recentFileList_; }
 
     // Dialogs, made once and reused.
+    TFicheImpressionAdherent& FicheImpressionAdherent() { return *ficheImpressionAdherent_; }
+    TFicheImpressionCorrespondant& FicheImpressionCorrespondant() { return *ficheImpressionCorrespondant_; }
+    TFicheImpressionAdherents& FicheImpressionAdherents() { return *ficheImpressionAdherents_; }
     TAboutForm& AboutForm() { return *aboutForm_; }
     TFicheProtection& FicheProtection() { return *ficheProtection_; }
     TFicheProtectionDocument& FicheProtectionDocument() { return *ficheProtectionDocument_; }
@@ -62,6 +72,10 @@ class TMain : public QMainWindow {
     TFicheListeComptes& FicheListeComptes() { return *ficheListeComptes_; }
     TFicheNouvelleSaison& FicheNouvelleSaison() { return *ficheNouvelleSaison_; }
     TFicheEcriture& FicheEcriture() { return *ficheEcriture_; }
+    TFichePrintProgress& FichePrintProgress() { return *fichePrintProgress_; }
+    TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
+    TFicheMouvementsCompta& FicheMouvementsCompta() { return *ficheMouvementsCompta_; }
+    TFicheDepotsBancaires& FicheDepotsBancaires() { return *ficheDepotsBancaires_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -87,6 +101,9 @@ class TMain : public QMainWindow {
     void MenuPreferencesClick();
     void MenuCartesMeteoClick();
     void MenuAProposClick();
+    void MenuBilanComptableClick();
+    void MenuMouvementsClick();
+    void MenuDepotsBancairesClick();
     void TimerSplashTimer();
 
   signals:
@@ -115,6 +132,9 @@ class TMain : public QMainWindow {
     QTimer* timerSplash_ = nullptr;
 
     TAboutForm* aboutForm_ = nullptr;
+    TFicheImpressionAdherent* ficheImpressionAdherent_ = nullptr;
+    TFicheImpressionCorrespondant* ficheImpressionCorrespondant_ = nullptr;
+    TFicheImpressionAdherents* ficheImpressionAdherents_ = nullptr;
     TFicheProtectionDocument* ficheProtectionDocument_ = nullptr;
     TFicheProtection* ficheProtection_ = nullptr;
     TFichePreferences* fichePreferences_ = nullptr;
@@ -126,6 +146,10 @@ class TMain : public QMainWindow {
     TFicheListeComptes* ficheListeComptes_ = nullptr;
     TFicheNouvelleSaison* ficheNouvelleSaison_ = nullptr;
     TFicheEcriture* ficheEcriture_ = nullptr;
+    TFichePrintProgress* fichePrintProgress_ = nullptr;
+    TFicheImpressionCompta* ficheImpressionCompta_ = nullptr;
+    TFicheMouvementsCompta* ficheMouvementsCompta_ = nullptr;
+    TFicheDepotsBancaires* ficheDepotsBancaires_ = nullptr;
 };
 
 } // namespace tramonta

@@ -78,6 +78,37 @@ INSTANTIATE_TEST_SUITE_P(
                     CasComparaison{"Surf", "Surfs", false, false}, CasComparaison{"", "", true, true},
                     CasComparaison{"[", "{", false, false}));
 
+struct CasOrdre {
+    const char* avant;
+    const char* apres;
+};
+
+class OrdreSansCasse : public testing::TestWithParam<CasOrdre> {};
+
+TEST_P(OrdreSansCasse, RangeLePremierAvantLeSecond) {
+    EXPECT_LT(ComparerSansCasse(GetParam().avant, GetParam().apres), 0);
+    EXPECT_GT(ComparerSansCasse(GetParam().apres, GetParam().avant), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OrdreSansCasse,
+                         testing::Values(CasOrdre{"abel", "BERNARD"}, CasOrdre{"Bernard", "bernardin"},
+                                         // An accented letter sorts among its plain letter, not after z.
+                                         CasOrdre{"Émile", "Fabre"}, CasOrdre{"Dupont", "Élodie"},
+                                         CasOrdre{"Elodie", "éloi"},
+                                         // Accents break the tie of otherwise equal words.
+                                         CasOrdre{"Leger", "Léger"},
+                                         // Hyphens and apostrophes do not count, except between equals.
+                                         CasOrdre{"Dar", "D'Arcy"}, CasOrdre{"D'Arcy", "Das"},
+                                         CasOrdre{"Jean Paul", "Jean-Marc"}, CasOrdre{"Lemaire", "Le-Maire"},
+                                         CasOrdre{"Oeuf", "Œuvre"}, CasOrdre{"", "a"},
+                                         CasOrdre{"1 rue", "A"}));
+
+TEST(OrdreSansCasse, IgnoreLaCasseDeToutesLesLettres) {
+    EXPECT_EQ(ComparerSansCasse("DUPONT Zoé", "dupont ZOÉ"), 0);
+    EXPECT_EQ(ComparerSansCasse("Œuvre", "œuvre"), 0);
+    EXPECT_EQ(ComparerSansCasse("", ""), 0);
+}
+
 TEST(Formater, RemplaceChaquePourcentSDansLOrdre) {
     EXPECT_EQ(Formater("Licence de %s %s", {"DUPONT", "Zoé"}), "Licence de DUPONT Zoé");
     EXPECT_EQ(Formater("100 %", {}), "100 %");

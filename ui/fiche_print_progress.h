@@ -1,0 +1,44 @@
+// The small window that shows which copy is printing and lets the user
+// cancel between two copies. Made once by the main window, shown without
+// holding the rest of the program.
+#pragma once
+
+#include "print/impression.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace tramonta {
+
+class TFichePrintProgress : public QDialog, public TProgression {
+    Q_OBJECT
+  public:
+    explicit TFichePrintProgress(QWidget* parent = nullptr);
+
+    void Afficher() override;
+    void DefinirStatut(const std::string& texte) override;
+    void DefinirBornes(int minimum, int maximum) override;
+    void Avancer() override;
+    bool Annule() override;
+    void Masquer() override;
+
+    QLabel* LabelStatus;
+    QProgressBar* ProgressBar;
+    QPushButton* BoutonAnnuler;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    bool annule_ = false;
+};
+
+// The main window's; without a main window (a window tried alone), one owned
+// by `fenetre`.
+TFichePrintProgress& ProgressionImpression(QWidget* fenetre);
+
+} // namespace tramonta
