@@ -127,9 +127,11 @@ TFicheAdherent::TFicheAdherent(TFicheListeComptes& listeComptes, QWidget* parent
     BoutonAnnuler = Nomme(new QPushButton("&Annuler", this), "BoutonAnnuler");
     BoutonImprimer = Nomme(new QPushButton("&Imprimer", this), "BoutonImprimer");
     BoutonImprimer->setToolTip("Imprimer les données de l'adhérent...");
-    // The member sheet preview comes with the printing; until then the
-    // button is shown disabled (it prints CopieDeLaFiche()).
-    BoutonImprimer->setEnabled(false);
+    connect(BoutonImprimer, &QPushButton::clicked, this, [this] {
+        // The preview shows what is typed; the edited member is not touched.
+        if (auto copie = ImprimerFiche ? CopieDeLaFiche() : nullptr)
+            ImprimerFiche(*copie);
+    });
     connect(BoutonOk, &QPushButton::clicked, this, &TFicheAdherent::BoutonOkClick);
     connect(BoutonAnnuler, &QPushButton::clicked, this, &TFicheAdherent::reject);
 
@@ -308,6 +310,7 @@ void TFicheAdherent::Remplir() {
     EditInformationsComplementaires->setPlainText(VersAffichage(a.InformationsComplementaires()));
     MajEtats();
     MajCategorie();
+    BoutonImprimer->setEnabled(static_cast<bool>(ImprimerFiche));
     EditNom->setFocus();
 }
 

@@ -46,6 +46,8 @@ class TFicheAdherent : public QDialog {
     // member's collection but never added to it (what "&Imprimer" prints);
     // nullptr, after the error box, when a typed value is not a number.
     std::unique_ptr<TAdherent> CopieDeLaFiche() const;
+    // Shows the sheet preview of that copy; "&Imprimer" is enabled once set.
+    std::function<void(const TAdherent&)> ImprimerFiche;
 
     void reject() override;
 

@@ -148,9 +148,11 @@ TFicheCorrespondant::TFicheCorrespondant(QWidget* parent) : QDialog(parent) {
     BoutonAnnuler = Nomme(new QPushButton("&Annuler", this), "BoutonAnnuler");
     BoutonImprimer = Nomme(new QPushButton("&Imprimer", this), "BoutonImprimer");
     BoutonImprimer->setToolTip("Imprimer les données du correspondant...");
-    // The correspondent sheet preview comes with the printing; until then
-    // the button is shown disabled (it prints CopieDeLaFiche()).
-    BoutonImprimer->setEnabled(false);
+    connect(BoutonImprimer, &QPushButton::clicked, this, [this] {
+        // The preview shows what is typed; the edited record is not touched.
+        if (auto copie = ImprimerFiche ? CopieDeLaFiche() : nullptr)
+            ImprimerFiche(*copie);
+    });
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(BoutonImprimer);
     boutons->addStretch();
@@ -200,6 +202,7 @@ void TFicheCorrespondant::Remplir() {
     EditSiteWeb->setText(Q(c.SiteWeb()));
     EditInformationsComplementaires->setPlainText(VersAffichage(c.InformationsComplementaires()));
     MajEtats();
+    BoutonImprimer->setEnabled(static_cast<bool>(ImprimerFiche));
     EditNom->setFocus();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -29,6 +30,8 @@ class TFicheCorrespondant : public QDialog {
     // A correspondent holding the sheet's values, owned by the edited one's
     // collection but never added to it (what "&Imprimer" prints).
     std::unique_ptr<TCorrespondant> CopieDeLaFiche() const;
+    // Shows the sheet preview of that copy; "&Imprimer" is enabled once set.
+    std::function<void(const TCorrespondant&)> ImprimerFiche;
 
     // "mailto:" or "http://" before the typed address, unless it already
     // carries a scheme of its own.

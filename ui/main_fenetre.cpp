@@ -95,7 +95,11 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheAdherent_->OuvrirEcritureAutomatique = [this](TLigneEcriture& ligne, double montantAffiche) {
         ficheEcriture_->ExecuterAutomatique(ligne, montantAffiche);
     };
+    ficheAdherent_->ImprimerFiche = [this](const TAdherent& a) { ficheImpressionAdherent_->Montrer(a); };
     ficheCorrespondant_ = new TFicheCorrespondant(this);
+    ficheCorrespondant_->ImprimerFiche = [this](const TCorrespondant& c) {
+        ficheImpressionCorrespondant_->Montrer(c);
+    };
     ficheCriteresRequete_ = new TFicheCriteresRequete(this);
     ficheNouvelleSaison_ = new TFicheNouvelleSaison(this);
     fichePrintProgress_ = new TFichePrintProgress(this);
@@ -301,8 +305,12 @@ void TMain::CreerPanneau() {
     zonePages_ = new QStackedWidget(centre);
     zonePages_->setObjectName("ZonePages");
     pages_[0] = new TFichePrincipale(*exercice_, zonePages_);
-    pages_[1] =
+    auto* bdd =
         new TFicheBDD(*exercice_, *ficheAdherent_, *ficheCorrespondant_, *ficheCriteresRequete_, zonePages_);
+    bdd->AfficherListeAdherents = [this](TAdherents& adherents, const TCriteresRequete& criteres) {
+        ficheImpressionAdherents_->Montrer(adherents, criteres);
+    };
+    pages_[1] = bdd;
     // The accounting and competition pages come with their own parts of the
     // program.
     pages_[2] = new TSousVue(*exercice_, zonePages_);

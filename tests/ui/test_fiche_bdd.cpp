@@ -357,6 +357,43 @@ TEST(FicheBDDFenetre, EnregistrerOuvreLaFicheEcritureEnModeAutomatique) {
     EXPECT_TRUE(m.Exercice().Adherents().Adherent(0)->LicenceEnCompta());
 }
 
+// In the main window, "&Requête" and the sheets' "&Imprimer" open the
+// previews, on the confirmed criteria and on the values typed.
+TEST(FicheBDDFenetre, RequeteEtImprimerOuvrentLesApercus) {
+    test::ViderReglages();
+    ScriptMessages messages;
+    TMain m;
+    m.show();
+    auto a = std::make_unique<TAdherent>(&m.Exercice().Adherents());
+    a->SetNom("Dupont");
+    m.Exercice().Adherents().Add(std::move(a));
+    Cliquer(m, "BoutonBDD");
+    auto* page = m.findChild<TFicheBDD*>("FicheBDD");
+    ASSERT_NE(page, nullptr);
+    ASSERT_TRUE(Controle<QPushButton>(*page, "BoutonRequete")->isEnabled());
+    ScriptDialogues script;
+    script.Puis([](QDialog& d) { Cliquer(d, "BoutonOk"); });
+    script.Puis([](QDialog& d) { d.reject(); });
+    Cliquer(*page, "BoutonRequete");
+    ASSERT_EQ(script.Vus().size(), 2u);
+    EXPECT_EQ(script.Vus()[0], static_cast<QDialog*>(&m.FicheCriteresRequete()));
+    EXPECT_NE(script.Vus()[1], script.Vus()[0]);
+
+    page->TriAdherents().sort(0);
+    page->findChild<QTreeView*>("ListViewAdherents")->setCurrentIndex(page->TriAdherents().index(0, 0));
+    script.Puis([](QDialog& d) {
+        ASSERT_TRUE(Controle<QPushButton>(d, "BoutonImprimer")->isEnabled());
+        Taper(d, "EditVille", "Anglet");
+        Cliquer(d, "BoutonImprimer");
+    });
+    script.Puis([](QDialog& d) { d.reject(); });
+    script.Puis([](QDialog& d) { Cliquer(d, "BoutonAnnuler"); });
+    Cliquer(*page, "BoutonEditerAdherent");
+    ASSERT_EQ(script.Vus().size(), 5u);
+    EXPECT_NE(script.Vus()[3], static_cast<QDialog*>(&m.FicheAdherent())) << "the preview";
+    EXPECT_EQ(m.Exercice().Adherents().Adherent(0)->Ville(), "") << "the member itself is not changed";
+}
+
 // --- The member sheet ----------------------------------------------------------
 
 TEST_F(FicheBDD, UneFicheSansDateApresUneFicheDateeMontreUnChampVide) {
