@@ -10,10 +10,12 @@
 #include "platform/boite_message.h"
 #include "platform/preferences.h"
 #include "ui/a_propos.h"
+#include "ui/fiche_adherent.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_compet.h"
 #include "ui/fiche_compets.h"
 #include "ui/fiche_compte.h"
+#include "ui/fiche_correspondant.h"
 #include "ui/fiche_ecriture.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compet.h"
@@ -25,6 +27,7 @@
 #include "ui/fiches_edition_compta.h"
 #include "ui/fiches_impression_adherents.h"
 #include "ui/main_fenetre.h"
+#include "ui/sous_vue.h"
 #include "ui/surete.h"
 
 #include "core/dates.h"
@@ -116,7 +119,16 @@ int main(int argc, char** argv) {
     }
     CapturerImpressionsAdherents(fenetre, dossier);
     fenetre.findChild<QAbstractButton*>("BoutonPrincipal")->click();
-    if (auto* onglets = fenetre.findChild<QTabWidget*>("PageControl")) {
+    // The sheets on the season's first member and correspondent.
+    TExercice& exercice = fenetre.Exercice();
+    if (TAdherent* a = exercice.Adherents().Adherent(0))
+        CapturerDialogue(fenetre.FicheAdherent(), dossier.filePath("fiche-adherent.png"),
+                         [&] { fenetre.FicheAdherent().Editer(*a, false); });
+    if (TCorrespondant* c = exercice.Correspondants().Correspondant(0))
+        CapturerDialogue(fenetre.FicheCorrespondant(), dossier.filePath("fiche-correspondant.png"),
+                         [&] { fenetre.FicheCorrespondant().Editer(*c); });
+    // The club page's own tabs: the sheets have a PageControl too.
+    if (auto* onglets = fenetre.Page(0)->findChild<QTabWidget*>("PageControl")) {
         onglets->setCurrentIndex(onglets->count() - 1);
         QCoreApplication::processEvents();
         Enregistrer(fenetre, dossier.filePath("page-historique.png"));

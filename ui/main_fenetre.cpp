@@ -9,13 +9,18 @@
 #include "platform/reglages.h"
 #include "ui/a_propos.h"
 #include "ui/agenda.h"
+#include "ui/fiche_adherent.h"
+#include "ui/fiche_bdd.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_compets.h"
 #include "ui/fiche_compta.h"
 #include "ui/fiche_compte.h"
+#include "ui/fiche_correspondant.h"
+#include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_ecriture.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compta.h"
+#include "ui/fiche_liste_comptes.h"
 #include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
@@ -91,6 +96,17 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheImports_ = new TFicheImports(this);
     ficheImports_->DemanderMotPasse = [this] { return ficheProtection_->Demander(); };
     ficheCartesMeteo_ = new TFicheCartesMeteo(this);
+    ficheListeComptes_ = new TFicheListeComptes(this);
+    ficheAdherent_ = new TFicheAdherent(*ficheListeComptes_, this);
+    ficheAdherent_->OuvrirEcritureAutomatique = [this](TLigneEcriture& ligne, double montantAffiche) {
+        ficheEcriture_->ExecuterAutomatique(ligne, montantAffiche);
+    };
+    ficheAdherent_->ImprimerFiche = [this](const TAdherent& a) { ficheImpressionAdherent_->Montrer(a); };
+    ficheCorrespondant_ = new TFicheCorrespondant(this);
+    ficheCorrespondant_->ImprimerFiche = [this](const TCorrespondant& c) {
+        ficheImpressionCorrespondant_->Montrer(c);
+    };
+    ficheCriteresRequete_ = new TFicheCriteresRequete(this);
     ficheNouvelleSaison_ = new TFicheNouvelleSaison(this);
     fichePrintProgress_ = new TFichePrintProgress(this);
     ficheImpressionCompta_ = new TFicheImpressionCompta(this);
@@ -314,8 +330,12 @@ void TMain::CreerPanneau() {
     zonePages_ = new QStackedWidget(centre);
     zonePages_->setObjectName("ZonePages");
     pages_[0] = new TFichePrincipale(*exercice_, zonePages_);
-    // The database page comes with its own part of the program.
-    pages_[1] = new TSousVue(*exercice_, zonePages_);
+    auto* bdd =
+        new TFicheBDD(*exercice_, *ficheAdherent_, *ficheCorrespondant_, *ficheCriteresRequete_, zonePages_);
+    bdd->AfficherListeAdherents = [this](TAdherents& adherents, const TCriteresRequete& criteres) {
+        ficheImpressionAdherents_->Montrer(adherents, criteres);
+    };
+    pages_[1] = bdd;
     pages_[2] = new TFicheCompta(*exercice_, *ficheCompte_, zonePages_);
     pages_[3] = new TFicheCompets(*exercice_, zonePages_);
     const char* noms[] = {"FichePrincipale", "FicheBDD", "FicheCompta", "FicheCompets"};

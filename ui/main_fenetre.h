@@ -18,6 +18,13 @@ class QToolButton;
 namespace tramonta {
 
 class TAboutForm;
+class TFicheAdherent;
+class TFicheCorrespondant;
+class TFicheCriteresRequete;
+class TFicheListeComptes;
+class TExercice;
+class TFicheCartesMeteo;
+class TFicheEcriture;
 class TFicheImpressionAdherent;
 class TFicheImpressionAdherents;
 class TFicheImpressionCorrespondant;
@@ -69,6 +76,10 @@ class TMain : public QMainWindow {
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
     TFicheEcriture& FicheEcriture() { return *ficheEcriture_; }
     TFicheCompte& FicheCompte() { return *ficheCompte_; }
+    TFicheAdherent& FicheAdherent() { return *ficheAdherent_; }
+    TFicheCorrespondant& FicheCorrespondant() { return *ficheCorrespondant_; }
+    TFicheCriteresRequete& FicheCriteresRequete() { return *ficheCriteresRequete_; }
+    TFicheListeComptes& FicheListeComptes() { return *ficheListeComptes_; }
     TFicheNouvelleSaison& FicheNouvelleSaison() { return *ficheNouvelleSaison_; }
     TFichePrintProgress& FichePrintProgress() { return *fichePrintProgress_; }
     TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
@@ -145,6 +156,10 @@ class TMain : public QMainWindow {
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
     TFicheEcriture* ficheEcriture_ = nullptr;
     TFicheCompte* ficheCompte_ = nullptr;
+    TFicheAdherent* ficheAdherent_ = nullptr;
+    TFicheCorrespondant* ficheCorrespondant_ = nullptr;
+    TFicheCriteresRequete* ficheCriteresRequete_ = nullptr;
+    TFicheListeComptes* ficheListeComptes_ = nullptr;
     TFicheNouvelleSaison* ficheNouvelleSaison_ = nullptr;
     TFichePrintProgress* fichePrintProgress_ = nullptr;
     TFicheImpressionCompta* ficheImpressionCompta_ = nullptr;
