@@ -1,0 +1,157 @@
+// The word processor over the real LibreOffice, headless. One LibreOffice
+// serves every test of the run; the tests are skipped where it is not
+// installed.
+#include "outils_lettres.h"
+#include "platform/traitement_texte_libreoffice.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tramonta::test {
+namespace {
+
+struct LibreOfficePartage {
+    QTemporaryDir dossier;
+    std::unique_ptr<TTraitementTexteLibreOffice> lo;
+};
+
+std::unique_ptr<LibreOfficePartage>& Partage() {
+    static std::unique_ptr<LibreOfficePartage> partage;
+    return partage;
+}
+
+// LibreOffice goes before the application does.
+class FinLibreOffice : public ::testing::Environment {
+  public:
+    void TearDown() override {
+        if (Partage() && Partage()->lo)
+            Partage()->lo->Quitter();
+        Partage().reset();
+    }
+};
+[[maybe_unused]] auto* const kFinLibreOffice = ::testing::AddGlobalTestEnvironment(new FinLibreOffice);
+
+} // namespace
+
+// Copies go as text into the shared folder, so that they read back exactly.
+TTraitementTexteLibreOffice* LibreOffice() {
+    auto& p = Partage();
+    if (!p) {
+        p = std::make_unique<LibreOfficePartage>();
+        p->lo = std::make_unique<TTraitementTexteLibreOffice>(p->dossier.path(), "txt");
+        p->lo->Attacher(true);
+    }
+    return p->lo.get();
+}
+
+QString DossierLibreOffice() {
+    return Partage()->dossier.path();
+}
+
+#define EXIGER_LIBREOFFICE()                                                                                 \
+    do {                                                                                                     \
+        if (TTraitementTexteLibreOffice::Soffice().isEmpty())                                                \
+            GTEST_SKIP() << "LibreOffice (soffice) n'est pas installé";                                      \
+    } while (false)
+
+TEST(LibreOffice, OuvreLesMotsLesEcritEtImprimeChaqueCopie) {
+    EXIGER_LIBREOFFICE();
+    QTemporaryDir dossier;
+    const QString lettre = QDir(dossier.path()).filePath("lettre.fodt");
+    ASSERT_TRUE(
+        EcrireLettre(lettre, {"Cher PrénomAdhérent NomAdhérent,",
+                              "Nom<text:span text:style-name=\"Gras\">Adhérent</text:span> "
+                              "NomAdhérent<text:s text:c=\"2\"/>fin. VilleAdhérent.",
+                              "<table:table table:name=\"T\"><table:table-column/><table:table-row>"
+                              "<table:table-cell><text:p>CodePostalAdhérent</text:p></table:table-cell>"
+                              "</table:table-row></table:table>"}));
+    TTraitementTexte& lo = *LibreOffice();
+    lo.Ouvrir(lettre.toStdString());
+    std::vector<std::string> mots;
+    for (int i = 1; i <= lo.NombreMots(); ++i)
+        mots.push_back(lo.TexteMot(i));
+    // Whole words with their blanks; punctuation stays outside; a word in two
+    // runs of different styles is one word; the table comes after the body.
+    EXPECT_EQ(mots,
+              (std::vector<std::string>{"Cher ", "PrénomAdhérent ", "NomAdhérent", "NomAdhérent ",
+                                        "NomAdhérent  ", "fin", "VilleAdhérent", "CodePostalAdhérent"}));
+
+    // From the last word to the first, as the merge does: a value of several
+    // lines, words side by side, blanks kept.
+    lo.EcrireMot(8, "29200");
+    lo.EcrireMot(7, "Brest");
+    lo.EcrireMot(5, "Le Goff  ");
+    lo.EcrireMot(4, "1 rue du Port\r\nBP 3 ");
+    lo.EcrireMot(3, "Le Goff");
+    lo.EcrireMot(2, "Maël ");
+    EXPECT_EQ(lo.TexteMot(2), "Maël ");
+    lo.Imprimer();
+    EXPECT_EQ(lo.ImpressionEnCours(), 0);
+    lo.FermerSansEnregistrer();
+    auto* reel = LibreOffice();
+    ASSERT_EQ(reel->Copies().size(), 1u);
+    EXPECT_EQ(LireCopie(reel->Copies().back()),
+              "Cher Maël Le Goff,\n1 rue du Port\nBP 3 Le Goff  fin. Brest.\n29200");
+
+    // Closed without saving: the letter opens with its keywords again.
+    lo.Ouvrir(lettre.toStdString());
+    EXPECT_EQ(lo.NombreMots(), 8);
+    EXPECT_EQ(lo.TexteMot(2), "PrénomAdhérent ");
+    EXPECT_THROW(lo.TexteMot(0), TErreurTraitementTexte);
+    EXPECT_THROW(lo.TexteMot(9), TErreurTraitementTexte);
+    lo.FermerSansEnregistrer();
+
+    EXPECT_THROW(lo.Ouvrir(QDir(dossier.path()).filePath("absente.odt").toStdString()),
+                 TErreurTraitementTexte);
+    EXPECT_THROW(lo.Imprimer(), TErreurTraitementTexte);
+    // Still answering after the failures.
+    lo.Ouvrir(lettre.toStdString());
+    EXPECT_EQ(lo.NombreMots(), 8);
+    lo.FermerSansEnregistrer();
+}
+
+// A letter written in Word, and a copy printed as PDF, read back as text.
+TEST(LibreOffice, OuvreUneLettreWordEtImprimeEnPdf) {
+    EXIGER_LIBREOFFICE();
+    const QString docx = QString(std::getenv("TRAMONTA_TEST_DATA")) + "/lettre_publipostage.docx";
+    ASSERT_TRUE(QFile::exists(docx)) << docx.toStdString();
+    QTemporaryDir dossier;
+    TTraitementTexteLibreOffice pdf(dossier.path());
+    // A second LibreOffice of its own: the shared one prints text.
+    pdf.Attacher(true);
+    pdf.Ouvrir(docx.toStdString());
+    std::vector<std::string> mots;
+    for (int i = 1; i <= pdf.NombreMots(); ++i)
+        mots.push_back(pdf.TexteMot(i));
+    ASSERT_EQ(mots, (std::vector<std::string>{"Bonjour ", "PrénomAdhérent ", "NomAdhérent"}));
+    pdf.EcrireMot(3, "Le Goff");
+    pdf.EcrireMot(2, "Maël ");
+    pdf.Imprimer();
+    pdf.FermerSansEnregistrer();
+    pdf.Quitter();
+    ASSERT_EQ(pdf.Copies().size(), 1u);
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) n'est pas installé";
+    QProcess lecture;
+    lecture.start(pdftotext, {pdf.Copies().front(), "-"});
+    ASSERT_TRUE(lecture.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(lecture.readAllStandardOutput()).trimmed().toStdString(),
+              "Bonjour Maël Le Goff");
+}
+
+TEST(LibreOffice, RienNeMarcheAvantAttacher) {
+    TTraitementTexteLibreOffice lo;
+    EXPECT_THROW(lo.Ouvrir("/tmp/x.odt"), TErreurTraitementTexte);
+    EXPECT_THROW(lo.Imprimer(), TErreurTraitementTexte);
+    EXPECT_THROW(lo.Montrer(), TErreurTraitementTexte);
+    EXPECT_NO_THROW(lo.Quitter());
+}
+
+} // namespace tramonta::test
