@@ -8,8 +8,13 @@
 #include "platform/reglages.h"
 #include "ui/a_propos.h"
 #include "ui/agenda.h"
+#include "ui/fiche_adherent.h"
+#include "ui/fiche_bdd.h"
 #include "ui/fiche_cartes_meteo.h"
+#include "ui/fiche_correspondant.h"
+#include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_liste_comptes.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
 #include "ui/fiche_protection.h"
@@ -74,6 +79,10 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheImports_ = new TFicheImports(this);
     ficheImports_->DemanderMotPasse = [this] { return ficheProtection_->Demander(); };
     ficheCartesMeteo_ = new TFicheCartesMeteo(this);
+    ficheListeComptes_ = new TFicheListeComptes(this);
+    ficheAdherent_ = new TFicheAdherent(*ficheListeComptes_, this);
+    ficheCorrespondant_ = new TFicheCorrespondant(this);
+    ficheCriteresRequete_ = new TFicheCriteresRequete(this);
 
     recentFileList_ = new TRecentFileList(this);
     recentFileList_->SetMaxEntries(4);
@@ -269,9 +278,10 @@ void TMain::CreerPanneau() {
     zonePages_ = new QStackedWidget(centre);
     zonePages_->setObjectName("ZonePages");
     pages_[0] = new TFichePrincipale(*exercice_, zonePages_);
-    // The database, accounting and competition pages come with their own
-    // parts of the program.
-    pages_[1] = new TSousVue(*exercice_, zonePages_);
+    pages_[1] =
+        new TFicheBDD(*exercice_, *ficheAdherent_, *ficheCorrespondant_, *ficheCriteresRequete_, zonePages_);
+    // The accounting and competition pages come with their own parts of the
+    // program.
     pages_[2] = new TSousVue(*exercice_, zonePages_);
     pages_[3] = new TSousVue(*exercice_, zonePages_);
     const char* noms[] = {"FichePrincipale", "FicheBDD", "FicheCompta", "FicheCompets"};

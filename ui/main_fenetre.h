@@ -17,6 +17,10 @@ class QToolButton;
 namespace tramonta {
 
 class TAboutForm;
+class TFicheAdherent;
+class TFicheCorrespondant;
+class TFicheCriteresRequete;
+class TFicheListeComptes;
 class TExercice;
 class TFicheCartesMeteo;
 class TFicheImports;
@@ -50,6 +54,10 @@ class TMain : public QMainWindow {
     TFichePreferences& FichePreferences() { return *fichePreferences_; }
     TFicheImports& FicheImports() { return *ficheImports_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
+    TFicheAdherent& FicheAdherent() { return *ficheAdherent_; }
+    TFicheCorrespondant& FicheCorrespondant() { return *ficheCorrespondant_; }
+    TFicheCriteresRequete& FicheCriteresRequete() { return *ficheCriteresRequete_; }
+    TFicheListeComptes& FicheListeComptes() { return *ficheListeComptes_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -106,6 +114,10 @@ class TMain : public QMainWindow {
     TFichePreferences* fichePreferences_ = nullptr;
     TFicheImports* ficheImports_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
+    TFicheAdherent* ficheAdherent_ = nullptr;
+    TFicheCorrespondant* ficheCorrespondant_ = nullptr;
+    TFicheCriteresRequete* ficheCriteresRequete_ = nullptr;
+    TFicheListeComptes* ficheListeComptes_ = nullptr;
 };
 
 } // namespace tramonta
