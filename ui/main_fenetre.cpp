@@ -18,6 +18,7 @@
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiche_publipostage.h"
 #include "ui/fichiers_recents.h"
 #include "ui/sous_vue.h"
 
@@ -93,6 +94,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     recentFileList_->SetTexte(ReadRegString("MRU", "MRU", QString()));
 
     exercice_ = std::make_unique<TExercice>();
+    fichePublipostage_ = new TFichePublipostage(*exercice_, *ficheCriteresRequete_, this);
     DefinirExerciceJournal(exercice_.get());
     gInstance = this;
     CreerPanneau();
@@ -109,11 +111,14 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
 }
 
 TMain::~TMain() {
-    // The pages hold a reference to the document: they go first.
+    // The pages and the mail merge hold a reference to the document: they
+    // go first.
     for (TSousVue*& p : pages_) {
         delete p;
         p = nullptr;
     }
+    delete fichePublipostage_;
+    fichePublipostage_ = nullptr;
     if (ExerciceJournal() == exercice_.get())
         DefinirExerciceJournal(nullptr);
     exercice_.reset();
@@ -161,8 +166,8 @@ void TMain::CreerMenus() {
     quitter->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     fichier->addAction(quitter);
 
-    // The windows of these items come with the mail merge and the
-    // accounting reports; until then the items are shown disabled.
+    // The windows of the accounting reports come with them; until then
+    // their items are shown disabled.
     QMenu* edition = barre->addMenu("&Edition");
     edition->setObjectName("MenuEdition");
     QMenu* base = edition->addMenu("&Base de données");
@@ -173,8 +178,9 @@ void TMain::CreerMenus() {
     QAction* mouvements = Action("MenuMouvements", "&Mouvements...");
     QAction* depots = Action("MenuDepotsBancaires", "Dépôts bancaires...");
     compta->addActions({bilan, mouvements, depots});
-    for (QAction* a : {publipostage, bilan, mouvements, depots})
+    for (QAction* a : {bilan, mouvements, depots})
         a->setEnabled(false);
+    connect(publipostage, &QAction::triggered, this, [this] { fichePublipostage_->exec(); });
 
     QMenu* outils = barre->addMenu("&Outils");
     outils->setObjectName("MenuOutils");

@@ -26,6 +26,7 @@ class TFicheCartesMeteo;
 class TFicheImports;
 class TFichePreferences;
 class TFicheProtection;
+class TFichePublipostage;
 class TFicheProtectionDocument;
 class TRecentFileList;
 class TSousVue;
@@ -54,6 +55,7 @@ class TMain : public QMainWindow {
     TFichePreferences& FichePreferences() { return *fichePreferences_; }
     TFicheImports& FicheImports() { return *ficheImports_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
+    TFichePublipostage& FichePublipostage() { return *fichePublipostage_; }
     TFicheAdherent& FicheAdherent() { return *ficheAdherent_; }
     TFicheCorrespondant& FicheCorrespondant() { return *ficheCorrespondant_; }
     TFicheCriteresRequete& FicheCriteresRequete() { return *ficheCriteresRequete_; }
@@ -114,6 +116,7 @@ class TMain : public QMainWindow {
     TFichePreferences* fichePreferences_ = nullptr;
     TFicheImports* ficheImports_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
+    TFichePublipostage* fichePublipostage_ = nullptr;
     TFicheAdherent* ficheAdherent_ = nullptr;
     TFicheCorrespondant* ficheCorrespondant_ = nullptr;
     TFicheCriteresRequete* ficheCriteresRequete_ = nullptr;
