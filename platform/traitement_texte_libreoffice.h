@@ -38,6 +38,10 @@ class TTraitementTexteLibreOffice : public TTraitementTexte {
     void FermerSansEnregistrer() override;
     void Quitter() override;
 
+    void DefinirCopies(QString dossier, QString suffixe) {
+        dossierCopies_ = std::move(dossier);
+        suffixeCopies_ = std::move(suffixe);
+    }
     // The files written so far in the copies folder.
     const std::vector<QString>& Copies() const { return copies_; }
 

@@ -1,8 +1,15 @@
 // The word processor over the real LibreOffice, headless. One LibreOffice
 // serves every test of the run; the tests are skipped where it is not
 // installed.
+#include "core/messages.h"
+#include "model/exercice.h"
+#include "model/requete.h"
 #include "outils_lettres.h"
+#include "outils_publipostage.h"
+#include "platform/boite_message.h"
 #include "platform/traitement_texte_libreoffice.h"
+#include "ui/agenda.h"
+#include "ui/publipostage.h"
 
 #include <QDir>
 #include <QProcess>
@@ -72,6 +79,7 @@ TEST(LibreOffice, OuvreLesMotsLesEcritEtImprimeChaqueCopie) {
                               "<table:table-cell><text:p>CodePostalAdhérent</text:p></table:table-cell>"
                               "</table:table-row></table:table>"}));
     TTraitementTexte& lo = *LibreOffice();
+    const std::size_t avant = LibreOffice()->Copies().size();
     lo.Ouvrir(lettre.toStdString());
     std::vector<std::string> mots;
     for (int i = 1; i <= lo.NombreMots(); ++i)
@@ -95,7 +103,7 @@ TEST(LibreOffice, OuvreLesMotsLesEcritEtImprimeChaqueCopie) {
     EXPECT_EQ(lo.ImpressionEnCours(), 0);
     lo.FermerSansEnregistrer();
     auto* reel = LibreOffice();
-    ASSERT_EQ(reel->Copies().size(), 1u);
+    ASSERT_EQ(reel->Copies().size(), avant + 1);
     EXPECT_EQ(LireCopie(reel->Copies().back()),
               "Cher Maël Le Goff,\n1 rue du Port\nBP 3 Le Goff  fin. Brest.\n29200");
 
@@ -121,10 +129,7 @@ TEST(LibreOffice, OuvreUneLettreWordEtImprimeEnPdf) {
     EXIGER_LIBREOFFICE();
     const QString docx = QString(std::getenv("TRAMONTA_TEST_DATA")) + "/lettre_publipostage.docx";
     ASSERT_TRUE(QFile::exists(docx)) << docx.toStdString();
-    QTemporaryDir dossier;
-    TTraitementTexteLibreOffice pdf(dossier.path());
-    // A second LibreOffice of its own: the shared one prints text.
-    pdf.Attacher(true);
+    TTraitementTexteLibreOffice& pdf = *LibreOffice();
     pdf.Ouvrir(docx.toStdString());
     std::vector<std::string> mots;
     for (int i = 1; i <= pdf.NombreMots(); ++i)
@@ -132,18 +137,91 @@ TEST(LibreOffice, OuvreUneLettreWordEtImprimeEnPdf) {
     ASSERT_EQ(mots, (std::vector<std::string>{"Bonjour ", "PrénomAdhérent ", "NomAdhérent"}));
     pdf.EcrireMot(3, "Le Goff");
     pdf.EcrireMot(2, "Maël ");
+    pdf.DefinirCopies(DossierLibreOffice(), "pdf");
     pdf.Imprimer();
+    pdf.DefinirCopies(DossierLibreOffice(), "txt");
     pdf.FermerSansEnregistrer();
-    pdf.Quitter();
-    ASSERT_EQ(pdf.Copies().size(), 1u);
+    ASSERT_FALSE(pdf.Copies().empty());
+    const QString copie = pdf.Copies().back();
+    ASSERT_TRUE(copie.endsWith(".pdf"));
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) n'est pas installé";
     QProcess lecture;
-    lecture.start(pdftotext, {pdf.Copies().front(), "-"});
+    lecture.start(pdftotext, {copie, "-"});
     ASSERT_TRUE(lecture.waitForFinished(30000));
     EXPECT_EQ(QString::fromUtf8(lecture.readAllStandardOutput()).trimmed().toStdString(),
               "Bonjour Maël Le Goff");
+}
+
+// The shared LibreOffice under a merge: it stays running when the merge
+// attaches and quits.
+class LibreOfficeDurable : public TTraitementTexte {
+  public:
+    explicit LibreOfficeDurable(TTraitementTexte& lo) : lo_(lo) {}
+    int quitter = 0;
+    void Attacher(bool) override {}
+    void Montrer() override { lo_.Montrer(); }
+    void Ouvrir(const std::string& f) override { lo_.Ouvrir(f); }
+    int NombreMots() override { return lo_.NombreMots(); }
+    std::string TexteMot(int i) override { return lo_.TexteMot(i); }
+    void EcrireMot(int i, const std::string& t) override { lo_.EcrireMot(i, t); }
+    void Imprimer() override { lo_.Imprimer(); }
+    int ImpressionEnCours() override { return lo_.ImpressionEnCours(); }
+    void FermerSansEnregistrer() override { lo_.FermerSansEnregistrer(); }
+    void Quitter() override { ++quitter; }
+
+  private:
+    TTraitementTexte& lo_;
+};
+
+TEST(LibreOffice, LePublipostageRemplitChaqueLettreParLesMotsEntiers) {
+    EXIGER_LIBREOFFICE();
+    QTemporaryDir dossier;
+    const QString lettre = QDir(dossier.path()).filePath("relance.fodt");
+    ASSERT_TRUE(
+        EcrireLettre(lettre, {"Cher PrénomAdhérent NomAdhérent,", "NomAdhérent", "AdresseAdhérent",
+                              "CodePostalAdhérent VilleAdhérent",
+                              "Rappel : NomAdhérent<text:s text:c=\"2\"/>doit payer. NomCorrespondant"}));
+    TExercice exercice;
+    std::vector<const TAdherent*> adherents;
+    for (auto [nom, prenom, adresse] :
+         {std::tuple{"Le Goff", "Maël", "1 rue du Port\r\nRésidence des Dunes\r\nBP 3"},
+          std::tuple{"Nom", "Prénom", "Adhérent"}}) {
+        auto a = std::make_unique<TAdherent>(&exercice.Adherents());
+        a->SetNom(nom);
+        a->SetPrenom(prenom);
+        a->SetAdresse(adresse);
+        a->SetCodePostal(29200);
+        a->SetVille("Brest");
+        adherents.push_back(a.get());
+        exercice.Adherents().Add(std::move(a));
+    }
+    DefinirExerciceJournal(&exercice);
+    ScriptMessages messages;
+    messages.Repondre(IDYES);
+    TCriteresRequete tous;
+    TPublipostage p{lettre.toStdString(), adherents, {}, &tous};
+    TTraitementTexteLibreOffice& lo = *LibreOffice();
+    const std::size_t avant = lo.Copies().size();
+    LibreOfficeDurable durable(lo);
+    TProgressionFactice progression;
+    EXPECT_EQ(LancerPublipostage(p, durable, progression), TResultatPublipostage::Termine);
+    DefinirExerciceJournal(nullptr);
+    EXPECT_EQ(durable.quitter, 1);
+    ASSERT_EQ(messages.Affiches().size(), 1u);
+    EXPECT_NE(messages.Affiches()[0].texte.find("NomAdhérent (3 fois), PrénomAdhérent, AdresseAdhérent, "
+                                                "CodePostalAdhérent, VilleAdhérent."),
+              std::string::npos)
+        << messages.Affiches()[0].texte;
+    ASSERT_EQ(lo.Copies().size(), avant + 2);
+    EXPECT_EQ(LireCopie(lo.Copies()[avant]),
+              "Cher Maël Le Goff,\nLe Goff\n1 rue du Port\nRésidence des Dunes\nBP "
+              "3\n29200 Brest\nRappel : Le Goff  doit payer. NomCorrespondant");
+    // Values that look like keywords are never taken for keywords.
+    EXPECT_EQ(LireCopie(lo.Copies()[avant + 1]),
+              "Cher Prénom Nom,\nNom\nAdhérent\n29200 Brest\nRappel : Nom  doit payer. NomCorrespondant");
+    EXPECT_EQ(exercice.Agenda().Count(), 1);
 }
 
 TEST(LibreOffice, RienNeMarcheAvantAttacher) {
