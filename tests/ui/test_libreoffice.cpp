@@ -127,7 +127,7 @@ TEST(LibreOffice, OuvreLesMotsLesEcritEtImprimeChaqueCopie) {
 // A letter written in Word, and a copy printed as PDF, read back as text.
 TEST(LibreOffice, OuvreUneLettreWordEtImprimeEnPdf) {
     EXIGER_LIBREOFFICE();
-    const QString docx = QString(std::getenv("TRAMONTA_TEST_DATA")) + "/lettre_publipostage.docx";
+    const QString docx = QStringLiteral(TRAMONTA_DONNEES_UI "/lettre_publipostage.docx");
     ASSERT_TRUE(QFile::exists(docx)) << docx.toStdString();
     TTraitementTexteLibreOffice& pdf = *LibreOffice();
     pdf.Ouvrir(docx.toStdString());
