@@ -7,6 +7,7 @@
 #include "ui/a_propos.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_protection.h"
 #include "ui/main_fenetre.h"
@@ -14,6 +15,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -64,12 +66,20 @@ int main(int argc, char** argv) {
         Enregistrer(fenetre, dossier.filePath(QStringLiteral("page-%1.png").arg(noms[i])));
     }
     fenetre.findChild<QAbstractButton*>("BoutonPrincipal")->click();
+    if (auto* onglets = fenetre.findChild<QTabWidget*>("PageControl")) {
+        onglets->setCurrentIndex(onglets->count() - 1);
+        QCoreApplication::processEvents();
+        Enregistrer(fenetre, dossier.filePath("page-historique.png"));
+        onglets->setCurrentIndex(0);
+    }
     CapturerDialogue(fenetre.FicheProtection(), dossier.filePath("protection.png"),
                      [&] { fenetre.FicheProtection().Demander(); });
     CapturerDialogue(fenetre.FicheProtectionDocument(), dossier.filePath("protection-document.png"),
                      [&] { fenetre.FicheProtectionDocument().exec(); });
     CapturerDialogue(fenetre.FicheImports(), dossier.filePath("imports.png"),
                      [&] { fenetre.FicheImports().Executer(fenetre.Exercice()); });
+    CapturerDialogue(fenetre.FicheNouvelleSaison(), dossier.filePath("nouvelle-saison.png"),
+                     [&] { fenetre.FicheNouvelleSaison().Executer(fenetre.Exercice()); });
     CapturerDialogue(fenetre.FichePreferences(), dossier.filePath("preferences.png"),
                      [&] { fenetre.FichePreferences().Executer(Preferences()); });
     CapturerDialogue(fenetre.FicheCartesMeteo(), dossier.filePath("cartes-meteo.png"),

@@ -4,21 +4,29 @@
 #include "core/messages.h"
 #include "core/texte.h"
 #include "model/exercice.h"
+#include "model/nouvelle_saison.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
+#include <string>
+#include <vector>
 
 using namespace tramonta;
 
 namespace {
 
 int Usage() {
-    std::cerr << "Usage :\n"
-                 "  tramonta-cli dump FICHIER.trm\n"
-                 "  tramonta-cli create FICHIER.json FICHIER.trm\n"
-                 "  tramonta-cli tableau FICHIER.trm COMPETITION CATEGORIE\n";
+    std::cerr
+        << "Usage :\n"
+           "  tramonta-cli dump FICHIER.trm\n"
+           "  tramonta-cli create FICHIER.json FICHIER.trm\n"
+           "  tramonta-cli tableau FICHIER.trm COMPETITION CATEGORIE\n"
+           "  tramonta-cli nouvelle-saison ANCIEN.trm NOUVEAU.trm [--intitule TEXTE] [--report ARTICLE] "
+           "[--force]\n";
     return 2;
 }
 
@@ -78,6 +86,62 @@ int Tableau(const std::string& chemin, const std::string& intitule, const std::s
     return std::cout.good() ? 0 : 1;
 }
 
+// The arguments after the command: two paths and the options, in any order.
+int NouvelleSaison(const std::vector<std::string>& arguments) {
+    std::vector<std::string> chemins;
+    std::optional<std::string> intitule;
+    std::optional<std::string> report;
+    bool forcer = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (a == "--force") {
+            forcer = true;
+        } else if (a == "--intitule" || a == "--report") {
+            if (i + 1 >= arguments.size())
+                return Usage();
+            (a == "--intitule" ? intitule : report) = arguments[++i];
+        } else if (a.starts_with("--")) {
+            return Usage();
+        } else {
+            chemins.push_back(a);
+        }
+    }
+    if (chemins.size() != 2)
+        return Usage();
+    const std::string& ancien = chemins[0];
+    const std::string& nouveau = chemins[1];
+
+    std::error_code ec;
+    if (std::filesystem::exists(nouveau, ec)) {
+        // Even with --force, the season must not overwrite the file it comes from.
+        if (std::filesystem::equivalent(ancien, nouveau, ec)) {
+            std::cerr << "Le nouvel exercice ne peut pas remplacer celui dont il part !\n";
+            return 1;
+        }
+        if (!forcer) {
+            std::cerr << Formater("Le fichier \"%s\" existe déjà ! (--force pour le remplacer)", {nouveau})
+                      << '\n';
+            return 1;
+        }
+    }
+
+    TExercice exercice;
+    if (!exercice.LoadFromFile(ancien))
+        return 1;
+    OptionsNouvelleSaison options;
+    options.intitule = intitule ? *intitule : IntituleSaisonSuivante(exercice.Intitule());
+    options.reporterResultat = report.has_value();
+    options.articleReport = report.value_or("");
+    options.dateReport = Aujourdhui();
+    TExercice suivante;
+    std::string erreur;
+    if (!ConstruireNouvelleSaison(exercice, suivante, options, erreur)) {
+        std::cerr << erreur << '\n';
+        return 1;
+    }
+    return suivante.SaveToFile(nouveau) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -91,5 +155,7 @@ int main(int argc, char** argv) {
         return Create(argv[2], argv[3]);
     if (commande == "tableau" && argc == 5)
         return Tableau(argv[2], argv[3], argv[4]);
+    if (commande == "nouvelle-saison")
+        return NouvelleSaison(std::vector<std::string>(argv + 2, argv + argc));
     return Usage();
 }

@@ -113,6 +113,36 @@ bool TExercice::Importer(const TExercice& autre, std::vector<std::string>& rappo
     return true;
 }
 
+std::vector<std::string> TExercice::ImporterDepuis(const TExercice& source, const TChoixImport& choix) {
+    std::vector<std::string> rapport;
+    const TComptabilite& autre = source.Comptabilite();
+    // Each merge rule may stop its loop by answering false; none does today.
+    if (choix.ComptesCharge)
+        for (int i = 0; i < autre.NbComptesCharges(); ++i)
+            if (!comptabilite_.ImporterCompteCharge(*autre.GetCompteCharge(i), choix.Ecritures, rapport))
+                break;
+    if (choix.ComptesProduit)
+        for (int i = 0; i < autre.NbComptesProduits(); ++i)
+            if (!comptabilite_.ImporterCompteProduit(*autre.GetCompteProduit(i), choix.Ecritures, rapport))
+                break;
+    if (choix.InfosGenerales)
+        Importer(source, rapport);
+    if (choix.Adherents)
+        for (int i = 0; i < source.Adherents().Count(); ++i)
+            if (!adherents_.Import(*source.Adherents().Adherent(i), rapport))
+                break;
+    if (choix.Correspondants)
+        for (int i = 0; i < source.Correspondants().Count(); ++i)
+            if (!correspondants_.Import(*source.Correspondants().Correspondant(i), rapport))
+                break;
+    if (choix.Competitions)
+        for (int i = 0; i < source.Compets().Count(); ++i)
+            if (!compets_.ImportCompet(*source.Compets().Compet(i), rapport))
+                break;
+    rapport.push_back("Import terminé !");
+    return rapport;
+}
+
 void TExercice::Clear() {
     Modified = false;
     intitule_.clear();

@@ -19,6 +19,18 @@ namespace tramonta {
 inline constexpr const char* kSignature = "SignatureTramonta";
 inline constexpr int kVersionFichier = 5;
 
+// What the user ticked for an import of another season's file.
+struct TChoixImport {
+    bool InfosGenerales = false;
+    bool Adherents = false;
+    bool Correspondants = false;
+    bool ComptesCharge = false;
+    bool ComptesProduit = false;
+    bool Competitions = false;
+    // Merge the lines of an account that both documents hold.
+    bool Ecritures = false;
+};
+
 class TExercice : public TModifiedClass {
   public:
     TExercice();
@@ -66,6 +78,12 @@ class TExercice : public TModifiedClass {
     // Merges the specialities, currency flag, bank identity and default
     // accounts of another document, reporting the specialities that exist.
     bool Importer(const TExercice& autre, std::vector<std::string>& rapport);
+
+    // Merges what is chosen of another document: never overwrites nor
+    // deletes, appends what is new and reports each duplicate. The accounts
+    // come before the general information, so that imported default accounts
+    // name accounts already here. The report ends with "Import terminé !".
+    std::vector<std::string> ImporterDepuis(const TExercice& source, const TChoixImport& choix);
 
     void Clear();
     bool IsModified() const override;

@@ -143,33 +143,15 @@ void TFicheImports::BoutonImporterClick() {
             MessageBoxTexte("Mot de passe incorrect !", "Erreur", MB_OK | MB_ICONERROR);
             afficher = false;
         } else {
-            TExercice& cible = *exercice_;
-            const bool ecritures = CheckEcritures->isChecked();
-            TComptabilite& compta = cible.Comptabilite();
-            const TComptabilite& autre = source.Comptabilite();
-            if (CheckComptesCharge->isChecked())
-                for (int i = 0; i < autre.NbComptesCharges(); ++i)
-                    if (!compta.ImporterCompteCharge(*autre.GetCompteCharge(i), ecritures, rapport))
-                        break;
-            if (CheckComptesProduit->isChecked())
-                for (int i = 0; i < autre.NbComptesProduits(); ++i)
-                    if (!compta.ImporterCompteProduit(*autre.GetCompteProduit(i), ecritures, rapport))
-                        break;
-            if (CheckInfosGenerales->isChecked())
-                cible.Importer(source, rapport);
-            if (CheckAdherents->isChecked())
-                for (int i = 0; i < source.Adherents().Count(); ++i)
-                    if (!cible.Adherents().Import(*source.Adherents().Adherent(i), rapport))
-                        break;
-            if (CheckCorrespondants->isChecked())
-                for (int i = 0; i < source.Correspondants().Count(); ++i)
-                    if (!cible.Correspondants().Import(*source.Correspondants().Correspondant(i), rapport))
-                        break;
-            if (CheckCompetitions->isChecked())
-                for (int i = 0; i < source.Compets().Count(); ++i)
-                    if (!cible.Compets().ImportCompet(*source.Compets().Compet(i), rapport))
-                        break;
-            rapport.push_back("Import terminé !");
+            TChoixImport choix;
+            choix.InfosGenerales = CheckInfosGenerales->isChecked();
+            choix.Adherents = CheckAdherents->isChecked();
+            choix.Correspondants = CheckCorrespondants->isChecked();
+            choix.ComptesCharge = CheckComptesCharge->isChecked();
+            choix.ComptesProduit = CheckComptesProduit->isChecked();
+            choix.Competitions = CheckCompetitions->isChecked();
+            choix.Ecritures = CheckEcritures->isChecked();
+            rapport = exercice_->ImporterDepuis(source, choix);
             importEffectue_ = true;
         }
     }

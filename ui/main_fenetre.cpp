@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "model/exercice.h"
+#include "model/nouvelle_saison.h"
 #include "platform/choix_fichier.h"
 #include "platform/preferences.h"
 #include "platform/raccourci.h"
@@ -15,6 +16,7 @@
 #include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_liste_comptes.h"
+#include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
 #include "ui/fiche_protection.h"
@@ -84,6 +86,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheAdherent_ = new TFicheAdherent(*ficheListeComptes_, this);
     ficheCorrespondant_ = new TFicheCorrespondant(this);
     ficheCriteresRequete_ = new TFicheCriteresRequete(this);
+    ficheNouvelleSaison_ = new TFicheNouvelleSaison(this);
 
     recentFileList_ = new TRecentFileList(this);
     recentFileList_->SetMaxEntries(4);
@@ -143,12 +146,14 @@ void TMain::CreerMenus() {
     fichier->setObjectName("MenuFichier");
     QAction* nouvel = Action("MenuNouvelExercice", "&Nouvel exercice", "NOUVEAU");
     nouvel->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* nouvelleSaison = Action("MenuNouvelExerciceAPartir", "Nouvel exercice à &partir de celui-ci…");
     QAction* ouvrir = Action("MenuOuvrirExercice", "&Ouvrir un exercice...", "OUVRIR");
     ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     QAction* sauver = Action("MenuSauverExercice1", "&Sauver l'exercice", "ENREGISTRER");
     sauver->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* sauverSous = Action("MenuSauverExerciceSous", "&Sauver l'exercice sous...");
     fichier->addAction(nouvel);
+    fichier->addAction(nouvelleSaison);
     fichier->addAction(ouvrir);
     fichier->addAction(sauver);
     fichier->addAction(sauverSous);
@@ -195,6 +200,7 @@ void TMain::CreerMenus() {
     aide->addAction(aPropos);
 
     connect(nouvel, &QAction::triggered, this, &TMain::MenuNouvelExerciceClick);
+    connect(nouvelleSaison, &QAction::triggered, this, &TMain::MenuNouvelExerciceAPartirClick);
     connect(ouvrir, &QAction::triggered, this, &TMain::MenuOuvrirExerciceClick);
     connect(sauver, &QAction::triggered, this, &TMain::MenuSauverExercice1Click);
     connect(sauverSous, &QAction::triggered, this, &TMain::MenuSauverExerciceSousClick);
@@ -388,6 +394,24 @@ void TMain::OuvrirExercice(const QString& chemin) {
 void TMain::MenuNouvelExerciceClick() {
     if (DemanderSauvegarde() != IDCANCEL)
         CreerExercice();
+}
+
+void TMain::MenuNouvelExerciceAPartirClick() {
+    if (DemanderSauvegarde() == IDCANCEL)
+        return;
+    if (ficheNouvelleSaison_->Executer(*exercice_) != QDialog::Accepted)
+        return;
+    std::string erreur;
+    if (!CommencerNouvelleSaison(*exercice_, ficheNouvelleSaison_->Options(), erreur)) {
+        Erreur(erreur);
+        return;
+    }
+    // The file it came from stays as it is: the first save asks for a name.
+    fichierCourant_.clear();
+    MettreAJourTitre();
+    RafraichirPages();
+    pageCourante_ = 0;
+    AfficherPage();
 }
 
 void TMain::MenuOuvrirExerciceClick() {

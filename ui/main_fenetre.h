@@ -24,6 +24,7 @@ class TFicheListeComptes;
 class TExercice;
 class TFicheCartesMeteo;
 class TFicheImports;
+class TFicheNouvelleSaison;
 class TFichePreferences;
 class TFicheProtection;
 class TFichePublipostage;
@@ -60,6 +61,7 @@ class TMain : public QMainWindow {
     TFicheCorrespondant& FicheCorrespondant() { return *ficheCorrespondant_; }
     TFicheCriteresRequete& FicheCriteresRequete() { return *ficheCriteresRequete_; }
     TFicheListeComptes& FicheListeComptes() { return *ficheListeComptes_; }
+    TFicheNouvelleSaison& FicheNouvelleSaison() { return *ficheNouvelleSaison_; }
 
     void OuvrirExercice(const QString& chemin);
     void CreerExercice();
@@ -75,6 +77,8 @@ class TMain : public QMainWindow {
 
     // The commands. The saves give true when the document is on disk.
     void MenuNouvelExerciceClick();
+    // The next season built from this one, never saved yet.
+    void MenuNouvelExerciceAPartirClick();
     void MenuOuvrirExerciceClick();
     bool MenuSauverExercice1Click();
     bool MenuSauverExerciceSousClick();
@@ -121,6 +125,7 @@ class TMain : public QMainWindow {
     TFicheCorrespondant* ficheCorrespondant_ = nullptr;
     TFicheCriteresRequete* ficheCriteresRequete_ = nullptr;
     TFicheListeComptes* ficheListeComptes_ = nullptr;
+    TFicheNouvelleSaison* ficheNouvelleSaison_ = nullptr;
 };
 
 } // namespace tramonta

@@ -143,4 +143,28 @@ TEST_F(InfosGenerales, NeTouchentNiTitreNiCommentairesNiMotDePasseNiJournal) {
     EXPECT_EQ(cible_.Agenda().Count(), 0);
 }
 
+// The whole merge runs in the model: importing a copy of a document adds
+// nothing and reports every duplicate in the order of the steps.
+TEST_F(InfosGenerales, ImporterUneCopieNAjouteRienEtRapporteChaqueDoublon) {
+    TExercice copie;
+    RemplirDocument(copie);
+    TChoixImport tout{true, true, true, true, true, true, false};
+    const auto rapport = copie.ImporterDepuis(source_, tout);
+    ASSERT_FALSE(rapport.empty());
+    EXPECT_EQ(rapport.back(), "Import terminé !");
+    EXPECT_EQ(copie.Adherents().Count(), source_.Adherents().Count());
+    EXPECT_EQ(copie.Comptabilite().NbComptesProduits(), source_.Comptabilite().NbComptesProduits());
+    const auto nb = static_cast<std::size_t>(source_.Comptabilite().NbComptesCharges() +
+                                             source_.Comptabilite().NbComptesProduits() +
+                                             source_.NbSpecialites() + source_.Adherents().Count() +
+                                             source_.Correspondants().Count() + source_.Compets().Count());
+    EXPECT_EQ(rapport.size(), nb + 1);
+    EXPECT_EQ(rapport.front().rfind("Impossible d'importer le compte charge", 0), 0u) << rapport.front();
+}
+
+TEST_F(InfosGenerales, RienDeCocheNeRapporteQueLaFin) {
+    EXPECT_EQ(cible_.ImporterDepuis(source_, {}), std::vector<std::string>{"Import terminé !"});
+    EXPECT_EQ(cible_.Adherents().Count(), 0);
+}
+
 } // namespace
