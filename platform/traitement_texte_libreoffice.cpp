@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <utility>
+
 namespace tramonta {
 
 namespace {
