@@ -26,6 +26,7 @@
 #include "ui/fiche_principale.h"
 #include "ui/fiche_print_progress.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiche_publipostage.h"
 #include "ui/fiches_edition_compta.h"
 #include "ui/fiches_impression_adherents.h"
 #include "ui/fichiers_recents.h"
@@ -125,6 +126,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     recentFileList_->SetTexte(ReadRegString("MRU", "MRU", QString()));
 
     exercice_ = std::make_unique<TExercice>();
+    fichePublipostage_ = new TFichePublipostage(*exercice_, *ficheCriteresRequete_, this);
     DefinirExerciceJournal(exercice_.get());
     gInstance = this;
     surete_ = new TSurete(
@@ -152,11 +154,14 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
 }
 
 TMain::~TMain() {
-    // The pages hold a reference to the document: they go first.
+    // The pages and the mail merge hold a reference to the document: they
+    // go first.
     for (TSousVue*& p : pages_) {
         delete p;
         p = nullptr;
     }
+    delete fichePublipostage_;
+    fichePublipostage_ = nullptr;
     if (ExerciceJournal() == exercice_.get())
         DefinirExerciceJournal(nullptr);
     delete surete_;
@@ -208,7 +213,6 @@ void TMain::CreerMenus() {
     quitter->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     fichier->addAction(quitter);
 
-    // The mail merge window is still to come: its item is shown disabled.
     QMenu* edition = barre->addMenu("&Edition");
     edition->setObjectName("MenuEdition");
     QMenu* base = edition->addMenu("&Base de données");
@@ -222,7 +226,7 @@ void TMain::CreerMenus() {
     connect(bilan, &QAction::triggered, this, &TMain::MenuBilanComptableClick);
     connect(mouvements, &QAction::triggered, this, &TMain::MenuMouvementsClick);
     connect(depots, &QAction::triggered, this, &TMain::MenuDepotsBancairesClick);
-    publipostage->setEnabled(false);
+    connect(publipostage, &QAction::triggered, this, [this] { fichePublipostage_->exec(); });
 
     QMenu* outils = barre->addMenu("&Outils");
     outils->setObjectName("MenuOutils");

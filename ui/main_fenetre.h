@@ -40,6 +40,7 @@ class TFicheImports;
 class TFicheNouvelleSaison;
 class TFichePreferences;
 class TFicheProtection;
+class TFichePublipostage;
 class TFicheProtectionDocument;
 class TRecentFileList;
 class TSousVue;
@@ -76,6 +77,7 @@ class TMain : public QMainWindow {
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
     TFicheEcriture& FicheEcriture() { return *ficheEcriture_; }
     TFicheCompte& FicheCompte() { return *ficheCompte_; }
+    TFichePublipostage& FichePublipostage() { return *fichePublipostage_; }
     TFicheAdherent& FicheAdherent() { return *ficheAdherent_; }
     TFicheCorrespondant& FicheCorrespondant() { return *ficheCorrespondant_; }
     TFicheCriteresRequete& FicheCriteresRequete() { return *ficheCriteresRequete_; }
@@ -156,6 +158,7 @@ class TMain : public QMainWindow {
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
     TFicheEcriture* ficheEcriture_ = nullptr;
     TFicheCompte* ficheCompte_ = nullptr;
+    TFichePublipostage* fichePublipostage_ = nullptr;
     TFicheAdherent* ficheAdherent_ = nullptr;
     TFicheCorrespondant* ficheCorrespondant_ = nullptr;
     TFicheCriteresRequete* ficheCriteresRequete_ = nullptr;

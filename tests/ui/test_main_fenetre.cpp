@@ -553,7 +553,8 @@ INSTANTIATE_TEST_SUITE_P(Commandes, DialoguesUniques,
                                            CasDialogue{"cartes", "MenuCartesMeteo", "BoutonOk"},
                                            CasDialogue{"imports", "MenuImporterFichierTramonta",
                                                        "BoutonFermer"},
-                                           CasDialogue{"a_propos", "MenuAPropos", "BoutonOk"}),
+                                           CasDialogue{"a_propos", "MenuAPropos", "BoutonOk"},
+                                           CasDialogue{"publipostage", "MenuPublipostage", "BoutonFermer"}),
                          [](const auto& i) { return std::string(i.param.nom); });
 
 TEST_F(MainFenetre, LesMenusPortentLeursRaccourcis) {
