@@ -7,7 +7,7 @@ racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 construction="${TRAMONTA_BUILD:-$racine/build}"
 
 paquets=(
-  build-essential cmake ninja-build pkg-config git
+  build-essential cmake ninja-build pkg-config git ccache
   clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
@@ -28,5 +28,10 @@ if ((${#manquants[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${manquants[@]}"
 fi
 
-cmake -S "$racine" -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# A second build of the same sources (the sanitizer one, a fresh clone in
+# another folder) compiles again only what changed.
+export CCACHE_BASEDIR="$racine" CCACHE_NOHASHDIR=1
+lanceur=()
+command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$racine" -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lanceur[@]}" >/dev/null
 cmake --build "$construction" -j"$(nproc)"
