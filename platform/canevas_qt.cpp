@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 
 namespace tramonta {
 
@@ -38,6 +39,10 @@ QFont PoliceBase(const TPolice& police) {
     f.setUnderline(police.Souligne);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
+    // Texts are laid out from the characters' own advances: drawing them
+    // without shaping keeps every width as measured, and keeps ligatures out
+    // of a PDF's text (a search for "Certificat" must find it).
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
@@ -98,17 +103,19 @@ MesuresPolice& Mesures(const TPolice& police) {
     static MesuresPolice* mesuresDerniere = nullptr;
     if (mesuresDerniere && police == derniere)
         return *mesuresDerniere;
-    static QHash<QString, MesuresPolice*> cache;
+    // Owned here, so that the fonts measured are freed at exit.
+    static QHash<QString, std::shared_ptr<MesuresPolice>> cache;
     const QString cle = QString::fromStdString(police.Nom) + QString::number(police.Hauteur) +
                         (police.Gras ? "g" : "") + (police.Italique ? "i" : "") +
                         (police.Souligne ? "s" : "");
     auto it = cache.constFind(cle);
     if (it == cache.constEnd()) {
         QFont f = PoliceAgrandie(police);
-        it = cache.insert(cle, new MesuresPolice{f, QFontMetricsF(f), {}, {}, {}});
+        it = cache.insert(cle,
+                          std::make_shared<MesuresPolice>(MesuresPolice{f, QFontMetricsF(f), {}, {}, {}}));
     }
     derniere = police;
-    mesuresDerniere = *it;
+    mesuresDerniere = it->get();
     return **it;
 }
 
