@@ -116,9 +116,8 @@ TPoint Position(const TCanevasEnregistreur& c, std::string_view texte) {
 std::vector<std::string> Lignes(int n) {
     std::vector<std::string> lignes{"Tous les adhérents"};
     for (int i = 0; i < n; ++i) {
-        char t[16];
-        std::snprintf(t, sizeof t, "Membre %02d", i);
-        lignes.emplace_back(t);
+        const std::string numero = std::to_string(i);
+        lignes.push_back("Membre " + std::string(numero.size() < 2 ? 1 : 0, '0') + numero);
     }
     return lignes;
 }
