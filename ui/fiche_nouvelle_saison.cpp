@@ -78,6 +78,10 @@ TFicheNouvelleSaison::TFicheNouvelleSaison(QWidget* parent) : QDialog(parent) {
 
     CheckReport = new QCheckBox(this);
     CheckReport->setObjectName("CheckReport");
+    // The amount joins the caption once a season is shown; the box is named
+    // from the start.
+    CheckReport->setText("&Reporter le résultat de l'exercice");
+    CheckReport->setAccessibleName("Reporter le résultat de l'exercice");
     ComboCompteReport = new QComboBox(this);
     ComboCompteReport->setObjectName("ComboCompteReport");
     ComboCompteReport->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

@@ -3,12 +3,23 @@
 #include "outils_shell.h"
 
 #include "ui/a_propos.h"
+#include "ui/fiche_adherent.h"
 #include "ui/fiche_cartes_meteo.h"
+#include "ui/fiche_compte.h"
+#include "ui/fiche_correspondant.h"
+#include "ui/fiche_criteres_requete.h"
+#include "ui/fiche_ecriture.h"
 #include "ui/fiche_imports.h"
+#include "ui/fiche_impression_compta.h"
+#include "ui/fiche_liste_comptes.h"
+#include "ui/fiche_nouvelle_saison.h"
 #include "ui/fiche_preferences.h"
 #include "ui/fiche_principale.h"
 #include "ui/fiche_protection.h"
+#include "ui/fiche_publipostage.h"
 #include "ui/fiche_specialite.h"
+#include "ui/fiches_edition_compta.h"
+#include "ui/fiches_impression_adherents.h"
 #include "ui/main_fenetre.h"
 
 #include <QToolButton>
@@ -46,7 +57,24 @@ INSTANTIATE_TEST_SUITE_P(
         CasFenetre{"protection_document", [](TMain& m) -> QWidget* { return &m.FicheProtectionDocument(); }},
         CasFenetre{"preferences", [](TMain& m) -> QWidget* { return &m.FichePreferences(); }},
         CasFenetre{"imports", [](TMain& m) -> QWidget* { return &m.FicheImports(); }},
-        CasFenetre{"cartes_meteo", [](TMain& m) -> QWidget* { return &m.FicheCartesMeteo(); }}),
+        CasFenetre{"cartes_meteo", [](TMain& m) -> QWidget* { return &m.FicheCartesMeteo(); }},
+        CasFenetre{"page_bdd", [](TMain& m) -> QWidget* { return m.Page(1); }},
+        CasFenetre{"page_compta", [](TMain& m) -> QWidget* { return m.Page(2); }},
+        CasFenetre{"page_compets", [](TMain& m) -> QWidget* { return m.Page(3); }},
+        CasFenetre{"adherent", [](TMain& m) -> QWidget* { return &m.FicheAdherent(); }},
+        CasFenetre{"correspondant", [](TMain& m) -> QWidget* { return &m.FicheCorrespondant(); }},
+        CasFenetre{"criteres", [](TMain& m) -> QWidget* { return &m.FicheCriteresRequete(); }},
+        CasFenetre{"liste_comptes", [](TMain& m) -> QWidget* { return &m.FicheListeComptes(); }},
+        CasFenetre{"compte", [](TMain& m) -> QWidget* { return &m.FicheCompte(); }},
+        CasFenetre{"ecriture", [](TMain& m) -> QWidget* { return &m.FicheEcriture(); }},
+        CasFenetre{"publipostage", [](TMain& m) -> QWidget* { return &m.FichePublipostage(); }},
+        CasFenetre{"nouvelle_saison", [](TMain& m) -> QWidget* { return &m.FicheNouvelleSaison(); }},
+        CasFenetre{"impression_compta", [](TMain& m) -> QWidget* { return &m.FicheImpressionCompta(); }},
+        CasFenetre{"mouvements", [](TMain& m) -> QWidget* { return &m.FicheMouvementsCompta(); }},
+        CasFenetre{"depots", [](TMain& m) -> QWidget* { return &m.FicheDepotsBancaires(); }},
+        CasFenetre{"impression_adherent", [](TMain& m) -> QWidget* { return &m.FicheImpressionAdherent(); }},
+        CasFenetre{"impression_adherents",
+                   [](TMain& m) -> QWidget* { return &m.FicheImpressionAdherents(); }}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 using BoutonsAIcone = test::TestFenetre;
