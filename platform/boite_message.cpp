@@ -9,8 +9,8 @@
 namespace tramonta {
 
 namespace {
-int AfficherQt(const std::string& texte, const std::string& titre, int drapeaux) {
-    QMessageBox boite(QApplication::activeWindow());
+// The caption, the text and the icon, alike for every box of the program.
+void Preparer(QMessageBox& boite, const std::string& texte, const std::string& titre, int drapeaux) {
     boite.setWindowTitle(QString::fromStdString(titre));
     // Messages break their lines the Windows way, in either order of the two
     // bytes; they show as plain text, whatever a typed label holds.
@@ -34,6 +34,11 @@ int AfficherQt(const std::string& texte, const std::string& titre, int drapeaux)
     default:
         break;
     }
+}
+
+int AfficherQt(const std::string& texte, const std::string& titre, int drapeaux) {
+    QMessageBox boite(QApplication::activeWindow());
+    Preparer(boite, texte, titre, drapeaux);
     switch (drapeaux & 0x0F) {
     case MB_YESNO:
         boite.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -66,24 +71,7 @@ int AfficherBoutonsQt(const std::string& texte, const std::string& titre, int dr
                       const BoutonsMessage& boutons) {
     QMessageBox boite(QApplication::activeWindow());
     boite.setObjectName("BoiteMessage");
-    boite.setWindowTitle(QString::fromStdString(titre));
-    boite.setText(QString::fromStdString(texte));
-    switch (drapeaux & 0xF0) {
-    case MB_ICONERROR:
-        boite.setIcon(QMessageBox::Critical);
-        break;
-    case MB_ICONQUESTION:
-        boite.setIcon(QMessageBox::Question);
-        break;
-    case MB_ICONWARNING:
-        boite.setIcon(QMessageBox::Warning);
-        break;
-    case MB_ICONINFORMATION:
-        boite.setIcon(QMessageBox::Information);
-        break;
-    default:
-        break;
-    }
+    Preparer(boite, texte, titre, drapeaux);
     std::vector<QPushButton*> poussoirs;
     for (const std::string& t : boutons.textes) {
         auto* b = boite.addButton(QString::fromStdString(t), QMessageBox::ActionRole);

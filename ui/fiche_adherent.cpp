@@ -1,4 +1,5 @@
 #include "ui/fiche_adherent.h"
+#include "ui/controles.h"
 
 #include "core/dates.h"
 #include "core/messages.h"
@@ -27,10 +28,6 @@ namespace tramonta {
 
 namespace {
 
-constexpr const char* kMasqueDate = "00/00/0000;_";
-constexpr const char* kMasqueCodePostal = "00000;_";
-constexpr const char* kMasqueTelephone = "00-00-00-00-00;_";
-
 struct Legendes {
     const char* nonEnregistre;
     const char* enregistre;
@@ -45,55 +42,10 @@ constexpr std::array<const char*, 4> kNomsBoutons = {"BoutonEnrComptaLicence", "
                                                      "BoutonEnrComptaLocationCombi",
                                                      "BoutonEnrComptaForfaitLecon"};
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string S(const QString& s) {
-    return s.toStdString();
-}
-// Multi-line texts keep Windows line ends in the document.
-QString VersAffichage(const std::string& s) {
-    return Q(s).replace("\r\n", "\n");
-}
-std::string VersDocument(const QString& s) {
-    QString t = s;
-    return S(t.replace('\n', "\r\n"));
-}
-
-template <class W> W* Nomme(W* w, const char* nom) {
-    w->setObjectName(nom);
-    return w;
-}
-
-QLineEdit* Masque(QWidget* parent, const char* nom, const char* masque) {
-    auto* e = Nomme(new QLineEdit(parent), nom);
-    e->setInputMask(masque);
-    return e;
-}
-
 QPlainTextEdit* Memo(QWidget* parent, const char* nom) {
     auto* e = Nomme(new QPlainTextEdit(parent), nom);
     e->setTabChangesFocus(true);
     return e;
-}
-
-// A date field read by position, its blanks kept in place: a date typed in
-// part gives 0, as any date that cannot be read.
-TDateTime LireDate(const QLineEdit* e) {
-    return TexteVersDate(S(e->displayText()));
-}
-void EcrireDate(QLineEdit* e, TDateTime date) {
-    e->setText(date == 0 ? QString() : Q(DateVersTexte(date)));
-}
-
-// A telephone as the mask shows it, blanks as spaces; nothing when no digit
-// was typed.
-std::string LireTelephone(const QLineEdit* e) {
-    const QString t = e->displayText();
-    if (!std::any_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); }))
-        return {};
-    QString affiche = t;
-    return S(affiche.replace('_', ' '));
 }
 
 void ErreurConversion(const QString& texte, const char* genre) {
@@ -165,7 +117,7 @@ QWidget* TFicheAdherent::CreerOngletEtatCivil() {
     EditPrenom = Nomme(new QLineEdit(onglet), "EditPrenom");
     EditSexe = Nomme(new QLineEdit(onglet), "EditSexe");
     EditSexe->setMaximumWidth(EditSexe->fontMetrics().horizontalAdvance("MMM") + 12);
-    EditDateNaissance = Masque(onglet, "EditDateNaissance", kMasqueDate);
+    EditDateNaissance = EditMasque(onglet, "EditDateNaissance", kMasqueDate);
     EditCategorie = Nomme(new QLineEdit(onglet), "EditCategorie");
     EditCategorie->setReadOnly(true);
     EditCategorie->setFocusPolicy(Qt::NoFocus);
@@ -175,10 +127,10 @@ QWidget* TFicheAdherent::CreerOngletEtatCivil() {
     EditLieuNaissance = Nomme(new QLineEdit(onglet), "EditLieuNaissance");
     EditAdresse = Memo(onglet, "EditAdresse");
     EditAdresse->setMaximumHeight(EditAdresse->fontMetrics().lineSpacing() * 4 + 12);
-    EditCodePostal = Masque(onglet, "EditCodePostal", kMasqueCodePostal);
+    EditCodePostal = EditMasque(onglet, "EditCodePostal", kMasqueCodePostal);
     EditVille = Nomme(new QLineEdit(onglet), "EditVille");
-    EditTel1 = Masque(onglet, "EditTel1", kMasqueTelephone);
-    EditTel2 = Masque(onglet, "EditTel2", kMasqueTelephone);
+    EditTel1 = EditMasque(onglet, "EditTel1", kMasqueTelephone);
+    EditTel2 = EditMasque(onglet, "EditTel2", kMasqueTelephone);
     const int largeurMasque = EditTel1->fontMetrics().horizontalAdvance("00-00-00-00-00") + 20;
     for (QLineEdit* e : {EditDateNaissance, EditCodePostal, EditTel1, EditTel2})
         e->setMaximumWidth(largeurMasque);
@@ -202,7 +154,7 @@ QWidget* TFicheAdherent::CreerOngletEtatCivil() {
 QWidget* TFicheAdherent::CreerOngletFFS() {
     auto* onglet = new QWidget(this);
     EditNumeroLicence = Nomme(new QLineEdit(onglet), "EditNumeroLicence");
-    EditDateDelivrance = Masque(onglet, "EditDateDelivrance", kMasqueDate);
+    EditDateDelivrance = EditMasque(onglet, "EditDateDelivrance", kMasqueDate);
     EditDateDelivrance->setMaximumWidth(EditDateDelivrance->fontMetrics().horizontalAdvance("00/00/0000") +
                                         20);
     CheckCertificatMedical = Nomme(new QCheckBox("Certificat médical", onglet), "CheckCertificatMedical");
@@ -289,7 +241,7 @@ void TFicheAdherent::Remplir() {
     EditNom->setText(Q(a.Nom()));
     EditPrenom->setText(Q(a.Prenom()));
     EditSexe->setText(Q(a.Sexe()));
-    EcrireDate(EditDateNaissance, a.DateNaissance());
+    AfficherDate(EditDateNaissance, a.DateNaissance());
     EditLieuNaissance->setText(Q(a.LieuNaissance()));
     EditAdresse->setPlainText(VersAffichage(a.Adresse()));
     EditCodePostal->setText(a.CodePostal() == 0 ? QString() : QString::number(a.CodePostal()));
@@ -297,7 +249,7 @@ void TFicheAdherent::Remplir() {
     EditTel1->setText(Q(a.Tel1()));
     EditTel2->setText(Q(a.Tel2()));
     EditNumeroLicence->setText(Q(a.NumeroLicence()));
-    EcrireDate(EditDateDelivrance, a.DateDelivrance());
+    AfficherDate(EditDateDelivrance, a.DateDelivrance());
     CheckCertificatMedical->setChecked(a.CertificatMedical());
     CheckLicenceCompet->setChecked(a.LicenceCompet());
     EditClassement->setText(a.Classement() == 0 ? QString() : QString::number(a.Classement()));

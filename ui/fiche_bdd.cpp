@@ -1,4 +1,5 @@
 #include "ui/fiche_bdd.h"
+#include "ui/controles.h"
 
 #include "core/messages.h"
 #include "core/texte.h"
@@ -27,11 +28,6 @@
 namespace tramonta {
 
 namespace {
-
-template <class W> W* Nomme(W* w, const QString& nom) {
-    w->setObjectName(nom);
-    return w;
-}
 
 std::string Entre(const std::string& modele, const std::string& a, const std::string& b = {}) {
     return Formater(modele, {a, b});

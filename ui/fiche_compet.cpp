@@ -1,4 +1,5 @@
 #include "ui/fiche_compet.h"
+#include "ui/controles.h"
 
 #include "core/dates.h"
 #include "core/messages.h"
@@ -41,11 +42,6 @@ constexpr const char* kTypeGlisser = "application/x-tramonta-participant";
 // How close to the list's top or bottom edge a held item makes it scroll.
 constexpr int kBordDefilement = 20;
 
-template <class W> W* Nomme(W* w, const char* nom) {
-    w->setObjectName(nom);
-    return w;
-}
-
 QPushButton* Bouton(const char* nom, const QString& texte, QWidget* parent, const char* bulle = nullptr) {
     auto* b = Nomme(new QPushButton(texte, parent), nom);
     if (bulle)
@@ -68,10 +64,6 @@ QHBoxLayout* BoutonsOkAnnuler(QDialog* d, QPushButton*& ok) {
     ligne->addWidget(ok);
     ligne->addWidget(annuler);
     return ligne;
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 const char* const kNomsRadios[] = {"Radio_0_10",  "Radio_9_12",  "Radio_12_20",
@@ -294,13 +286,8 @@ TFicheCompet::TFicheCompet(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Compétition");
 
     EditIntitule = Nomme(new QLineEdit(this), "EditIntitule");
-    EditDateDebut = Nomme(new QLineEdit(this), "EditDateDebut");
-    EditDateFin = Nomme(new QLineEdit(this), "EditDateFin");
-    for (QLineEdit* e : {EditDateDebut, EditDateFin}) {
-        e->setInputMask("00/00/0000;_");
-        e->setMaxLength(10);
-        e->setFixedWidth(e->fontMetrics().horizontalAdvance("00/00/00000") + 16);
-    }
+    EditDateDebut = EditDate(this, "EditDateDebut");
+    EditDateFin = EditDate(this, "EditDateFin");
     CheckOfficielle = Nomme(new QCheckBox("Compétition officielle", this), "CheckOfficielle");
     auto* entete = new QFormLayout;
     entete->addRow("&Intitulé :", EditIntitule);
@@ -486,8 +473,8 @@ int TFicheCompet::Executer(TCompet& compet) {
 
     EditIntitule->setText(Q(compet.Intitule()));
     BoutonOk->setEnabled(!EditIntitule->text().isEmpty());
-    EditDateDebut->setText(compet.DateDebut() == 0 ? QString() : Q(DateVersTexte(compet.DateDebut())));
-    EditDateFin->setText(compet.DateFin() == 0 ? QString() : Q(DateVersTexte(compet.DateFin())));
+    AfficherDate(EditDateDebut, compet.DateDebut());
+    AfficherDate(EditDateFin, compet.DateFin());
     CheckOfficielle->setChecked(compet.Officielle());
 
     {
@@ -569,8 +556,8 @@ void TFicheCompet::ChoisirType(int type) {
 
 void TFicheCompet::StockerChamps() {
     copie_->SetIntitule(EditIntitule->text().toStdString());
-    copie_->SetDateDebut(TexteVersDate(EditDateDebut->text().toStdString()));
-    copie_->SetDateFin(TexteVersDate(EditDateFin->text().toStdString()));
+    copie_->SetDateDebut(LireDate(EditDateDebut));
+    copie_->SetDateFin(LireDate(EditDateFin));
     copie_->SetOfficielle(CheckOfficielle->isChecked());
 }
 
@@ -587,8 +574,8 @@ void TFicheCompet::BoutonOkClick() {
         }
     }
     Compet->SetIntitule(intitule);
-    Compet->SetDateDebut(TexteVersDate(EditDateDebut->text().toStdString()));
-    Compet->SetDateFin(TexteVersDate(EditDateFin->text().toStdString()));
+    Compet->SetDateDebut(LireDate(EditDateDebut));
+    Compet->SetDateFin(LireDate(EditDateFin));
     Compet->SetOfficielle(CheckOfficielle->isChecked());
     for (int i = 0; i < kNbCategoriesCompet; ++i)
         Compet->Categorie(i)->Assign(*copie_->Categorie(i), Compet);

@@ -1,4 +1,5 @@
 #include "ui/fiche_compta.h"
+#include "ui/controles.h"
 
 #include "core/messages.h"
 #include "core/monnaie.h"
@@ -26,10 +27,6 @@ namespace tramonta {
 namespace {
 using Liste = TComptabilite::Liste;
 constexpr std::array<int, 3> kLargeurs = {70, 200, 100};
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 std::string Majuscule(const char* s) {
     std::string t = s;

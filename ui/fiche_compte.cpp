@@ -1,4 +1,5 @@
 #include "ui/fiche_compte.h"
+#include "ui/controles.h"
 
 #include "core/messages.h"
 #include "core/monnaie.h"
@@ -34,19 +35,6 @@ std::string Avertissement(const char* a, const char* b) {
 
 bool Confirmer(const std::string& texte) {
     return MessageBoxTexte(texte, "Confirmation", MB_YESNO | MB_ICONQUESTION) == IDYES;
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// Notes keep Windows line ends in the document.
-QString VersAffichage(const std::string& s) {
-    return Q(s).replace("\r\n", "\n");
-}
-std::string VersDocument(const QString& s) {
-    QString t = s;
-    return t.replace('\n', "\r\n").toStdString();
 }
 
 QPushButton* Bouton(const char* nom, const char* texte, QWidget* parent) {

@@ -1,4 +1,5 @@
 #include "ui/fiche_correspondant.h"
+#include "ui/controles.h"
 
 #include "core/messages.h"
 #include "core/texte.h"
@@ -22,42 +23,6 @@
 namespace tramonta {
 
 namespace {
-
-constexpr const char* kMasqueCodePostal = "00000;_";
-constexpr const char* kMasqueTelephone = "00-00-00-00-00;_";
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string S(const QString& s) {
-    return s.toStdString();
-}
-QString VersAffichage(const std::string& s) {
-    return Q(s).replace("\r\n", "\n");
-}
-std::string VersDocument(const QString& s) {
-    QString t = s;
-    return S(t.replace('\n', "\r\n"));
-}
-
-template <class W> W* Nomme(W* w, const char* nom) {
-    w->setObjectName(nom);
-    return w;
-}
-
-QLineEdit* Masque(QWidget* parent, const char* nom, const char* masque) {
-    auto* e = Nomme(new QLineEdit(parent), nom);
-    e->setInputMask(masque);
-    return e;
-}
-
-std::string LireTelephone(const QLineEdit* e) {
-    const QString t = e->displayText();
-    if (!std::any_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); }))
-        return {};
-    QString affiche = t;
-    return S(affiche.replace('_', ' '));
-}
 
 // An address button beside its field, named by its hint.
 QPushButton* BoutonAdresse(QWidget* parent, const char* nom, const char* bulle) {
@@ -98,11 +63,11 @@ TFicheCorrespondant::TFicheCorrespondant(QWidget* parent) : QDialog(parent) {
     EditAdresse = Nomme(new QPlainTextEdit(general), "EditAdresse");
     EditAdresse->setTabChangesFocus(true);
     EditAdresse->setMaximumHeight(EditAdresse->fontMetrics().lineSpacing() * 4 + 12);
-    EditCodePostal = Masque(general, "EditCodePostal", kMasqueCodePostal);
+    EditCodePostal = EditMasque(general, "EditCodePostal", kMasqueCodePostal);
     EditVille = Nomme(new QLineEdit(general), "EditVille");
-    EditTel1 = Masque(general, "EditTel1", kMasqueTelephone);
-    EditTel2 = Masque(general, "EditTel2", kMasqueTelephone);
-    EditFax = Masque(general, "EditFax", kMasqueTelephone);
+    EditTel1 = EditMasque(general, "EditTel1", kMasqueTelephone);
+    EditTel2 = EditMasque(general, "EditTel2", kMasqueTelephone);
+    EditFax = EditMasque(general, "EditFax", kMasqueTelephone);
     const int largeurMasque = EditTel1->fontMetrics().horizontalAdvance("00-00-00-00-00") + 20;
     for (QLineEdit* e : {EditCodePostal, EditTel1, EditTel2, EditFax})
         e->setMaximumWidth(largeurMasque);

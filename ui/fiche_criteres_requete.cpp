@@ -1,4 +1,5 @@
 #include "ui/fiche_criteres_requete.h"
+#include "ui/controles.h"
 
 #include "model/adherent.h"
 
@@ -13,12 +14,7 @@
 
 namespace tramonta {
 
-namespace {
-template <class W> W* Nomme(W* w, const char* nom) {
-    w->setObjectName(nom);
-    return w;
-}
-} // namespace
+namespace {} // namespace
 
 TFicheCriteresRequete::TFicheCriteresRequete(QWidget* parent) : QDialog(parent) {
     setObjectName("FicheCriteresRequete");

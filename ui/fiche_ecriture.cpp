@@ -1,4 +1,5 @@
 #include "ui/fiche_ecriture.h"
+#include "ui/controles.h"
 
 #include "core/dates.h"
 #include "core/messages.h"
@@ -21,11 +22,7 @@
 
 namespace tramonta {
 
-namespace {
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-} // namespace
+namespace {} // namespace
 
 TFicheEcriture::TFicheEcriture(QWidget* parent) : QDialog(parent) {
     setObjectName("FicheEcriture");
@@ -38,10 +35,7 @@ TFicheEcriture::TFicheEcriture(QWidget* parent) : QDialog(parent) {
     EditLibelle = new QLineEdit(this);
     EditLibelle->setObjectName("EditLibelle");
     EditLibelle->setMinimumWidth(260);
-    EditDate = new QLineEdit(this);
-    EditDate->setObjectName("EditDate");
-    EditDate->setInputMask("00/00/0000;_");
-    EditDate->setFixedWidth(EditDate->fontMetrics().horizontalAdvance("00/00/00000") + 16);
+    EditDate = tramonta::EditDate(this, "EditDate");
     EditNumeroCheque = new QLineEdit(this);
     EditNumeroCheque->setObjectName("EditNumeroCheque");
     EditMontant = new TEditMonetaire(this);
@@ -118,7 +112,7 @@ void TFicheEcriture::showEvent(QShowEvent* e) {
         return;
     const TLigneEcriture& l = *Ligne;
     EditLibelle->setText(Q(l.Libelle()));
-    EditDate->setText(l.Date() == 0 ? QString() : Q(DateVersTexte(l.Date())));
+    AfficherDate(EditDate, l.Date());
     const int type = l.TypePaiement() >= 0 && l.TypePaiement() <= 2 ? l.TypePaiement() : 0;
     typesPaiement_->button(type)->setChecked(true);
     EditNumeroCheque->setText(Q(l.NumeroCheque()));
@@ -189,7 +183,7 @@ void TFicheEcriture::BoutonOkClick() {
     if (!l.Automatique)
         l.SetLibelle(EditLibelle->text().toStdString());
     if (EditDate->text() != dateAffichee_)
-        l.SetDate(TexteVersDate(EditDate->text().toStdString()));
+        l.SetDate(LireDate(EditDate));
     l.SetTypePaiement(typesPaiement_->checkedId());
     // Kept for every payment, so that going back to "Chèque" finds it again.
     l.SetNumeroCheque(EditNumeroCheque->text().toStdString());

@@ -1,6 +1,7 @@
 #include "ui/fiche_liste_comptes.h"
 
 #include "model/comptabilite.h"
+#include "ui/controles.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -49,11 +50,7 @@ void TFicheListeComptes::MajBoutons() {
 TCompte* TFicheListeComptes::Choisir(const TComptabilite& comptabilite) {
     ComboBoxComptes->clear();
     for (int i = 0; i < comptabilite.NbComptesProduits(); ++i) {
-        const TCompte& c = *comptabilite.GetCompteProduit(i);
-        QString texte = QString::fromStdString(c.Article());
-        if (!c.Intitule().empty())
-            texte += " - " + QString::fromStdString(c.Intitule());
-        ComboBoxComptes->addItem(texte);
+        ComboBoxComptes->addItem(TexteCompte(*comptabilite.GetCompteProduit(i)));
     }
     ComboBoxComptes->setCurrentIndex(comptabilite.NbComptesProduits() > 0 ? 0 : -1);
     MajBoutons();

@@ -1,4 +1,5 @@
 #include "ui/fiche_nouvelle_saison.h"
+#include "ui/controles.h"
 
 #include "core/dates.h"
 #include "core/monnaie.h"
@@ -19,10 +20,6 @@
 namespace tramonta {
 
 namespace {
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QPushButton* Bouton(const char* nom, const QString& texte, QWidget* parent) {
     auto* b = new QPushButton(texte, parent);
     b->setObjectName(nom);
@@ -47,10 +44,7 @@ QString Puces(const QStringList& lignes) {
 }
 
 QString TexteCompte(const TCompte& compte, const char* genre) {
-    QString texte = Q(compte.Article());
-    if (!compte.Intitule().empty())
-        texte += " - " + Q(compte.Intitule());
-    return texte + QStringLiteral(" (%1)").arg(genre);
+    return TexteCompte(compte) + QStringLiteral(" (%1)").arg(genre);
 }
 } // namespace
 

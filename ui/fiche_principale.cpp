@@ -1,4 +1,5 @@
 #include "ui/fiche_principale.h"
+#include "ui/controles.h"
 
 #include "core/dates.h"
 #include "core/messages.h"
@@ -34,33 +35,6 @@ namespace {
 
 constexpr const char* kPasDeCompte = "Pas de compte par défaut";
 constexpr std::array<int, 3> kLargeursAgenda = {130, 250, 120};
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// Multi-line texts keep Windows line ends in the document.
-// A lone CR ends a line in the editor too: mapping it here keeps the text
-// the editor gives back equal to this one.
-QString VersAffichage(const std::string& s) {
-    return Q(s).replace("\r\n", "\n").replace('\r', '\n');
-}
-std::string VersDocument(const QString& s) {
-    QString t = s;
-    return t.replace('\n', "\r\n").toStdString();
-}
-
-QString TexteCompte(const TCompte& compte) {
-    QString texte = Q(compte.Article());
-    if (!compte.Intitule().empty())
-        texte += " - " + Q(compte.Intitule());
-    return texte;
-}
-
-template <class W> W* Nomme(W* w, const char* nom) {
-    w->setObjectName(nom);
-    return w;
-}
 
 QPushButton* Bouton(const char* nom, const char* texte, QWidget* parent) {
     return Nomme(new QPushButton(texte, parent), nom);

@@ -1,4 +1,5 @@
 #include "ui/fiches_edition_compta.h"
+#include "ui/controles.h"
 
 #include "core/dates.h"
 #include "model/exercice.h"
@@ -17,14 +18,6 @@ namespace tramonta {
 
 namespace {
 
-QLineEdit* EditDate(const char* nom, QWidget* parent) {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(nom);
-    e->setInputMask("00/00/0000;_");
-    e->setMaximumWidth(110);
-    return e;
-}
-
 QPushButton* Bouton(const char* nom, const QString& texte, QWidget* parent) {
     auto* b = new QPushButton(texte, parent);
     b->setObjectName(nom);
@@ -33,17 +26,7 @@ QPushButton* Bouton(const char* nom, const QString& texte, QWidget* parent) {
 }
 
 bool DateLue(const QLineEdit* e) {
-    return TexteVersDate(e->text().toStdString()) != 0;
-}
-TDateTime Date(const QLineEdit* e) {
-    return TexteVersDate(e->text().toStdString());
-}
-
-QString TexteCompte(const TCompte& c) {
-    QString t = QString::fromStdString(c.Article());
-    if (!c.Intitule().empty())
-        t += " - " + QString::fromStdString(c.Intitule());
-    return t;
+    return LireDate(e) != 0;
 }
 
 // "Période " with its two dates, side by side.
@@ -87,8 +70,8 @@ TFicheMouvementsCompta::TFicheMouvementsCompta(TFicheImpressionCompta& apercu, Q
     : QDialog(parent), apercu_(apercu) {
     setObjectName("FicheMouvementsCompta");
     setWindowTitle("Mouvements...");
-    EditDebutMvt = EditDate("EditDebutMvt", this);
-    EditFinmvt = EditDate("EditFinmvt", this);
+    EditDebutMvt = EditDate(this, "EditDebutMvt");
+    EditFinmvt = EditDate(this, "EditFinmvt");
     ComboCompte = new QComboBox(this);
     ComboCompte->setObjectName("ComboCompte");
     ComboCompte->setMinimumWidth(320);
@@ -149,8 +132,8 @@ void TFicheMouvementsCompta::BoutonEditionClick() {
     TEditionMouvements edition;
     edition.Genre = index;
     edition.Compte = comptes_[static_cast<std::size_t>(index)];
-    edition.Debut = Date(EditDebutMvt);
-    edition.Fin = Date(EditFinmvt);
+    edition.Debut = LireDate(EditDebutMvt);
+    edition.Fin = LireDate(EditFinmvt);
     apercu_.MontrerMouvements(*exercice_, edition);
 }
 
@@ -158,12 +141,12 @@ TFicheDepotsBancaires::TFicheDepotsBancaires(TFicheImpressionCompta& apercu, QWi
     : QDialog(parent), apercu_(apercu) {
     setObjectName("FicheDepotsBancaires");
     setWindowTitle("Dépôts bancaires");
-    EditDebutPeriode = EditDate("EditDebutPeriode", this);
-    EditFinPeriode = EditDate("EditFinPeriode", this);
+    EditDebutPeriode = EditDate(this, "EditDebutPeriode");
+    EditFinPeriode = EditDate(this, "EditFinPeriode");
     ComboCompte = new QComboBox(this);
     ComboCompte->setObjectName("ComboCompte");
     ComboCompte->setMinimumWidth(320);
-    EditDateEdition = EditDate("EditDateEdition", this);
+    EditDateEdition = EditDate(this, "EditDateEdition");
     EditNumeroDepot = new QLineEdit(this);
     EditNumeroDepot->setObjectName("EditNumeroDepot");
     EditNumeroDepot->setMaximumWidth(160);
@@ -234,9 +217,9 @@ void TFicheDepotsBancaires::BoutonEditionClick() {
     TEditionDepotsBancaires edition;
     edition.Genre = index;
     edition.Compte = comptes_[static_cast<std::size_t>(index)];
-    edition.Debut = Date(EditDebutPeriode);
-    edition.Fin = Date(EditFinPeriode);
-    edition.DateEdition = Date(EditDateEdition);
+    edition.Debut = LireDate(EditDebutPeriode);
+    edition.Fin = LireDate(EditFinPeriode);
+    edition.DateEdition = LireDate(EditDateEdition);
     edition.NumeroDepot = EditNumeroDepot->text().toStdString();
     apercu_.MontrerDepots(*exercice_, edition);
 }

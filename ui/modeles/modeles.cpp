@@ -2,15 +2,12 @@
 
 #include "core/dates.h"
 #include "core/monnaie.h"
+#include "ui/controles.h"
 
 namespace tramonta {
 
-QString Texte(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 QString DateOuInconnue(double date) {
-    return date == 0 ? QStringLiteral("?") : Texte(DateVersTexte(date));
+    return date == 0 ? QStringLiteral("?") : Q(DateVersTexte(date));
 }
 
 namespace {
@@ -28,24 +25,24 @@ template <class E, class C> typename TModeleListe<E>::Source SourceDe(C& collect
 } // namespace
 
 TModeleAdherents::TModeleAdherents(TAdherents& adherents, QObject* parent)
-    : TModeleListe({{"Nom", [](const TAdherent& a) { return Texte(a.Nom()); }},
-                    {"Prénom", [](const TAdherent& a) { return Texte(a.Prenom()); }},
-                    {"Licence", [](const TAdherent& a) { return Texte(a.TypeLicence()); }}},
+    : TModeleListe({{"Nom", [](const TAdherent& a) { return Q(a.Nom()); }},
+                    {"Prénom", [](const TAdherent& a) { return Q(a.Prenom()); }},
+                    {"Licence", [](const TAdherent& a) { return Q(a.TypeLicence()); }}},
                    parent) {
     SetIcone(Icone("ICONE_ADHERENT"));
     SetSource(SourceDe<TAdherent>(adherents));
 }
 
 TModeleCorrespondants::TModeleCorrespondants(TCorrespondants& correspondants, QObject* parent)
-    : TModeleListe({{"Nom", [](const TCorrespondant& c) { return Texte(c.Nom()); }},
-                    {"Spécialité", [](const TCorrespondant& c) { return Texte(c.Specialite()); }}},
+    : TModeleListe({{"Nom", [](const TCorrespondant& c) { return Q(c.Nom()); }},
+                    {"Spécialité", [](const TCorrespondant& c) { return Q(c.Specialite()); }}},
                    parent) {
     SetIcone(Icone("ICONE_ADHERENT"));
     SetSource(SourceDe<TCorrespondant>(correspondants));
 }
 
 TModeleCompets::TModeleCompets(TCompets& compets, QObject* parent)
-    : TModeleListe({{"Intitulé", [](const TCompet& c) { return Texte(c.Intitule()); }},
+    : TModeleListe({{"Intitulé", [](const TCompet& c) { return Q(c.Intitule()); }},
                     {"Date début", [](const TCompet& c) { return DateOuInconnue(c.DateDebut()); },
                      [](const TCompet& c) { return c.DateDebut(); }},
                     {"Date fin", [](const TCompet& c) { return DateOuInconnue(c.DateFin()); },
@@ -56,10 +53,10 @@ TModeleCompets::TModeleCompets(TCompets& compets, QObject* parent)
 }
 
 TModeleComptes::TModeleComptes(TComptabilite& comptabilite, TComptabilite::Liste liste, QObject* parent)
-    : TModeleListe({{"Articles", [](const TCompte& c) { return Texte(c.Article()); }},
-                    {"Intitulés", [](const TCompte& c) { return Texte(c.Intitule()); }},
+    : TModeleListe({{"Articles", [](const TCompte& c) { return Q(c.Article()); }},
+                    {"Intitulés", [](const TCompte& c) { return Q(c.Intitule()); }},
                     {liste == TComptabilite::Liste::Charges ? "Charges" : "Produits",
-                     [](const TCompte& c) { return Texte(ReelVersTexte(c.Total())); },
+                     [](const TCompte& c) { return Q(ReelVersTexte(c.Total())); },
                      [](const TCompte& c) { return c.Total(); }, kDroite}},
                    parent) {
     SetIcone(Icone("ICONE_COMPTE"));
@@ -74,17 +71,16 @@ TModeleComptes::TModeleComptes(TComptabilite& comptabilite, TComptabilite::Liste
 }
 
 TModeleLignes::TModeleLignes(QObject* parent)
-    : TModeleListe({{"Libellé", [](const TLigneEcriture& l) { return Texte(l.Libelle()); }},
-                    {"Date", [](const TLigneEcriture& l) { return DateOuInconnue(l.Date()); },
-                     [](const TLigneEcriture& l) { return l.Date(); }},
-                    // A cheque number is kept for other payments but not shown.
-                    {"N° chèque",
-                     [](const TLigneEcriture& l) {
-                         return l.TypePaiement() == 0 ? Texte(l.NumeroCheque()) : QString();
-                     }},
-                    {"Montant", [](const TLigneEcriture& l) { return Texte(ReelVersTexte(l.Montant())); },
-                     [](const TLigneEcriture& l) { return l.Montant(); }, kDroite}},
-                   parent) {
+    : TModeleListe(
+          {{"Libellé", [](const TLigneEcriture& l) { return Q(l.Libelle()); }},
+           {"Date", [](const TLigneEcriture& l) { return DateOuInconnue(l.Date()); },
+            [](const TLigneEcriture& l) { return l.Date(); }},
+           // A cheque number is kept for other payments but not shown.
+           {"N° chèque",
+            [](const TLigneEcriture& l) { return l.TypePaiement() == 0 ? Q(l.NumeroCheque()) : QString(); }},
+           {"Montant", [](const TLigneEcriture& l) { return Q(ReelVersTexte(l.Montant())); },
+            [](const TLigneEcriture& l) { return l.Montant(); }, kDroite}},
+          parent) {
     SetIcone(Icone("ICONE_ECRITURE"));
 }
 
@@ -98,9 +94,9 @@ void TModeleLignes::SetCompte(TCompte* compte) {
 }
 
 TModeleParticipants::TModeleParticipants(QObject* parent)
-    : TModeleListe({{"Nom", [](const TParticipantCompet& p) { return Texte(p.Nom()); }},
-                    {"Prénom ", [](const TParticipantCompet& p) { return Texte(p.Prenom()); }},
-                    {"Club", [](const TParticipantCompet& p) { return Texte(p.Club()); }}},
+    : TModeleListe({{"Nom", [](const TParticipantCompet& p) { return Q(p.Nom()); }},
+                    {"Prénom ", [](const TParticipantCompet& p) { return Q(p.Prenom()); }},
+                    {"Club", [](const TParticipantCompet& p) { return Q(p.Club()); }}},
                    parent) {}
 
 void TModeleParticipants::SetCategorie(TCategorieCompet* categorie) {
@@ -113,10 +109,10 @@ void TModeleParticipants::SetCategorie(TCategorieCompet* categorie) {
 }
 
 TModeleAgenda::TModeleAgenda(TAgenda& agenda, QObject* parent)
-    : TModeleListe({{"Date", [](const TLigneAgenda& l) { return Texte(DateHeureVersTexte(l.DateHeure())); },
+    : TModeleListe({{"Date", [](const TLigneAgenda& l) { return Q(DateHeureVersTexte(l.DateHeure())); },
                      [](const TLigneAgenda& l) { return l.DateHeure(); }},
-                    {"Intitulé", [](const TLigneAgenda& l) { return Texte(l.Texte()); }},
-                    {"Utilisateur", [](const TLigneAgenda& l) { return Texte(l.Utilisateur()); }}},
+                    {"Intitulé", [](const TLigneAgenda& l) { return Q(l.Texte()); }},
+                    {"Utilisateur", [](const TLigneAgenda& l) { return Q(l.Utilisateur()); }}},
                    parent) {
     SetIcone(Icone("ICONE_AGENDA"));
     SetSource({[&agenda] { return agenda.Count(); }, [&agenda](int i) { return agenda.Ligne(i); },

@@ -10,7 +10,6 @@
 
 namespace tramonta {
 
-QString Texte(const std::string& utf8);
 // A date "dd/mm/yyyy", or "?" when it is 0.
 QString DateOuInconnue(double date);
 

@@ -1,0 +1,14 @@
+#include "ui/controles.h"
+
+#include "model/comptabilite.h"
+
+namespace tramonta {
+
+QString TexteCompte(const TCompte& compte) {
+    QString texte = Q(compte.Article());
+    if (!compte.Intitule().empty())
+        texte += " - " + Q(compte.Intitule());
+    return texte;
+}
+
+} // namespace tramonta

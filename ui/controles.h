@@ -1,0 +1,81 @@
+// What the pages and sheets share to show and read the document's values:
+// texts between the model's UTF-8 and Qt, multi-line texts with their
+// Windows line ends, masked edits for dates, postal codes and telephones.
+#pragma once
+
+#include "core/dates.h"
+
+#include <QLineEdit>
+#include <QString>
+
+#include <algorithm>
+#include <string>
+
+namespace tramonta {
+
+class TCompte;
+
+inline QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::string S(const QString& s) {
+    return s.toStdString();
+}
+
+// Multi-line texts keep Windows line ends in the document. A lone CR ends a
+// line in an editor too: mapping it here keeps the text that the editor
+// gives back equal to the one shown, so passing through a field rewrites
+// nothing.
+inline QString VersAffichage(const std::string& s) {
+    return Q(s).replace("\r\n", "\n").replace('\r', '\n');
+}
+inline std::string VersDocument(const QString& s) {
+    QString t = s;
+    return S(t.replace('\n', "\r\n"));
+}
+
+template <class W, class N> W* Nomme(W* w, const N& nom) {
+    w->setObjectName(nom);
+    return w;
+}
+
+inline constexpr const char* kMasqueDate = "00/00/0000;_";
+inline constexpr const char* kMasqueCodePostal = "00000;_";
+inline constexpr const char* kMasqueTelephone = "00-00-00-00-00;_";
+
+inline QLineEdit* EditMasque(QWidget* parent, const char* nom, const char* masque) {
+    auto* e = Nomme(new QLineEdit(parent), nom);
+    e->setInputMask(masque);
+    return e;
+}
+
+// A date edit as wide as a date, read by position: an incomplete or invalid
+// date gives 0.
+inline QLineEdit* EditDate(QWidget* parent, const char* nom) {
+    auto* e = EditMasque(parent, nom, kMasqueDate);
+    e->setFixedWidth(e->fontMetrics().horizontalAdvance("00/00/00000") + 16);
+    return e;
+}
+inline TDateTime LireDate(const QLineEdit* e) {
+    return TexteVersDate(S(e->displayText()));
+}
+inline void AfficherDate(QLineEdit* e, TDateTime date) {
+    if (date == 0)
+        e->clear();
+    else
+        e->setText(Q(DateVersTexte(date)));
+}
+
+// A telephone as typed through its mask, blanks for what was not typed;
+// empty when no digit was.
+inline std::string LireTelephone(const QLineEdit* e) {
+    QString t = e->displayText();
+    if (!std::any_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); }))
+        return {};
+    return S(t.replace('_', ' '));
+}
+
+// "706 - Cotisations", or the number alone when the account has no title.
+QString TexteCompte(const TCompte& compte);
+
+} // namespace tramonta
