@@ -147,9 +147,6 @@ TFichePublipostage::TFichePublipostage(TExercice& exercice, TFicheCriteresRequet
     tout->addWidget(contenu_);
     resize(720, 520);
 
-    auto* progression = new TFichePrintProgress(this);
-    progression_ = progression;
-
     connect(BoutonParcourir, &QToolButton::clicked, this, &TFichePublipostage::BoutonParcourirClick);
     connect(BoutonWord, &QToolButton::clicked, this, &TFichePublipostage::BoutonWordClick);
     connect(BoutonCriteres, &QPushButton::clicked, this, &TFichePublipostage::BoutonCriteresClick);
@@ -249,6 +246,10 @@ void TFichePublipostage::BoutonLancerPublipostageClick() {
     // The progress window stays usable; the rest waits for the end.
     enCours_ = true;
     contenu_->setEnabled(false);
+    // The program's one progress window, given by the main window; a window
+    // of its own only when the dialog is used alone.
+    if (!progression_)
+        progression_ = new TFichePrintProgress(this);
     LancerPublipostage(p, *traitement, *progression_);
     contenu_->setEnabled(true);
     enCours_ = false;

@@ -58,7 +58,7 @@ class TFichePublipostage : public QDialog {
     TModeleCorrespondants* modeleCorrespondants_;
     TTriListe* triAdherents_;
     TTriListe* triCorrespondants_;
-    TProgression* progression_;
+    TProgression* progression_ = nullptr;
     QWidget* contenu_;
     bool enCours_ = false;
 

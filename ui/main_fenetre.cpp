@@ -127,6 +127,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
 
     exercice_ = std::make_unique<TExercice>();
     fichePublipostage_ = new TFichePublipostage(*exercice_, *ficheCriteresRequete_, this);
+    fichePublipostage_->SetProgression(fichePrintProgress_);
     DefinirExerciceJournal(exercice_.get());
     gInstance = this;
     surete_ = new TSurete(
