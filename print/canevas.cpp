@@ -17,7 +17,9 @@ int HauteurRect(const TRect& r) {
 void TexteDansRect(TCanevas& c, const TRect& r, std::string_view texte, Alignement a) {
     const TTaille t = c.MesurerTexte(texte);
     int x = r.Left;
-    if (a == Alignement::Centre)
+    // A centred text wider than its cell (a long club name in a heat box)
+    // starts at the left edge, so that the cut leaves its beginning to read.
+    if (a == Alignement::Centre && t.cx <= LargeurRect(r))
         x = r.Left + (LargeurRect(r) - t.cx) / 2;
     else if (a == Alignement::Droite)
         x = r.Right - t.cx;

@@ -133,6 +133,19 @@ INSTANTIATE_TEST_SUITE_P(Trois, Alignements,
                                          CasAlignement{Alignement::Centre, 210, 210},
                                          CasAlignement{Alignement::Droite, 321, 316}));
 
+// Cut to its cell, a centred text too wide for it keeps its beginning.
+TEST(Alignements, UnTexteTropLargeCommenceAuBordGauche) {
+    TCanevasEnregistreur c;
+    c.HauteurPolice(40); // 20 units a character
+    const TRect r{100, -100, 180, -160};
+    TexteDansRect(c, r, "Biarritz Olympique", Alignement::Centre);
+    TexteDansRect(c, r, "abcd", Alignement::Centre);
+    const auto& p = c.Primitives();
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_EQ(p[0].rect.Left, 100);
+    EXPECT_EQ(p[1].rect.Left, 100) << "exactly as wide: centred, which is the same place";
+}
+
 TEST(TexteMultiligne, CoupeAuxBlancsEtAuxRetoursALaLigne) {
     TCanevasEnregistreur c;
     c.HauteurPolice(20); // 10 units a character
