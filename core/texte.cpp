@@ -217,6 +217,32 @@ bool MemeTexteSansCasse(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
+std::string TexteSansAccents(std::string_view s) {
+    std::string sortie;
+    sortie.reserve(s.size());
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const long c = LireUtf8(s, i);
+        if (c >= 0 && c < 0x80) {
+            // The common case, kept apart so that a search over many rows stays cheap.
+            sortie.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : static_cast<char>(c));
+            continue;
+        }
+        char32_t plie = c < 0 ? 0xFFFD : static_cast<char32_t>(c);
+        const int octet = c < 0 ? -1 : OctetDe(plie);
+        if (octet >= 0) {
+            const unsigned char m = MinusculeOctet(static_cast<unsigned char>(octet));
+            if (const char* base = LettresDeBase(m)) {
+                sortie += base;
+                continue;
+            }
+            plie = PointDeCode(m);
+        }
+        AjouterUtf8(sortie, plie);
+    }
+    return sortie;
+}
+
 int ComparerSansCasse(std::string_view a, std::string_view b) {
     const ClesTri x = CalculerCles(a);
     const ClesTri y = CalculerCles(b);

@@ -31,6 +31,12 @@ bool MemeTexteSansCasse(std::string_view a, std::string_view b);
 // that are otherwise equal. Negative, zero or positive, like strcmp.
 int ComparerSansCasse(std::string_view a, std::string_view b);
 
+// The form in which a search matches a text whatever its case and accents:
+// every letter of Windows-1252 lowered to its plain letters ("É" → "e",
+// "Œ" → "oe", "ß" → "ss"); other characters kept, lowered where they can be.
+// A search for "ecole" finds "École" when both go through this.
+std::string TexteSansAccents(std::string_view s);
+
 } // namespace tramonta
 
 namespace tramonta {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace tramonta;
 
 namespace {
@@ -107,6 +109,23 @@ TEST(OrdreSansCasse, IgnoreLaCasseDeToutesLesLettres) {
     EXPECT_EQ(ComparerSansCasse("DUPONT Zoé", "dupont ZOÉ"), 0);
     EXPECT_EQ(ComparerSansCasse("Œuvre", "œuvre"), 0);
     EXPECT_EQ(ComparerSansCasse("", ""), 0);
+}
+
+TEST(TexteSansAccents, PlieCasseEtAccentsPourLaRecherche) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"École", "ecole"},
+        {"ÉLISSALDE", "elissalde"},
+        {"Œuvre", "oeuvre"},
+        {"Straße", "strasse"},
+        {"Çà et là", "ca et la"},
+        {"64200", "64200"},
+        {"D'Arcy-Ñ", "d'arcy-n"},
+        {"", ""},
+        // Outside Windows-1252: kept as it is, never dropped.
+        {"Ż", "Ż"},
+    };
+    for (const auto& [texte, attendu] : cas)
+        EXPECT_EQ(TexteSansAccents(texte), attendu) << texte;
 }
 
 TEST(Formater, RemplaceChaquePourcentSDansLOrdre) {
