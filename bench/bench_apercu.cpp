@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long movements report in the preview: recording it once (what opening
 // the preview costs) and painting one screen of it (what each scroll step
 // costs), for 200 pages and for 100 000 lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The database page of a club of 20 000 members: opening it, sorting by a
 // column, refreshing the list after one member changed, and opening the
 // member sheet. Runs offscreen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accounting page over a large ledger (500 accounts holding 100 000
 // lines): shown, and refreshed after one change; and the account form opened
 // on an account of 5 000 lines. Drawn offscreen.

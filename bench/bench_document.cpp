@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and loading a large season: 20 000 members, 200 accounts holding
 // 100 000 lines, 20 000 journal lines.
 #include "model/exercice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list models of the program on long lists: 20 000 members against 200,
 // and a journal of 20 000 lines. A sort compares keys made once per record;
 // an addition or a change signals one row, whatever the length of the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heat-table window's paint of the 64-surfer draw: the whole table on
 // one screen image, which is what a paint of the window at its largest costs
 // and a bound of what each scroll step repaints.

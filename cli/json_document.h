@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document as JSON, for scripts: keys are the model's field names.
 #pragma once
 

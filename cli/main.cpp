@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tramonta-cli: the season file from the command line, for scripts.
 #include "cli/json_document.h"
 #ifdef TRAMONTA_PDF

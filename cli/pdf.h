@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `tramonta-cli pdf ...`: printed documents written to PDF files without a
 // screen, drawn by the same routines as the printer.
 #pragma once

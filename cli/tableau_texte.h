@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A category's heat table as text, so that a draw can be checked from a
 // script without the window.
 #pragma once

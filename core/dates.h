@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dates are day numbers counted from 30 December 1899, the time of day being
 // the fraction; 0 stands for a missing date everywhere.
 #pragma once

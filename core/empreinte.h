@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a document file on disk was when this program read or last wrote it:
 // another program or another officer who saved it in between changed it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file stores numbers as the 80-bit extended format of the x87 FPU; the
 // conversion is done on the bits so that it does not depend on what
 // `long double` means on the building machine.

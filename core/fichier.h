@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing a whole document file through the tagged value stream.
 #pragma once
 

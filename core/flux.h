@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tagged value stream: every value of the document file is one tag byte
 // followed by its payload. The order in which objects write their values is
 // the whole schema of the file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one message box. The model and the document report through
 // it; the window binds it to a real dialog, the command-line tool to standard
 // error, and tests script its answers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts live in memory as UTF-8; the document file holds Windows-1252 bytes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock beside an open document: a file ".~lock.NAME#" in the document's
 // folder, in the form that LibreOffice writes and reads, so that users of
 // shared folders recognise it and both programs see each other's locks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the document load. Beyond not crashing, a load
 // that succeeds must give a document that saves, reloads and saves again to
 // the very same bytes.

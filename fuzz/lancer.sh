@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # lancer.sh FUZZER SECONDES: runs the document-load fuzzer for a bounded time
 # from the seed files of fuzz/graines; fails when the fuzzer finds a fault.
 set -euo pipefail

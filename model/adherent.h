@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Members of the club for the season, with their age categories, licence
 // kinds and the sums that the club charges them.
 #pragma once

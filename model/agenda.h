@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The journal: one line per confirmed action, never edited nor removed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records whose fields are listed once and expanded into storage, accessors
 // and visitors, so that the field list cannot drift between them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the member, correspondent and competition collections share: an
 // owned list whose additions and deletions mark the collection, and a file
 // section made of a version number and the list of records.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Surf competitions held in the document: each with six categories, each
 // category with its seeded participants and, once a draw is chosen, its heat
 // table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The club's bookkeeping: charge and produit accounts holding dated entry
 // lines, the club's bank identity and the default posting accounts.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The club's outside contacts, each with one speciality of the document's list.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic postings of a member's four sums into the ledger's produit
 // accounts: posting, and bringing the posted lines in line with the names
 // and amounts that a member sheet confirms. Taking a posting out is the

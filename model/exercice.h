@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document: everything the club records for one season, kept in one file.
 #pragma once
 

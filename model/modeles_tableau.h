@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six fixed draws. A category stores only the number of its draw, so the
 // structure that each one builds is part of the document format.
 #pragma once

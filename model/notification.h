@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a collection tells the lists that show it what changed, so that a
 // list refreshes one row for one record instead of rebuilding itself.
 // Observers are told after the change is made.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The next season built from the current one: who and what the club keeps
 // from year to year, without what belonged to the closing season.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heat tables: the draw of one competition category, tour after tour, heat
 // after heat, one line per surfer slot. The templates (modeles_tableau.h)
 // build the structure; this file holds what every draw shares: placement of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's QApplication: French, Tahoma, "." as the decimal separator,
 // and the last resort for a failure that a command did not handle.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ties the ".trm" documents to the program on the desktop, the freedesktop
 // way and for the current user only: a shared-mime-info type for "*.trm" (any
 // case), a desktop entry whose command takes the file, the icons, and the

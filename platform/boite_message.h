@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt face of the program's one message box. Tests queue the answers that
 // the next boxes give, and read back what was shown.
 #pragma once

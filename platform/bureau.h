@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hands addresses and files to the desktop (the user's default browser or
 // program). Tests replace the desktop to see what would have been opened.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page canvas over a QPainter: a widget, an image, a printer or a PDF
 // file. Page units (0.1 mm, y upward) become device pixels through a scale
 // and a shift; fonts are sized so that their cell (ascent plus descent) has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's open and save dialogs. Tests queue the answers instead of
 // driving a file dialog, and read back what was asked.
 #pragma once

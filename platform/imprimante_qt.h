@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer of the print loop over QPrinter. The print dialog chooses the
 // printer and the number of copies, which the loop prints as one job each;
 // without any printer installed, printing goes to a PDF file chosen in the

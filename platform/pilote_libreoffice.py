@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives a private, headless LibreOffice for the mail merge.
 #
 # Started by the program with: python3 -c <this text> <profile folder> <soffice>.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's preferences, held in memory for the whole run: read once before
 // the first window, written once after the last. Dialogs change them in
 // memory only.

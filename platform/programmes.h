@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Programs of the desktop that the accounting form starts: the calculator
 // and the euro converter. Tests replace the launcher to see what would have
 // been started.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading of shortcuts: Windows shell-link files (.lnk) copied from a Windows
 // machine, and symbolic links. The program only reads them, never writes one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovery copies: while the document is modified the program writes a copy
 // of it, from time to time, into its own data folder (never beside the
 // user's file), removed by a save and a normal end. A copy that a run of

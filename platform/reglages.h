@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Per-user settings. The sections and value names are those that the program
 // has always used; they live in an INI file of the user's configuration folder
 // (organisation "Ventaro", application "Tramonta"), every value written as a

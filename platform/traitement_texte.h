@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word processor that the mail merge drives: the few automation calls
 // that it needs, so that the merge runs the same over LibreOffice and over a
 // fake one in the tests. Every failure of the word processor is thrown as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/traitement_texte_libreoffice.h"
 
 #include "pilote_libreoffice_texte.h"

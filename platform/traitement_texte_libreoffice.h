@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word processor over LibreOffice. Merging runs a private LibreOffice,
 // headless, on its own pipe and profile folder, through a small Python
 // program that speaks its UNO interface (python3-uno) and answers one JSON

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The surface every printed document is drawn on, whether it ends on paper, in
 // a PDF file, in a preview or in a test's recording.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A canvas that draws nothing and keeps every primitive with its page
 // coordinates. Tests read the layout from it; the previews record a document
 // once with the real font's measures and replay only the pages in view.

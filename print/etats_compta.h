@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three accounting reports: the balance of the exercise, the movements of
 // accounts between two dates and the bank deposit list. Each is drawn by one
 // routine that serves the preview, the page count, the printer and the PDF

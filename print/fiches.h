@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed sheets of one member and of one correspondent.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print loop that every print command runs: one job per copy under a
 // progress window whose cancel aborts the job in progress only, then the
 // journal line, also after a cancel. The printer and the progress window are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of the members that a query selects: its text lines and their
 // drawing on a canvas.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The participants list of a competition on A4 portrait pages: a title box
 // with the header comment, then each category that has participants, its
 // name and its surfers numbered in seeding order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A heat table drawn on the page canvas, for the screen, the printer and the
 // clipboard alike: the category banner, one box per heat with its title row,
 // its column headers and one row per surfer slot.

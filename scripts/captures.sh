@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the real windows, drawn offscreen, for the README:
 # docs/images/*.png (every page of the main window and the dialogs), on the
 # demonstration season when it is there. QT_SCALE_FACTOR=2 gives them at 200 %.

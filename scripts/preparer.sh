@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing to build and test Tramonta on Debian 12, then
 # configures and builds the program. Sourced by ./run and ./test.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box and the splash window shown at start-up.
 #pragma once
 

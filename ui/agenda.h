@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way to write the journal: appends a line stamped with the date, the
 // time and the login name to the journal of the open document. The lists that
 // show the journal follow it through its change notifications.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paper view of a preview: white A4 pages one under another on a
 // scrolling view, the dotted page boundaries being the document's own. The
 // document is drawn once onto a recording canvas measured with the real

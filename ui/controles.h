@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the pages and sheets share to show and read the document's values:
 // texts between the model's UTF-8 and Qt, multi-line texts with their
 // Windows line ends, masked edits for dates, postal codes and telephones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric edit used for every amount and numeric code: only what makes a
 // number can be typed into it.
 #pragma once

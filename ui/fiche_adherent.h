@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The member sheet: one member's civil status, federation licence, club sums
 // and notes, and the buttons that post or take out each sum in the ledger.
 // It edits the member itself, not a copy: postings act at once.

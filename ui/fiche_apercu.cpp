@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/fiche_apercu.h"
 
 #include "ui/agenda.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every print preview window shares: a toolbar with the printer setup
 // and print buttons above the paper view, the printer with its copies, and
 // the print loop under the progress window with its journal line.

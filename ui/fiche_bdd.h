@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The database page: the members and the correspondents of the season, each
 // in a sorted list with its add, delete and edit commands, and the member
 // query.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens a significant-wave-height chart of a public forecast server in the
 // user's browser, for an ocean region and a forecast horizon.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choice of the fields that follow the names on the printed member list.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The competition form and the two small forms it opens: a participant's
 // names and club, and a participant's place in the seeding order.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The competitions page: the season's competitions, added, edited and
 // deleted through the competition form.
 #pragma once

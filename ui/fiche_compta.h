@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accounting page: the charge and produit accounts of the ledger, each
 // list with its commands and the total of its tab.
 #pragma once

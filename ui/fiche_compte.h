@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The account form: an account's number, title and notes, and its entry
 // lines, edited on a working copy that goes back to the account only on Ok.
 #pragma once

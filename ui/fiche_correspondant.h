@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The correspondent sheet: one outside contact, its speciality chosen from
 // the document's list, and buttons that write to it or open its web site.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choice of the members that a list print-out or a mail merge is about.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry form: one ledger line, its label, date, means of payment,
 // cheque number and amount. Shared by the account form and by the automatic
 // postings of the member sheet.

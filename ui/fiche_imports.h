@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import of another season's file into the open document: only what is
 // ticked, never overwriting; every skipped duplicate is reported.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The participants list of a competition in preview, page by page as it
 // prints, with its copy to the clipboard and the header comment.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choice of the produit account that receives a member's sum when the
 // ledger has no default account for it.
 #pragma once

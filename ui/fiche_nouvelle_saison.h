@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choices of a new season started from the open one: its title, and
 // whether the closing result is carried and into which account. The caller
 // builds the season.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences dialog: the club logo of the accounting reports, the lycra
 // colours of the heat tables and the half-A4 heat printing.
 #pragma once

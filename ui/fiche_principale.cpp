@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/fiche_principale.h"
 #include "ui/controles.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The club page: the season's title and comments, the correspondent
 // specialities, the currency, the bank identity, the default posting
 // accounts, and the journal.

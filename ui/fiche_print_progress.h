@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small window that shows which copy is printing and lets the user
 // cancel between two copies. Made once by the main window, shown without
 // holding the rest of the program.

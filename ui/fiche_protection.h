@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two password dialogs: the prompt of a protected document, and the
 // setting, change or removal of the open document's password.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mail merge dialog: the members or the correspondents to write to, the
 // letter, the member criteria, and the command that prints one filled copy
 // per recipient through the word processor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/fiche_tableau_compet.h"
 
 #include "model/compets.h"

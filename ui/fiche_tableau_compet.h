@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heat-table window: one category's table drawn as it prints, with the
 // finishing places typed straight into the heats and carried forward at
 // once; printing of the whole table, a sheet or one heat; a copy to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/fiches_edition_compta.h"
 #include "ui/controles.h"
 

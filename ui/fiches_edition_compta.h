@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two small dialogs that set up a movements report and a bank deposit
 // report, then open the accounting preview; each stays open for another
 // report until "&Fermer".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The previews of the member side, from which they are printed: the sheet of
 // one member, the sheet of one correspondent, and the list of the members
 // that a query selects with its choice of fields.

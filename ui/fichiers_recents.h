@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent-file list of the File menu: most recent first, each path once
 // (case ignored), at most MaxEntries, as numbered menu items.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one main window: it owns the document, hosts the four pages
 // and carries out the document commands.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run of the program, from the preferences read before the first window
 // to those written after the last.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mail merge: one copy of a letter per chosen member or correspondent,
 // its keywords filled by the word processor. The dialog hands over what the
 // user chose; the run talks to the word processor and the progress window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What keeps a season file safe when two officers share it and when the
 // program stops unexpectedly: the lock beside the open file, the check that
 // the file on disk is still the one read or last written before a save, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as the user starts it, on the document named, which it then
 // modifies as a user's typing would: the recovery test kills it once its
 // recovery copy is written.

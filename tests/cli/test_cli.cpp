@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/json_document.h"
 #include "outils_cli.h"
 #include "outils_modele.h"

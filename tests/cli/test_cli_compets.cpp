@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Competitions through the real tramonta-cli: their JSON both ways and the
 // text listing of a heat table.
 #include "cli/json_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tramonta-cli nouvelle-saison: the next season written from the command
 // line, checked through the dump of both files.
 #include "outils_cli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF export of the accounting reports: real text drawn by the printing
 // routines, and the French errors of a wrong file, account or date.
 #include "model/exercice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF export of the member side: the sheets and the query list as real
 // text, and the French errors of a wrong member, correspondent or option.
 #include "outils_cli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF export of the heat tables and of the participants lists, drawn by
 // the printing routines, and the French errors of a wrong competition,
 // category, heat or sheet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demonstration season: it builds from its JSON source, reads back as it
 // was written, and holds together as a club's real season would.
 #include "cli/json_document.h"

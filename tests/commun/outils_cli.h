@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running the real tramonta-cli from a test, in a temporary folder of its own.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixtures shared by the model tests: a fixed clock and user, captured
 // messages, and a document that fills every field.
 #pragma once

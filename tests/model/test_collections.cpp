@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Correspondents, the journal and the merge of another document's general
 // information.
 #include "outils_modele.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Competitions, their categories and participants: lookups, modified flags,
 // copies, the import rule and the competitions section of the file.
 #include "outils_compets.h"

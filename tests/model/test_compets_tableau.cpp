@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Heat tables: the six draws, placement and propagation of results, page
 // geometry and the table's part of the file.
 #include "outils_compets.h"

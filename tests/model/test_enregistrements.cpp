@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic postings of a member's sums: the account they go to, the
 // line they make or take over, and the relabel and re-amount of a
 // confirmed sheet, down to the un-post that must find the line again.

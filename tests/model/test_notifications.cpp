@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the collections tell the lists that show them.
 #include "model/exercice.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The next season built from the closing one: what it keeps, what it drops,
 // and the carried result.
 #include "model/nouvelle_saison.h"

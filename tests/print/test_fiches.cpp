@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/adherent.h"
 #include "model/correspondant.h"
 #include "print/canevas_enregistreur.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heat tables and the participants list as they are laid out on the
 // page canvas, read back from the recording canvas.
 #include "core/flux.h"

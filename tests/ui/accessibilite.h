@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks that a screen reader can name every control of a window. Call it on
 // each new window or page:
 //     EXPECT_EQ(test::ControlesSansNom(fenetre), QStringList{});

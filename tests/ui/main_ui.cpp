@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user-interface tests run inside one QApplication, offscreen, with the
 // configuration and data folders in a temporary directory so that no test
 // reads or writes the user's own settings, and in a French locale.

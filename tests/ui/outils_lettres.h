@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Letters for the mail-merge tests, written as flat OpenDocument text (one
 // XML file, which LibreOffice opens like an .odt), and the copies read back.
 #pragma once

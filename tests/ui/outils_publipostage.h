@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A word processor and a progress window that the mail-merge tests script:
 // the letter is a list of words, each print keeps the words of the copy.
 #pragma once

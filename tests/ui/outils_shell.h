@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the main-window and dialog tests: scripted modal dialogs, a
 // clean settings store and document files made on the fly.
 #pragma once

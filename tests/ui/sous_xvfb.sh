@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on the xcb platform under a private Xvfb server.
 # Exits 77 (skipped) when no X server can be started here.
 set -u

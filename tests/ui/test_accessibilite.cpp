@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every control of every window has a name that a screen reader can say.
 #include "accessibilite.h"
 #include "outils_shell.h"

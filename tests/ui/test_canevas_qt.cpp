@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page canvas over QPainter: cell heights, the euro sign, and drawn texts
 // ending where their measure says, so that right-aligned amounts line up.
 #include "platform/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The password, import, preferences and weather-chart dialogs, driven as the
 // user would through the main window.
 #include "outils_shell.h"

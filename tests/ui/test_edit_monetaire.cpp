@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the numeric edit keeps of what is typed or pasted into it.
 #include "ui/edit_monetaire.h"
 

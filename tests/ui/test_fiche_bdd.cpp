@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The database page and its sheets on their real widgets: the member and
 // correspondent commands with their journal lines, the sorted lists, the
 // member sheet's fields, the automatic postings made from it, and the query

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The competitions page and the competition form on their real widgets:
 // the list and its journal lines, the working copy that only Ok stores, the
 // participants' commands, the table types that follow the participant count,

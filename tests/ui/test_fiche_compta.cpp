@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accounting page and the account form on their real widgets: accounts
 // and lines added, changed and deleted with their journal lines, the
 // refusals and the warnings that protect the automatic postings.

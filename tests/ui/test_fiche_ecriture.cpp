@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry form on its real widgets: what it stores into a line, what it
 // refuses, and its automatic mode for the postings of the member sheet.
 #include "outils_shell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The club page on its real widgets: edits reach the document when the
 // user leaves each control, the specialities go through their dialog and
 // message boxes, and the journal sorts by the column headers.

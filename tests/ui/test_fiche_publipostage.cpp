@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mail merge dialog on its real widgets, over a scripted word processor.
 #include "core/messages.h"
 #include "model/exercice.h"

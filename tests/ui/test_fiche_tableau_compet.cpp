@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The heat-table window on its real widgets: places typed into the heats
 // with the keyboard and the mouse, carried forward at once, and the windows
 // it opens.

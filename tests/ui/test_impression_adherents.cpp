@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The member, correspondent and member-list previews, opened as the database
 // page opens them, and their printing to a PDF file when no printer is
 // installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accounting previews opened from the main window's menu, their dialogs,
 // and printing them (to a PDF file, as this machine has no printer).
 #include "outils_shell.h"

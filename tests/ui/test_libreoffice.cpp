@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word processor over the real LibreOffice, headless. One LibreOffice
 // serves every test of the run; the tests are skipped where it is not
 // installed.

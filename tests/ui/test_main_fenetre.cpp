@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's document commands, driven through its menus, tool bar,
 // dropped files and scripted dialogs.
 #include "outils_shell.h"

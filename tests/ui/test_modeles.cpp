@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The item models over the collections and the sort of the lists.
 #include "core/dates.h"
 #include "model/exercice.h"

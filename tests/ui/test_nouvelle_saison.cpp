@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Nouvel exercice à partir de celui-ci…": the save question, the dialog and
 // the new season brought into the main window.
 #include "outils_shell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store, the preferences record, the window placement, the
 // desktop association and the shortcut reader, in temporary folders.
 #include "outils_shell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mail merge over a scripted word processor: what is written where, the
 // order of the calls, the failures, the cancel and the journal.
 #include "core/messages.h"

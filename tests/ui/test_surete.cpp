@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two officers on one season file (the lock beside it, the check before a
 // save) and the recovery copy after an unexpected end.
 #include "outils_shell.h"

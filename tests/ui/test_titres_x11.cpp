@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window titles and message-box captions as the X server holds them: Qt's
 // xcb platform may add to a title what the offscreen platform never shows.
 // ctest runs these cases under Xvfb (TitresSousX11); on another platform

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Item models over the document's collections. A model never owns what it
 // shows: it reads the collection through a source and follows its change
 // notifications, so that a list refreshes the one row of the record that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lists of the program, each over one collection of the document.
 #pragma once
 

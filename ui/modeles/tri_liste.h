@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting of a list by column clicks. Each column keeps the direction that
 // its next click gives (ascending at first); a click sorts by the column in
 // that direction and then inverts it, so the first click on the column in
