@@ -4,6 +4,9 @@
 #include "ui/programme.h"
 
 int main(int argc, char** argv) {
+    // Asked from a terminal, perhaps one without a display.
+    if (const auto code = tramonta::RepondreSansFenetre(argc, argv))
+        return *code;
     tramonta::TApplication application(argc, argv);
     tramonta::InstallerBoiteMessageQt();
     tramonta::ChargerTraductionsQt(application);

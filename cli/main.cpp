@@ -23,17 +23,27 @@ using namespace tramonta;
 
 namespace {
 
-int Usage() {
-    std::cerr
-        << "Usage :\n"
-           "  tramonta-cli dump FICHIER.trm\n"
-           "  tramonta-cli create FICHIER.json FICHIER.trm\n"
-           "  tramonta-cli tableau FICHIER.trm COMPETITION CATEGORIE\n"
-           "  tramonta-cli nouvelle-saison ANCIEN.trm NOUVEAU.trm [--intitule TEXTE] [--report ARTICLE] "
-           "[--force]\n";
+void EcrireUsage(std::ostream& sortie) {
+    sortie << "Usage :\n"
+              "  tramonta-cli dump FICHIER.trm\n"
+              "  tramonta-cli create FICHIER.json FICHIER.trm\n"
+              "  tramonta-cli tableau FICHIER.trm COMPETITION CATEGORIE\n"
+              "  tramonta-cli nouvelle-saison ANCIEN.trm NOUVEAU.trm [--intitule TEXTE] [--report ARTICLE] "
+              "[--force]\n";
 #ifdef TRAMONTA_PDF
-    std::cerr << kUsagePdf;
+    sortie << kUsagePdf;
 #endif
+    sortie
+        << "  tramonta-cli --help | -h\n"
+           "  tramonta-cli --version\n"
+           "Codes de sortie : 0 si tout est fait, 1 pour un fichier, une compétition, un compte ou une date\n"
+           "incorrects (message sur la sortie d'erreur), 2 pour un usage incorrect.\n";
+}
+
+// A wrong usage: the usage goes to standard error, so that a script's output
+// stays clean.
+int Usage() {
+    EcrireUsage(std::cerr);
     return 2;
 }
 
@@ -156,6 +166,14 @@ int main(int argc, char** argv) {
     if (argc < 2)
         return Usage();
     const std::string commande = argv[1];
+    if (argc == 2 && (commande == "--help" || commande == "-h")) {
+        EcrireUsage(std::cout);
+        return std::cout.flush().good() ? 0 : 1;
+    }
+    if (argc == 2 && commande == "--version") {
+        std::cout << "tramonta-cli " TRAMONTA_VERSION "\n";
+        return std::cout.flush().good() ? 0 : 1;
+    }
     if (commande == "dump" && argc == 3)
         return Dump(argv[2]);
     if (commande == "create" && argc == 4)

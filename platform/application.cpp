@@ -25,6 +25,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // them. applicationDisplayName() still answers "Tramonta".
     setApplicationName("Tramonta");
     setOrganizationName("Ventaro");
+    setApplicationVersion(TRAMONTA_VERSION);
     setDesktopFileName("tramonta");
     // Numbers are written and read with "." whatever the user's locale: the
     // C library's number conversions follow LC_NUMERIC, which QApplication

@@ -7,9 +7,29 @@
 #include "platform/preferences.h"
 #include "ui/main_fenetre.h"
 
+#include <cstdio>
 #include <memory>
+#include <string>
 
 namespace tramonta {
+
+std::optional<int> RepondreSansFenetre(int argc, char** argv) {
+    if (argc != 2)
+        return std::nullopt;
+    const std::string option = argv[1];
+    const char* texte = nullptr;
+    if (option == "--help" || option == "-h")
+        texte = "Usage :\n"
+                "  tramonta [FICHIER.trm]\n"
+                "  tramonta --help | -h\n"
+                "  tramonta --version\n"
+                "Ouvre le fichier de saison donné, ou un exercice vide sans argument.\n";
+    else if (option == "--version")
+        texte = "tramonta " TRAMONTA_VERSION "\n";
+    else
+        return std::nullopt;
+    return std::fputs(texte, stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+}
 
 int ExecuterTramonta(TApplication& application, const QStringList& arguments) {
     LirePreferences();
