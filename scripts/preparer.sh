@@ -15,6 +15,7 @@ paquets=(
   qt6-image-formats-plugins libgl1-mesa-dev libxkbcommon-dev
   libreoffice-writer-nogui python3-uno poppler-utils
   fonts-wine fonts-dejavu-core xvfb xauth x11-utils desktop-file-utils
+  dpkg-dev lintian appstream man-db groff-base
 )
 
 manquants=()
