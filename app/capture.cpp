@@ -17,6 +17,7 @@
 #include "ui/fiche_compte.h"
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_ecriture.h"
+#include "ui/fiche_import_adherents_csv.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compet.h"
 #include "ui/fiche_impression_compta.h"
@@ -140,6 +141,19 @@ int main(int argc, char** argv) {
                      [&] { fenetre.FicheProtectionDocument().exec(); });
     CapturerDialogue(fenetre.FicheImports(), dossier.filePath("imports.png"),
                      [&] { fenetre.FicheImports().Executer(fenetre.Exercice()); });
+    {
+        TTableurLu tableur;
+        TApercuImport apercu;
+        std::string erreur;
+        LireTableur("Nom;Prénom;Sexe;Date de naissance;Ville;Taille\r\n"
+                    "DURAND;Élodie;F;14/03/2009;Hossegor;1,62\r\n"
+                    "MARTIN;Paul;M;02/11/2011;Capbreton;1,48\r\n",
+                    tableur, erreur);
+        AnalyserTitres(tableur, apercu, erreur);
+        CapturerDialogue(
+            fenetre.FicheImportAdherentsCsv(), dossier.filePath("import-adherents-csv.png"),
+            [&] { fenetre.FicheImportAdherentsCsv().Executer("adherents.csv", tableur, apercu, nullptr); });
+    }
     CapturerDialogue(fenetre.FicheNouvelleSaison(), dossier.filePath("nouvelle-saison.png"),
                      [&] { fenetre.FicheNouvelleSaison().Executer(fenetre.Exercice()); });
     CapturerDialogue(fenetre.FichePreferences(), dossier.filePath("preferences.png"),

@@ -96,6 +96,15 @@ class TDecoupeur {
         return false;
     }
 
+    // The first line that holds anything, even only separators: what the
+    // choice of the separator looks at.
+    bool PremiereNonVide(TLigneTableur& ligne, std::string& erreur) {
+        while (Lire(ligne, erreur))
+            if (ligne.champs.size() > 1 || !EstBlanc(ligne.champs[0]))
+                return true;
+        return false;
+    }
+
   private:
     bool AuBout() const { return pos_ >= texte_.size(); }
     bool FinDeLigne(char c) const { return c == '\r' || c == '\n'; }
@@ -258,7 +267,7 @@ bool LireTableur(std::string_view octets, TTableurLu& tableur, std::string& erre
             TDecoupeur essai(texte, candidat, 0, 1);
             TLigneTableur titres;
             std::string ignoree;
-            if (essai.Suivant(titres, ignoree) && titres.champs.size() > meilleur) {
+            if (essai.PremiereNonVide(titres, ignoree) && titres.champs.size() > meilleur) {
                 meilleur = titres.champs.size();
                 tableur.separateur = candidat;
             }

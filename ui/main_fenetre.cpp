@@ -18,6 +18,7 @@
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_ecriture.h"
+#include "ui/fiche_import_adherents_csv.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compta.h"
 #include "ui/fiche_liste_comptes.h"
@@ -96,6 +97,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     fichePreferences_ = new TFichePreferences(this);
     ficheImports_ = new TFicheImports(this);
     ficheImports_->DemanderMotPasse = [this] { return ficheProtection_->Demander(); };
+    ficheImportAdherentsCsv_ = new TFicheImportAdherentsCsv(this);
     ficheCartesMeteo_ = new TFicheCartesMeteo(this);
     ficheListeComptes_ = new TFicheListeComptes(this);
     ficheAdherent_ = new TFicheAdherent(*ficheListeComptes_, this);
@@ -209,6 +211,9 @@ void TMain::CreerMenus() {
     importer->setObjectName("MenuImporter");
     QAction* importerTramonta = Action("MenuImporterFichierTramonta", "&Fichier Tramonta");
     importer->addAction(importerTramonta);
+    QAction* importerCsv = Action("MenuImporterAdherentsCsv", "&Adhérents (CSV)...");
+    importer->addAction(importerCsv);
+    connect(importerCsv, &QAction::triggered, this, &TMain::MenuImporterAdherentsCsvClick);
     fichier->addSeparator();
     QAction* quitter = Action("MenuQuitter", "&Quitter");
     quitter->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -533,6 +538,11 @@ bool TMain::MenuSauverExerciceSousClick() {
 
 void TMain::MenuImporterFichierTramontaClick() {
     if (ficheImports_->Executer(*exercice_) == QDialog::Accepted)
+        RafraichirPages();
+}
+
+void TMain::MenuImporterAdherentsCsvClick() {
+    if (ImporterAdherentsCsv(this, *exercice_, *ficheImportAdherentsCsv_))
         RafraichirPages();
 }
 

@@ -37,6 +37,7 @@ class TFicheImpressionCompta;
 class TFicheMouvementsCompta;
 class TFichePrintProgress;
 class TFicheImports;
+class TFicheImportAdherentsCsv;
 class TFicheNouvelleSaison;
 class TFichePreferences;
 class TFicheProtection;
@@ -74,6 +75,7 @@ class TMain : public QMainWindow {
     TFicheProtectionDocument& FicheProtectionDocument() { return *ficheProtectionDocument_; }
     TFichePreferences& FichePreferences() { return *fichePreferences_; }
     TFicheImports& FicheImports() { return *ficheImports_; }
+    TFicheImportAdherentsCsv& FicheImportAdherentsCsv() { return *ficheImportAdherentsCsv_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
     TFicheEcriture& FicheEcriture() { return *ficheEcriture_; }
     TFicheCompte& FicheCompte() { return *ficheCompte_; }
@@ -109,6 +111,7 @@ class TMain : public QMainWindow {
     bool MenuSauverExercice1Click();
     bool MenuSauverExerciceSousClick();
     void MenuImporterFichierTramontaClick();
+    void MenuImporterAdherentsCsvClick();
     void MenuProtectionClick();
     void MenuPreferencesClick();
     void MenuCartesMeteoClick();
@@ -155,6 +158,7 @@ class TMain : public QMainWindow {
     TFicheProtection* ficheProtection_ = nullptr;
     TFichePreferences* fichePreferences_ = nullptr;
     TFicheImports* ficheImports_ = nullptr;
+    TFicheImportAdherentsCsv* ficheImportAdherentsCsv_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
     TFicheEcriture* ficheEcriture_ = nullptr;
     TFicheCompte* ficheCompte_ = nullptr;

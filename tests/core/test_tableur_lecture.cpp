@@ -145,6 +145,8 @@ INSTANTIATE_TEST_SUITE_P(
                                {"Nom", "Ville"},
                                {{2, {"Durand fils", "Capbreton"}}}},
                     CasLecture{"vide", "", ';', kUtf8, {}, {}},
+                    // A spreadsheet's empty rows: blank whatever the separator.
+                    CasLecture{"separateurs_seuls", ";;\r\n;;\r\n", ';', kUtf8, {}, {}},
                     CasLecture{"marque_seule", "\xEF\xBB\xBF", ';', kMarque, {}, {}}),
     [](const testing::TestParamInfo<CasLecture>& info) { return std::string(info.param.nom); });
 

@@ -9,6 +9,7 @@
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_ecriture.h"
+#include "ui/fiche_import_adherents_csv.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compta.h"
 #include "ui/fiche_liste_comptes.h"
@@ -57,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasFenetre{"protection_document", [](TMain& m) -> QWidget* { return &m.FicheProtectionDocument(); }},
         CasFenetre{"preferences", [](TMain& m) -> QWidget* { return &m.FichePreferences(); }},
         CasFenetre{"imports", [](TMain& m) -> QWidget* { return &m.FicheImports(); }},
+        CasFenetre{"import_adherents_csv", [](TMain& m) -> QWidget* { return &m.FicheImportAdherentsCsv(); }},
         CasFenetre{"cartes_meteo", [](TMain& m) -> QWidget* { return &m.FicheCartesMeteo(); }},
         CasFenetre{"page_bdd", [](TMain& m) -> QWidget* { return m.Page(1); }},
         CasFenetre{"page_compta", [](TMain& m) -> QWidget* { return m.Page(2); }},
