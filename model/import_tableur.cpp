@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace tramonta {
 
@@ -49,6 +50,42 @@ std::string_view SansBlancs(std::string_view s) {
             break;
     }
     return s;
+}
+
+// Titles that other programs and the federation's files give to the same
+// fields, in the form of CleTitre, with the key of the member column.
+const std::pair<std::string_view, std::string_view> kAutresTitres[] = {
+    {"nom de famille", "nom"},
+    {"prenoms", "prenom"},
+    {"date naissance", "date de naissance"},
+    {"ne le", "date de naissance"},
+    {"nee le", "date de naissance"},
+    {"ne(e) le", "date de naissance"},
+    {"cp", "code postal"},
+    {"commune", "ville"},
+    {"telephone", "tel. 1"},
+    {"telephone 1", "tel. 1"},
+    {"tel", "tel. 1"},
+    {"tel.", "tel. 1"},
+    {"tel 1", "tel. 1"},
+    {"telephone 2", "tel. 2"},
+    {"tel 2", "tel. 2"},
+    {"portable", "tel. 2"},
+    {"mobile", "tel. 2"},
+    {"n° de licence", "n° licence"},
+    {"numero de licence", "n° licence"},
+    {"numero licence", "n° licence"},
+    {"no licence", "n° licence"},
+    {"licence", "n° licence"},
+    {"observations", "informations complementaires"},
+    {"remarques", "informations complementaires"},
+};
+
+std::string CleAdmise(const std::string& cle) {
+    for (const auto& [autre, admise] : kAutresTitres)
+        if (cle == autre)
+            return std::string(admise);
+    return cle;
 }
 
 int IndexNom() {
@@ -112,7 +149,7 @@ bool AnalyserTitres(const TTableurLu& tableur, TApercuImport& apercu, std::strin
     for (const std::string& titre : tableur.titres.champs) {
         TColonneImport c;
         c.titre = titre;
-        const std::string cle = CleTitre(titre);
+        const std::string cle = CleAdmise(CleTitre(titre));
         for (std::size_t i = 0; i < NombreColonnes() && !cle.empty(); ++i) {
             if (CleTitre(TitreColonne(i)) != cle)
                 continue;

@@ -59,6 +59,19 @@ TEST(AnalyseTitres, PlaceChaqueColonneEtListeCellesQuIlNePlacePas) {
     EXPECT_EQ(apercu.premieresLignes[0].numero, 2);
 }
 
+TEST(AnalyseTitres, ReconnaitLesTitresUsuelsDesAutresFichiers) {
+    const TTableurLu lu = Lire("Nom de famille;Prénoms;Né(e) le;CP;Commune;Téléphone;Portable;"
+                               "Numéro de licence;Observations\n");
+    TApercuImport apercu;
+    std::string erreur;
+    ASSERT_TRUE(AnalyserTitres(lu, apercu, erreur)) << erreur;
+    std::vector<std::string> champs;
+    for (const TColonneImport& c : apercu.colonnes)
+        champs.push_back(c.champ);
+    EXPECT_EQ(champs, (Textes{"Nom", "Prénom", "Date de naissance", "Code postal", "Ville", "Tél. 1",
+                              "Tél. 2", "N° licence", "Informations complémentaires"}));
+}
+
 TEST(AnalyseTitres, NeGardeQueLesPremieresLignesPourLApercu) {
     std::string csv = "Nom\n";
     for (int i = 0; i < 30; ++i)
