@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_set>
 #include <utility>
 
 namespace tramonta {
@@ -96,6 +97,17 @@ int IndexNom() {
         return -1;
     }();
     return index;
+}
+
+// The key under which TAdherents::Find sees a member as already there (only
+// a-z/A-Z fold, as MemeTexteAscii does), so that a file of thousands of rows
+// finds its duplicates without going through the list for each row.
+std::string CleDoublon(const std::string& nom, const std::string& prenom) {
+    std::string cle = std::to_string(nom.size()) + ':' + nom + prenom;
+    for (char& c : cle)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return cle;
 }
 
 std::string Guillemets(std::string_view texte) {
@@ -197,6 +209,9 @@ TRapportImport ImporterAdherents(TAdherents& adherents, const TTableurLu& tableu
         return rapport;
     }
     rapport.reussi = true;
+    std::unordered_set<std::string> presents;
+    for (int i = 0; i < adherents.Count(); ++i)
+        presents.insert(CleDoublon(adherents.Adherent(i)->Nom(), adherents.Adherent(i)->Prenom()));
     for (const TLigneTableur& ligne : tableur.lignes) {
         const std::string numero = std::to_string(ligne.numero);
         // Made for the collection but not added yet: its setters tell nobody.
@@ -224,7 +239,7 @@ TRapportImport ImporterAdherents(TAdherents& adherents, const TTableurLu& tableu
         }
         // The rule of the import of another season, which an earlier row of
         // this file meets as well once it is added.
-        if (adherents.Find(adherent->Nom(), adherent->Prenom()) >= 0) {
+        if (!presents.insert(CleDoublon(adherent->Nom(), adherent->Prenom())).second) {
             rapport.lignes.push_back(
                 Formater("Ligne %s : impossible d'importer l'adhérent \"%s %s\" ! Cet adhérent existe déjà.",
                          {numero, adherent->Nom(), adherent->Prenom()}));

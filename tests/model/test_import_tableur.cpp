@@ -238,6 +238,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "Ligne 5 : impossible d'importer l'adhérent \"Durand Jean\" ! Cet adhérent existe déjà.",
                     "Import terminé : 2 adhérents ajoutés, 3 ignorés."},
                    {"MARTIN Léa", "DURAND Jean", "DURAND Jeanne"}},
+        // The season import's comparison: a-z fold, accented letters must match.
+        CasFichier{"casse_des_doublons",
+                   "Nom;Prénom\nmartin;LéA\nMARTIN;LÉA\n",
+                   nullptr,
+                   true,
+                   1,
+                   1,
+                   {"Ligne 2 : impossible d'importer l'adhérent \"martin LéA\" ! Cet adhérent existe déjà.",
+                    "Import terminé : 1 adhérent ajouté, 1 ignoré."},
+                   {"MARTIN Léa", "MARTIN LÉA"}},
         // Only titles: nothing to add, which is no error.
         CasFichier{"titres_seuls",
                    "Nom;Prénom\n",
