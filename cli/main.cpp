@@ -1,4 +1,5 @@
 // tramonta-cli: the season file from the command line, for scripts.
+#include "cli/export_tableur_cli.h"
 #include "cli/import_adherents.h"
 #include "cli/json_document.h"
 #ifdef TRAMONTA_PDF
@@ -31,7 +32,7 @@ int Usage() {
            "  tramonta-cli tableau FICHIER.trm COMPETITION CATEGORIE\n"
            "  tramonta-cli nouvelle-saison ANCIEN.trm NOUVEAU.trm [--intitule TEXTE] [--report ARTICLE] "
            "[--force]\n"
-        << kUsageImport;
+        << kUsageExport << kUsageImport;
 #ifdef TRAMONTA_PDF
     std::cerr << kUsagePdf;
 #endif
@@ -165,6 +166,10 @@ int main(int argc, char** argv) {
         return Tableau(argv[2], argv[3], argv[4]);
     if (commande == "nouvelle-saison")
         return NouvelleSaison(std::vector<std::string>(argv + 2, argv + argc));
+    if (commande == "export") {
+        const int code = CommandeExport(std::vector<std::string>(argv + 2, argv + argc));
+        return code == 2 ? Usage() : code;
+    }
     if (commande == "import") {
         const int code = CommandeImport(std::vector<std::string>(argv + 2, argv + argc));
         return code == 2 ? Usage() : code;
