@@ -5,6 +5,8 @@
 #include "core/texte.h"
 #include "core/verrou.h"
 
+#include <nlohmann/json.hpp>
+
 #include <gtest/gtest.h>
 
 using namespace tramonta;
@@ -107,6 +109,53 @@ TEST_F(CliImport, RefuseUnDocumentOuvertAilleurs) {
                   "\" est ouvert par secretaire depuis le 10/12/2026 14:05 : fermez-le avant d'y importer "
                   "des adhérents.\n");
     EXPECT_EQ(Lire(Chemin("saison.trm")), avant_);
+}
+
+// What "export adherents" writes, "import adherents" brings into an empty
+// season: the same members, except their postings, which the file does not hold.
+TEST_F(CliImport, UnExportReimporteDonneLesMemesAdherents) {
+    {
+        TExercice e;
+        for (int n = 0; n < 2; ++n) {
+            auto a = std::make_unique<TAdherent>(&e.Adherents());
+            a->SetNom("D'ÉSQUERRÉ; \"le Grand\" " + std::to_string(n));
+            a->SetPrenom("Zoé\nMarie");
+            a->SetSexe("F");
+            a->SetDateNaissance(EncodeDate(2010 + n, 2, 28));
+            a->SetAdresse("1 rue des Dunes\r\nBât. « B »; esc. 2");
+            a->SetCodePostal(6000);
+            a->SetVille("Capbreton");
+            a->SetNumeroLicence("FFS-42");
+            a->SetCertificatMedical(true);
+            a->SetClassement(7);
+            a->SetMontantLicence(1234.56);
+            a->SetForfaitLecon(0.1);
+            a->SetInformationsComplementaires("\"Allergie\"; pollen\r\n\r\nfin");
+            a->SetLicenceEnCompta(true);
+            a->SetArticleLicence("706");
+            e.Adherents().Add(std::move(a));
+        }
+        ASSERT_TRUE(e.SaveToFile(Chemin("source.trm")));
+        TExercice vide;
+        ASSERT_TRUE(vide.SaveToFile(Chemin("vide.trm")));
+    }
+    SortieCli s = Lancer({"export", "adherents", Chemin("source.trm"), Chemin("adherents.csv")});
+    ASSERT_EQ(s.code, 0) << s.err;
+    s = Lancer({"import", "adherents", Chemin("vide.trm"), Chemin("adherents.csv")});
+    ASSERT_EQ(s.code, 0) << s.err;
+    EXPECT_EQ(s.out, "Import terminé : 2 adhérents ajoutés, 0 ignoré.\n");
+
+    const auto dump = [&](const char* nom) {
+        const SortieCli d = Lancer({"dump", Chemin(nom)});
+        EXPECT_EQ(d.code, 0) << d.err;
+        return nlohmann::json::parse(d.out)["Adherents"];
+    };
+    nlohmann::json attendu = dump("source.trm");
+    for (auto& a : attendu) {
+        a["LicenceEnCompta"] = false;
+        a["ArticleLicence"] = "";
+    }
+    EXPECT_EQ(dump("vide.trm"), attendu);
 }
 
 TEST_F(CliImport, MauvaisUsage) {
