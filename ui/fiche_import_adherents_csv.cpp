@@ -209,9 +209,15 @@ int TFicheImportAdherentsCsv::Executer(const QString& fichier, const TTableurLu&
     LabelIgnores->setText(ignores.isEmpty() ? QStringLiteral("Toutes les colonnes ont trouvé leur champ.")
                                             : "Colonnes ignorées : " + ignores.join(", "));
     modeleApercu_->Definir(apercu);
-    LabelApercu->setText(QString("A&perçu des %1 premières lignes sur %2 :")
-                             .arg(apercu.premieresLignes.size())
-                             .arg(apercu.nombreLignes));
+    const auto montrees = static_cast<qsizetype>(apercu.premieresLignes.size());
+    const auto total = static_cast<qsizetype>(apercu.nombreLignes);
+    if (total == 0)
+        LabelApercu->setText("A&perçu : le fichier ne contient que la ligne des titres.");
+    else if (montrees == total)
+        LabelApercu->setText(total == 1 ? QStringLiteral("A&perçu de la ligne :")
+                                        : QString("A&perçu des %1 lignes :").arg(total));
+    else
+        LabelApercu->setText(QString("A&perçu des %1 premières lignes sur %2 :").arg(montrees).arg(total));
     ApercuLignes->resizeColumnsToContents();
     MemoResultat->clear();
     LabelResultat->hide();

@@ -82,6 +82,7 @@ TEST_F(ImportCsv, AnnulerApresLApercuNeChangeRien) {
         EXPECT_EQ(d.findChild<QLabel*>("LabelIgnores")->text(), "Colonnes ignorées : « Pointure »");
         const QAbstractItemModel& apercu = *d.findChild<QTableView*>("ApercuLignes")->model();
         EXPECT_EQ(apercu.rowCount(), 3);
+        EXPECT_EQ(d.findChild<QLabel*>("LabelApercu")->text(), "A&perçu des 3 lignes :");
         EXPECT_EQ(apercu.headerData(1, Qt::Horizontal).toString(), "Prénom");
         EXPECT_EQ(apercu.headerData(2, Qt::Vertical).toInt(), 4); // the file's own line numbers
         EXPECT_EQ(Colonne(apercu, 1), (QStringList{"Élodie", "Léa", "Paul"}));
