@@ -77,6 +77,52 @@ std::string Utf8Tolerant(std::string_view s) {
     return resultat;
 }
 
+void AjouterUtf8(std::string& sortie, char32_t c) {
+    if (c < 0x80) {
+        sortie += static_cast<char>(c);
+    } else if (c < 0x800) {
+        sortie += static_cast<char>(0xC0 | (c >> 6));
+        sortie += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        sortie += static_cast<char>(0xE0 | (c >> 12));
+        sortie += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        sortie += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        sortie += static_cast<char>(0xF0 | (c >> 18));
+        sortie += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        sortie += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        sortie += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The "Unicode text" of a spreadsheet, after its byte-order mark; a lone
+// surrogate or a cut last byte becomes U+FFFD.
+std::string Utf16VersUtf8(std::string_view s, bool grandBoutiste) {
+    const auto unite = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(s[i]);
+        const auto b = static_cast<unsigned char>(s[i + 1]);
+        return static_cast<char32_t>(grandBoutiste ? (a << 8) | b : (b << 8) | a);
+    };
+    std::string resultat;
+    resultat.reserve(s.size());
+    std::size_t i = 0;
+    for (; i + 1 < s.size(); i += 2) {
+        const char32_t u = unite(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < s.size()) {
+            const char32_t v = unite(i + 2);
+            if (v >= 0xDC00 && v <= 0xDFFF) {
+                AjouterUtf8(resultat, 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        AjouterUtf8(resultat, u >= 0xD800 && u <= 0xDFFF ? 0xFFFD : u);
+    }
+    if (i < s.size())
+        AjouterUtf8(resultat, 0xFFFD);
+    return resultat;
+}
+
 bool EstBlanc(const std::string& champ) {
     return std::all_of(champ.begin(), champ.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
@@ -213,6 +259,8 @@ std::string NomEncodage(EncodageTableur encodage) {
         return "UTF-8";
     case EncodageTableur::Windows1252:
         return "Windows-1252";
+    case EncodageTableur::Utf16:
+        return "UTF-16";
     }
     return {};
 }
@@ -239,12 +287,11 @@ bool LireTableur(std::string_view octets, TTableurLu& tableur, std::string& erre
                  "format CSV depuis le tableur.";
         return false;
     }
-    if (octets.starts_with("\xFF\xFE") || octets.starts_with("\xFE\xFF")) {
-        erreur = "Ce fichier est en UTF-16 : enregistrez-le en CSV UTF-8 ou Windows-1252.";
-        return false;
-    }
     std::string texte;
-    if (octets.starts_with("\xEF\xBB\xBF")) {
+    if (octets.starts_with("\xFF\xFE") || octets.starts_with("\xFE\xFF")) {
+        tableur.encodage = EncodageTableur::Utf16;
+        texte = Utf16VersUtf8(octets.substr(2), octets[0] == '\xFE');
+    } else if (octets.starts_with("\xEF\xBB\xBF")) {
         tableur.encodage = EncodageTableur::Utf8AvecMarque;
         texte = Utf8Tolerant(octets.substr(3));
     } else if (EstUtf8(octets)) {
@@ -263,7 +310,7 @@ bool LireTableur(std::string_view octets, TTableurLu& tableur, std::string& erre
     } else {
         // The title row decides: the separator that gives it more fields.
         std::size_t meilleur = 0;
-        for (const char candidat : {';', ','}) {
+        for (const char candidat : {';', ',', '\t'}) {
             TDecoupeur essai(texte, candidat, 0, 1);
             TLigneTableur titres;
             std::string ignoree;

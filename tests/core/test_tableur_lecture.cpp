@@ -144,6 +144,27 @@ INSTANTIATE_TEST_SUITE_P(
                                kUtf8,
                                {"Nom", "Ville"},
                                {{2, {"Durand fils", "Capbreton"}}}},
+                    CasLecture{"tabulations",
+                               "Nom\tPrénom\tVille\nDurand\tJean\t\"Hossegor; Landes\"\n",
+                               '\t',
+                               kUtf8,
+                               {"Nom", "Prénom", "Ville"},
+                               {{2, {"Durand", "Jean", "Hossegor; Landes"}}}},
+                    // A spreadsheet's "Unicode text": UTF-16 in either byte order, tabs between fields.
+                    CasLecture{"utf16_petit_boutiste",
+                               std::string("\xFF\xFEN\0o\0m\0\t\0P\0r\0\xE9\0n\0o\0m\0\r\0\n\0"
+                                           "D\0u\0r\0a\0n\0d\0\t\0\xC9\0l\0o\0d\0i\0e\0<\xD8\x04\xDF\r\0\n\0",
+                                           60),
+                               '\t',
+                               EncodageTableur::Utf16,
+                               {"Nom", "Prénom"},
+                               {{2, {"Durand", "Élodie🌄"}}}},
+                    CasLecture{"utf16_grand_boutiste",
+                               std::string("\xFE\xFF\0N\0o\0m\0;\0V\0\n\0D\0;\0\xE9", 20),
+                               ';',
+                               EncodageTableur::Utf16,
+                               {"Nom", "V"},
+                               {{2, {"D", "é"}}}},
                     CasLecture{"vide", "", ';', kUtf8, {}, {}},
                     // A spreadsheet's empty rows: blank whatever the separator.
                     CasLecture{"separateurs_seuls", ";;\r\n;;\r\n", ';', kUtf8, {}, {}},
@@ -181,8 +202,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasErreur{"classeur_zip", std::string("PK\x03\x04\x14\x00", 6),
                   "Ce fichier est un classeur de tableur, pas un fichier CSV : enregistrez-le d'abord au "
                   "format CSV depuis le tableur."},
-        CasErreur{"utf16", std::string("\xFF\xFEN\0o\0m\0", 8),
-                  "Ce fichier est en UTF-16 : enregistrez-le en CSV UTF-8 ou Windows-1252."}),
+        CasErreur{"classeur_ancien", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1",
+                  "Ce fichier est un classeur de tableur, pas un fichier CSV : enregistrez-le d'abord au "
+                  "format CSV depuis le tableur."}),
     [](const testing::TestParamInfo<CasErreur>& info) { return std::string(info.param.nom); });
 
 TEST(LectureFichierTableur, LitLeDisqueEtSignaleUnFichierAbsent) {
