@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <unordered_set>
 #include <utility>
 
@@ -108,6 +109,22 @@ std::string CleDoublon(const std::string& nom, const std::string& prenom) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return cle;
+}
+
+// "04/12/09": a spreadsheet that saves the values rather than what it shows
+// writes the short date, with two digits for the year. They are read in the
+// window that LibreOffice and Excel use by default, 1930 to 2029, so that the
+// date is the one the spreadsheet showed.
+std::optional<std::string> DateSurQuatreChiffres(std::string_view texte) {
+    const std::string_view t = SansBlancs(texte);
+    const std::size_t barre = t.rfind('/');
+    if (barre == std::string_view::npos || barre == 0 || t.size() - barre != 3 || t.find('/') == barre)
+        return std::nullopt;
+    const char d = t[barre + 1], u = t[barre + 2];
+    if (d < '0' || d > '9' || u < '0' || u > '9')
+        return std::nullopt;
+    const std::string siecle = d < '3' ? "20" : "19";
+    return std::string(t.substr(0, barre + 1)) + siecle + std::string(t.substr(barre + 1));
 }
 
 std::string Guillemets(std::string_view texte) {
@@ -222,9 +239,13 @@ TRapportImport ImporterAdherents(TAdherents& adherents, const TTableurLu& tableu
             if (c.colonne < 0)
                 continue;
             const std::string& texte = ligne.champs[k];
+            const auto colonne = static_cast<std::size_t>(c.colonne);
+            bool lu = EcrireColonne(colonne, *adherent, texte);
+            if (!lu)
+                if (const auto date = DateSurQuatreChiffres(texte))
+                    lu = EcrireColonne(colonne, *adherent, *date);
             // An empty cell leaves the field as a new member has it.
-            if (!EcrireColonne(static_cast<std::size_t>(c.colonne), *adherent, texte) &&
-                !SansBlancs(texte).empty())
+            if (!lu && !SansBlancs(texte).empty())
                 illisibles.push_back(
                     Formater("Ligne %s : %s illisible dans la colonne %s, champ non importé.",
                              {numero, Guillemets(texte), Guillemets(c.titre)}));

@@ -269,6 +269,25 @@ TEST(ImportTableur, UnChampIllisibleLaisseLaValeurDUnNouvelAdherent) {
     EXPECT_EQ(a->Ville(), "Hossegor");
 }
 
+TEST(ImportTableur, UneAnneeSurDeuxChiffresSeLitCommeLeTableurLAffichait) {
+    TAdherents adherents;
+    const TRapportImport r = ImporterAdherents(adherents, Lire("Nom;Date de naissance;Date de délivrance\n"
+                                                               "A;04/12/68;01/09/26\n"
+                                                               "B;4/1/29;1/9/30\n"
+                                                               "C;04/12/6;04/12/689\n"));
+    EXPECT_EQ(adherents.Adherent(0)->DateNaissance(), EncodeDate(1968, 12, 4));
+    EXPECT_EQ(adherents.Adherent(0)->DateDelivrance(), EncodeDate(2026, 9, 1));
+    EXPECT_EQ(adherents.Adherent(1)->DateNaissance(), EncodeDate(2029, 1, 4));
+    EXPECT_EQ(adherents.Adherent(1)->DateDelivrance(), EncodeDate(1930, 9, 1));
+    // One digit or three are no year.
+    EXPECT_EQ(r.lignes,
+              (Textes{"Ligne 4 : « 04/12/6 » illisible dans la colonne « Date de naissance », champ non "
+                      "importé.",
+                      "Ligne 4 : « 04/12/689 » illisible dans la colonne « Date de délivrance », champ "
+                      "non importé.",
+                      "Import terminé : 3 adhérents ajoutés, 0 ignoré."}));
+}
+
 TEST(ImportTableur, LesAdherentsArriventSansEcrituresEnCompta) {
     // Whatever the file says of them, the members come without ledger lines.
     const TTableurLu lu = Lire("Nom;Montant licence;Licence en compta\nDURAND;45,50;Oui\n");
