@@ -10,6 +10,7 @@
 #include "platform/boite_message.h"
 #include "platform/preferences.h"
 #include "ui/a_propos.h"
+#include "ui/exports_tableur.h"
 #include "ui/fiche_adherent.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_compet.h"
@@ -162,6 +163,17 @@ int main(int argc, char** argv) {
                      [&] { fenetre.FicheCartesMeteo().exec(); });
     CapturerDialogue(fenetre.AboutForm(), dossier.filePath("a-propos.png"),
                      [&] { fenetre.AboutForm().exec(); });
+    CapturerDialogue(
+        fenetre.ExportsTableur().FicheExportAdherents(), dossier.filePath("export-adherents.png"), [&] {
+            fenetre.ExportsTableur().FicheExportAdherents().Executer("Les adhérents de catégorie 'Open'");
+        });
+    CapturerDialogue(fenetre.ExportsTableur().FicheExportParticipants(),
+                     dossier.filePath("export-participants.png"), [&] {
+                         std::vector<std::string> intitules;
+                         for (int i = 0; i < fenetre.Exercice().Compets().Count(); ++i)
+                             intitules.push_back(fenetre.Exercice().Compets().Compet(i)->Intitule());
+                         fenetre.ExportsTableur().FicheExportParticipants().Executer(intitules);
+                     });
     // The account form and the entry form on the season's first produit
     // account that has lines, on copies so that nothing of the document moves.
     const TComptabilite& compta = fenetre.Exercice().Comptabilite();

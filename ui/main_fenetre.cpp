@@ -9,6 +9,7 @@
 #include "platform/reglages.h"
 #include "ui/a_propos.h"
 #include "ui/agenda.h"
+#include "ui/exports_tableur.h"
 #include "ui/fiche_adherent.h"
 #include "ui/fiche_bdd.h"
 #include "ui/fiche_cartes_meteo.h"
@@ -214,6 +215,8 @@ void TMain::CreerMenus() {
     QAction* importerCsv = Action("MenuImporterAdherentsCsv", "&Adhérents (CSV)...");
     importer->addAction(importerCsv);
     connect(importerCsv, &QAction::triggered, this, &TMain::MenuImporterAdherentsCsvClick);
+    exportsTableur_ = new TExportsTableur(*this);
+    exportsTableur_->CreerMenu(*fichier);
     fichier->addSeparator();
     QAction* quitter = Action("MenuQuitter", "&Quitter");
     quitter->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));

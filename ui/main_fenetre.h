@@ -23,6 +23,7 @@ class TFicheCorrespondant;
 class TFicheCriteresRequete;
 class TFicheListeComptes;
 class TExercice;
+class TExportsTableur;
 class TFicheCartesMeteo;
 class TFicheEcriture;
 class TFicheImpressionAdherent;
@@ -89,6 +90,8 @@ class TMain : public QMainWindow {
     TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
     TFicheMouvementsCompta& FicheMouvementsCompta() { return *ficheMouvementsCompta_; }
     TFicheDepotsBancaires& FicheDepotsBancaires() { return *ficheDepotsBancaires_; }
+    // "&Fichier" → "&Exporter" and its dialogs.
+    TExportsTableur& ExportsTableur() { return *exportsTableur_; }
 
     // By value: the save question may change the list the path comes from.
     void OuvrirExercice(QString chemin);
@@ -172,6 +175,7 @@ class TMain : public QMainWindow {
     TFicheImpressionCompta* ficheImpressionCompta_ = nullptr;
     TFicheMouvementsCompta* ficheMouvementsCompta_ = nullptr;
     TFicheDepotsBancaires* ficheDepotsBancaires_ = nullptr;
+    TExportsTableur* exportsTableur_ = nullptr;
 };
 
 } // namespace tramonta

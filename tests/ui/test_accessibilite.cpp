@@ -3,6 +3,7 @@
 #include "outils_shell.h"
 
 #include "ui/a_propos.h"
+#include "ui/exports_tableur.h"
 #include "ui/fiche_adherent.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_compte.h"
@@ -76,7 +77,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasFenetre{"depots", [](TMain& m) -> QWidget* { return &m.FicheDepotsBancaires(); }},
         CasFenetre{"impression_adherent", [](TMain& m) -> QWidget* { return &m.FicheImpressionAdherent(); }},
         CasFenetre{"impression_adherents",
-                   [](TMain& m) -> QWidget* { return &m.FicheImpressionAdherents(); }}),
+                   [](TMain& m) -> QWidget* { return &m.FicheImpressionAdherents(); }},
+        CasFenetre{"export_adherents",
+                   [](TMain& m) -> QWidget* { return &m.ExportsTableur().FicheExportAdherents(); }},
+        CasFenetre{"export_participants",
+                   [](TMain& m) -> QWidget* { return &m.ExportsTableur().FicheExportParticipants(); }}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 using BoutonsAIcone = test::TestFenetre;
