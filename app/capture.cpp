@@ -11,6 +11,7 @@
 #include "platform/boite_message.h"
 #include "platform/preferences.h"
 #include "ui/a_propos.h"
+#include "ui/exports_tableur.h"
 #include "ui/fiche_adherent.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_compet.h"
@@ -18,6 +19,7 @@
 #include "ui/fiche_compte.h"
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_ecriture.h"
+#include "ui/fiche_import_adherents_csv.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compet.h"
 #include "ui/fiche_impression_compta.h"
@@ -141,6 +143,19 @@ int main(int argc, char** argv) {
                      [&] { fenetre.FicheProtectionDocument().exec(); });
     CapturerDialogue(fenetre.FicheImports(), dossier.filePath("imports.png"),
                      [&] { fenetre.FicheImports().Executer(fenetre.Exercice()); });
+    {
+        TTableurLu tableur;
+        TApercuImport apercu;
+        std::string erreur;
+        LireTableur("Nom;Prénom;Sexe;Date de naissance;Ville;Taille\r\n"
+                    "DURAND;Élodie;F;14/03/2009;Hossegor;1,62\r\n"
+                    "MARTIN;Paul;M;02/11/2011;Capbreton;1,48\r\n",
+                    tableur, erreur);
+        AnalyserTitres(tableur, apercu, erreur);
+        CapturerDialogue(
+            fenetre.FicheImportAdherentsCsv(), dossier.filePath("import-adherents-csv.png"),
+            [&] { fenetre.FicheImportAdherentsCsv().Executer("adherents.csv", tableur, apercu, nullptr); });
+    }
     CapturerDialogue(fenetre.FicheNouvelleSaison(), dossier.filePath("nouvelle-saison.png"),
                      [&] { fenetre.FicheNouvelleSaison().Executer(fenetre.Exercice()); });
     CapturerDialogue(fenetre.FichePreferences(), dossier.filePath("preferences.png"),
@@ -149,6 +164,17 @@ int main(int argc, char** argv) {
                      [&] { fenetre.FicheCartesMeteo().exec(); });
     CapturerDialogue(fenetre.AboutForm(), dossier.filePath("a-propos.png"),
                      [&] { fenetre.AboutForm().exec(); });
+    CapturerDialogue(
+        fenetre.ExportsTableur().FicheExportAdherents(), dossier.filePath("export-adherents.png"), [&] {
+            fenetre.ExportsTableur().FicheExportAdherents().Executer("Les adhérents de catégorie 'Open'");
+        });
+    CapturerDialogue(fenetre.ExportsTableur().FicheExportParticipants(),
+                     dossier.filePath("export-participants.png"), [&] {
+                         std::vector<std::string> intitules;
+                         for (int i = 0; i < fenetre.Exercice().Compets().Count(); ++i)
+                             intitules.push_back(fenetre.Exercice().Compets().Compet(i)->Intitule());
+                         fenetre.ExportsTableur().FicheExportParticipants().Executer(intitules);
+                     });
     // The account form and the entry form on the season's first produit
     // account that has lines, on copies so that nothing of the document moves.
     const TComptabilite& compta = fenetre.Exercice().Comptabilite();

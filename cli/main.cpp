@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tramonta-cli: the season file from the command line, for scripts.
+#include "cli/export_tableur_cli.h"
+#include "cli/import_adherents.h"
 #include "cli/json_document.h"
 #ifdef TRAMONTA_PDF
 #include "cli/pdf.h"
@@ -29,7 +31,8 @@ void EcrireUsage(std::ostream& sortie) {
               "  tramonta-cli create FICHIER.json FICHIER.trm\n"
               "  tramonta-cli tableau FICHIER.trm COMPETITION CATEGORIE\n"
               "  tramonta-cli nouvelle-saison ANCIEN.trm NOUVEAU.trm [--intitule TEXTE] [--report ARTICLE] "
-              "[--force]\n";
+              "[--force]\n"
+           << kUsageExport << kUsageImport;
 #ifdef TRAMONTA_PDF
     sortie << kUsagePdf;
 #endif
@@ -182,6 +185,14 @@ int main(int argc, char** argv) {
         return Tableau(argv[2], argv[3], argv[4]);
     if (commande == "nouvelle-saison")
         return NouvelleSaison(std::vector<std::string>(argv + 2, argv + argc));
+    if (commande == "export") {
+        const int code = CommandeExport(std::vector<std::string>(argv + 2, argv + argc));
+        return code == 2 ? Usage() : code;
+    }
+    if (commande == "import") {
+        const int code = CommandeImport(std::vector<std::string>(argv + 2, argv + argc));
+        return code == 2 ? Usage() : code;
+    }
 #ifdef TRAMONTA_PDF
     if (commande == "pdf") {
         const int code = CommandePdf(std::vector<std::string>(argv + 2, argv + argc));

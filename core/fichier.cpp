@@ -57,7 +57,10 @@ ResultatLecture LireFichier(const std::string& chemin, const std::function<void(
     return ResultatLecture::Ok;
 }
 
-bool EcrireFichier(const std::string& chemin, const std::function<void(TWriter&)>& ecrire) {
+namespace {
+// The safe write itself; `ecrire` fills the temporary file and gives false,
+// or raises, when it could not.
+bool EcrireParTemporaire(const std::string& chemin, const std::function<bool(TStream&)>& ecrire) {
     if (chemin.empty())
         return false;
     const std::string cible = CibleReelle(chemin);
@@ -84,10 +87,7 @@ bool EcrireFichier(const std::string& chemin, const std::function<void(TWriter&)
     {
         TFileStream flux(fd);
         try {
-            TWriter ecrivain(flux, 4096);
-            ecrire(ecrivain);
-            ecrivain.FlushBuffer();
-            ok = true;
+            ok = ecrire(flux);
         } catch (const EStreamError&) {
         } catch (const std::bad_alloc&) {
         }
@@ -100,6 +100,21 @@ bool EcrireFichier(const std::string& chemin, const std::function<void(TWriter&)
     }
     ::unlink(temporaire.c_str());
     return false;
+}
+} // namespace
+
+bool EcrireFichier(const std::string& chemin, const std::function<void(TWriter&)>& ecrire) {
+    return EcrireParTemporaire(chemin, [&](TStream& flux) {
+        TWriter ecrivain(flux, 4096);
+        ecrire(ecrivain);
+        ecrivain.FlushBuffer();
+        return true;
+    });
+}
+
+bool EcrireFichierOctets(const std::string& chemin, std::string_view octets) {
+    return EcrireParTemporaire(
+        chemin, [&](TStream& flux) { return flux.Write(octets.data(), octets.size()) == octets.size(); });
 }
 
 } // namespace tramonta

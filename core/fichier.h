@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tramonta {
 
@@ -19,5 +20,7 @@ ResultatLecture LireFichier(const std::string& chemin, const std::function<void(
 // then renamed over the target, so that a failed save never damages the file
 // that was there. On failure the temporary file is removed and false returned.
 bool EcrireFichier(const std::string& chemin, const std::function<void(TWriter&)>& ecrire);
+// The same safe write of bytes given whole (an exported file).
+bool EcrireFichierOctets(const std::string& chemin, std::string_view octets);
 
 } // namespace tramonta

@@ -13,7 +13,7 @@ paquets=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
   qt6-image-formats-plugins libgl1-mesa-dev libxkbcommon-dev
-  libreoffice-writer-nogui python3-uno poppler-utils
+  libreoffice-writer-nogui libreoffice-calc-nogui python3-uno poppler-utils unzip
   fonts-wine fonts-dejavu-core xvfb xauth x11-utils desktop-file-utils
   dpkg-dev lintian appstream man-db groff-base
 )

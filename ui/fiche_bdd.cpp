@@ -200,6 +200,26 @@ TCorrespondant* TFicheBDD::CorrespondantSelectionne() const {
         LigneSelectionnee(correspondants_.liste, triCorrespondants_));
 }
 
+std::vector<const TAdherent*> TFicheBDD::AdherentsAffiches() const {
+    std::vector<const TAdherent*> r;
+    r.reserve(static_cast<std::size_t>(triAdherents_->rowCount()));
+    for (int i = 0; i < triAdherents_->rowCount(); ++i)
+        if (const TAdherent* a =
+                Exercice().Adherents().Adherent(triAdherents_->mapToSource(triAdherents_->index(i, 0)).row()))
+            r.push_back(a);
+    return r;
+}
+
+std::vector<const TCorrespondant*> TFicheBDD::CorrespondantsAffiches() const {
+    std::vector<const TCorrespondant*> r;
+    r.reserve(static_cast<std::size_t>(triCorrespondants_->rowCount()));
+    for (int i = 0; i < triCorrespondants_->rowCount(); ++i)
+        if (const TCorrespondant* c = Exercice().Correspondants().Correspondant(
+                triCorrespondants_->mapToSource(triCorrespondants_->index(i, 0)).row()))
+            r.push_back(c);
+    return r;
+}
+
 void TFicheBDD::Selectionner(QTreeView* liste, TTriListe* tri, int ligneSource) {
     const QModelIndex i = tri->index(tri->LigneVue(ligneSource), 0);
     liste->selectionModel()->setCurrentIndex(i,

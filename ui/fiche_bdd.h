@@ -8,6 +8,7 @@
 #include "ui/sous_vue.h"
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -47,6 +48,10 @@ class TFicheBDD : public TSousVue {
     // The record behind the selected row, or nullptr.
     TAdherent* AdherentSelectionne() const;
     TCorrespondant* CorrespondantSelectionne() const;
+    // The records of the list rows, in the order the user sees them (sorted,
+    // and only those that a filter of the list lets through).
+    std::vector<const TAdherent*> AdherentsAffiches() const;
+    std::vector<const TCorrespondant*> CorrespondantsAffiches() const;
 
     // The member list preview of the query, given the members and the
     // criteria just confirmed. It comes with the printing; until it is set,

@@ -10,6 +10,7 @@
 #include "platform/reglages.h"
 #include "ui/a_propos.h"
 #include "ui/agenda.h"
+#include "ui/exports_tableur.h"
 #include "ui/fiche_adherent.h"
 #include "ui/fiche_bdd.h"
 #include "ui/fiche_cartes_meteo.h"
@@ -19,6 +20,7 @@
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_ecriture.h"
+#include "ui/fiche_import_adherents_csv.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compta.h"
 #include "ui/fiche_liste_comptes.h"
@@ -97,6 +99,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     fichePreferences_ = new TFichePreferences(this);
     ficheImports_ = new TFicheImports(this);
     ficheImports_->DemanderMotPasse = [this] { return ficheProtection_->Demander(); };
+    ficheImportAdherentsCsv_ = new TFicheImportAdherentsCsv(this);
     ficheCartesMeteo_ = new TFicheCartesMeteo(this);
     ficheListeComptes_ = new TFicheListeComptes(this);
     ficheAdherent_ = new TFicheAdherent(*ficheListeComptes_, this);
@@ -210,6 +213,11 @@ void TMain::CreerMenus() {
     importer->setObjectName("MenuImporter");
     QAction* importerTramonta = Action("MenuImporterFichierTramonta", "&Fichier Tramonta");
     importer->addAction(importerTramonta);
+    QAction* importerCsv = Action("MenuImporterAdherentsCsv", "&Adhérents (CSV)...");
+    importer->addAction(importerCsv);
+    connect(importerCsv, &QAction::triggered, this, &TMain::MenuImporterAdherentsCsvClick);
+    exportsTableur_ = new TExportsTableur(*this);
+    exportsTableur_->CreerMenu(*fichier);
     fichier->addSeparator();
     QAction* quitter = Action("MenuQuitter", "&Quitter");
     quitter->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -534,6 +542,11 @@ bool TMain::MenuSauverExerciceSousClick() {
 
 void TMain::MenuImporterFichierTramontaClick() {
     if (ficheImports_->Executer(*exercice_) == QDialog::Accepted)
+        RafraichirPages();
+}
+
+void TMain::MenuImporterAdherentsCsvClick() {
+    if (ImporterAdherentsCsv(this, *exercice_, *ficheImportAdherentsCsv_))
         RafraichirPages();
 }
 

@@ -24,6 +24,7 @@ class TFicheCorrespondant;
 class TFicheCriteresRequete;
 class TFicheListeComptes;
 class TExercice;
+class TExportsTableur;
 class TFicheCartesMeteo;
 class TFicheEcriture;
 class TFicheImpressionAdherent;
@@ -38,6 +39,7 @@ class TFicheImpressionCompta;
 class TFicheMouvementsCompta;
 class TFichePrintProgress;
 class TFicheImports;
+class TFicheImportAdherentsCsv;
 class TFicheNouvelleSaison;
 class TFichePreferences;
 class TFicheProtection;
@@ -75,6 +77,7 @@ class TMain : public QMainWindow {
     TFicheProtectionDocument& FicheProtectionDocument() { return *ficheProtectionDocument_; }
     TFichePreferences& FichePreferences() { return *fichePreferences_; }
     TFicheImports& FicheImports() { return *ficheImports_; }
+    TFicheImportAdherentsCsv& FicheImportAdherentsCsv() { return *ficheImportAdherentsCsv_; }
     TFicheCartesMeteo& FicheCartesMeteo() { return *ficheCartesMeteo_; }
     TFicheEcriture& FicheEcriture() { return *ficheEcriture_; }
     TFicheCompte& FicheCompte() { return *ficheCompte_; }
@@ -88,6 +91,8 @@ class TMain : public QMainWindow {
     TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
     TFicheMouvementsCompta& FicheMouvementsCompta() { return *ficheMouvementsCompta_; }
     TFicheDepotsBancaires& FicheDepotsBancaires() { return *ficheDepotsBancaires_; }
+    // "&Fichier" → "&Exporter" and its dialogs.
+    TExportsTableur& ExportsTableur() { return *exportsTableur_; }
 
     // By value: the save question may change the list the path comes from.
     void OuvrirExercice(QString chemin);
@@ -110,6 +115,7 @@ class TMain : public QMainWindow {
     bool MenuSauverExercice1Click();
     bool MenuSauverExerciceSousClick();
     void MenuImporterFichierTramontaClick();
+    void MenuImporterAdherentsCsvClick();
     void MenuProtectionClick();
     void MenuPreferencesClick();
     void MenuCartesMeteoClick();
@@ -156,6 +162,7 @@ class TMain : public QMainWindow {
     TFicheProtection* ficheProtection_ = nullptr;
     TFichePreferences* fichePreferences_ = nullptr;
     TFicheImports* ficheImports_ = nullptr;
+    TFicheImportAdherentsCsv* ficheImportAdherentsCsv_ = nullptr;
     TFicheCartesMeteo* ficheCartesMeteo_ = nullptr;
     TFicheEcriture* ficheEcriture_ = nullptr;
     TFicheCompte* ficheCompte_ = nullptr;
@@ -169,6 +176,7 @@ class TMain : public QMainWindow {
     TFicheImpressionCompta* ficheImpressionCompta_ = nullptr;
     TFicheMouvementsCompta* ficheMouvementsCompta_ = nullptr;
     TFicheDepotsBancaires* ficheDepotsBancaires_ = nullptr;
+    TExportsTableur* exportsTableur_ = nullptr;
 };
 
 } // namespace tramonta

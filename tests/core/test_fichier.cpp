@@ -111,3 +111,33 @@ TEST_F(Fichier, UneErreurDeLectureEstIllisibleEtUnCheminAbsentInexistant) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Fichier, DesOctetsSEcriventAussiParLeFichierTemporaire) {
+    const fs::path cible = dossier_ / "export.csv";
+    Poser(cible, "ancien contenu");
+    const std::string octets("\xEF\xBB\xBFNom;Prénom\r\n\0fin", 21);
+    ASSERT_TRUE(EcrireFichierOctets(cible, octets));
+    EXPECT_EQ(Lire(cible), octets);
+    EXPECT_EQ(NbFichiers(), 1u);
+}
+
+TEST_F(Fichier, DesOctetsSurUnDisquePleinLaissentLAncienFichier) {
+    const fs::path cible = dossier_ / "export.csv";
+    Poser(cible, "ancien contenu");
+    rlimit ancienne{};
+    getrlimit(RLIMIT_FSIZE, &ancienne);
+    auto ancienSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite = ancienne;
+    limite.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const bool ok = EcrireFichierOctets(cible, std::string(200 * 1024, 'x'));
+    setrlimit(RLIMIT_FSIZE, &ancienne);
+    std::signal(SIGXFSZ, ancienSignal);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(Lire(cible), "ancien contenu");
+    EXPECT_EQ(NbFichiers(), 1u);
+}
+
+} // namespace

@@ -4,12 +4,14 @@
 #include "outils_shell.h"
 
 #include "ui/a_propos.h"
+#include "ui/exports_tableur.h"
 #include "ui/fiche_adherent.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_compte.h"
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_ecriture.h"
+#include "ui/fiche_import_adherents_csv.h"
 #include "ui/fiche_imports.h"
 #include "ui/fiche_impression_compta.h"
 #include "ui/fiche_liste_comptes.h"
@@ -58,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasFenetre{"protection_document", [](TMain& m) -> QWidget* { return &m.FicheProtectionDocument(); }},
         CasFenetre{"preferences", [](TMain& m) -> QWidget* { return &m.FichePreferences(); }},
         CasFenetre{"imports", [](TMain& m) -> QWidget* { return &m.FicheImports(); }},
+        CasFenetre{"import_adherents_csv", [](TMain& m) -> QWidget* { return &m.FicheImportAdherentsCsv(); }},
         CasFenetre{"cartes_meteo", [](TMain& m) -> QWidget* { return &m.FicheCartesMeteo(); }},
         CasFenetre{"page_bdd", [](TMain& m) -> QWidget* { return m.Page(1); }},
         CasFenetre{"page_compta", [](TMain& m) -> QWidget* { return m.Page(2); }},
@@ -75,7 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasFenetre{"depots", [](TMain& m) -> QWidget* { return &m.FicheDepotsBancaires(); }},
         CasFenetre{"impression_adherent", [](TMain& m) -> QWidget* { return &m.FicheImpressionAdherent(); }},
         CasFenetre{"impression_adherents",
-                   [](TMain& m) -> QWidget* { return &m.FicheImpressionAdherents(); }}),
+                   [](TMain& m) -> QWidget* { return &m.FicheImpressionAdherents(); }},
+        CasFenetre{"export_adherents",
+                   [](TMain& m) -> QWidget* { return &m.ExportsTableur().FicheExportAdherents(); }},
+        CasFenetre{"export_participants",
+                   [](TMain& m) -> QWidget* { return &m.ExportsTableur().FicheExportParticipants(); }}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 using BoutonsAIcone = test::TestFenetre;
