@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and importing a spreadsheet file of members: 20 000 rows of every
 // column, into an empty season and into one that already holds them all.
 #include "core/tableur_lecture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/export_tableur_cli.h"
 
 #include "core/fichier.h"

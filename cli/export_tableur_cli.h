@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "export" command: a spreadsheet (CSV) file of a season's members,
 // correspondents, entry lines or the participants of one competition.
 #pragma once

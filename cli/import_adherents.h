@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "import adherents FICHIER ENTREE.csv": members from a spreadsheet's CSV file
 // into a season file, written back safely.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spreadsheet (CSV) files as French spreadsheets expect them: UTF-8 with a
 // byte-order mark, ";" between fields, CRLF line ends, dates "dd/mm/yyyy",
 // amounts with a decimal comma, booleans "Oui"/"Non". The readers of the

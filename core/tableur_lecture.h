@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a CSV file as spreadsheets write it: French ones (";", UTF-8 with a
 // byte-order mark or Windows-1252) as well as others ("," and plain UTF-8).
 #pragma once

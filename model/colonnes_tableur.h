@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The columns of the spreadsheet files, one table per kind of record: the
 // title of each column, how its text is made from a record and, for the
 // kinds that can be read back, how the text goes into a record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spreadsheet (CSV) files of members, correspondents, entry lines and the
 // participants of a competition: a row of titles, then one row per record.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Members brought in from a spreadsheet's CSV file: the file's titles are
 // matched to the member columns, then each row becomes a new member. Like the
 // import of another season, it never overwrites a member already there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "&Fichier" → "&Exporter": spreadsheet (CSV) files of the members, the
 // correspondents, the entry lines and the participants of one competition,
 // with the two small dialogs that ask what to export.

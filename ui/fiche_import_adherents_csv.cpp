@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/fiche_import_adherents_csv.h"
 
 #include "core/messages.h"

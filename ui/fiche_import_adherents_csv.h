@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Members brought in from a spreadsheet's CSV file: the dialog shows where
 // each column of the file goes and its first rows, then the import's report.
 // The import itself is the caller's (ImporterAdherentsCsv).

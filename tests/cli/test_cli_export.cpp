@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export command of the real tramonta-cli.
 #include "outils_cli.h"
 

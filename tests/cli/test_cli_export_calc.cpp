@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An exported file opened by LibreOffice Calc, as a French officer's
 // spreadsheet opens it: converted headless to ODS and read back, the dates
 // must be dates and the amounts numbers.

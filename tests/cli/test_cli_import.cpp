@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tramonta-cli import adherents: members from a CSV file into a season file.
 #include "outils_cli.h"
 #include "outils_modele.h"

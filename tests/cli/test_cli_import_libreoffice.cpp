@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The officer's round: the members exported, opened in LibreOffice Calc (in
 // French), saved again as CSV the way Calc writes it, and imported into an
 // empty season. Skipped where LibreOffice is not installed.

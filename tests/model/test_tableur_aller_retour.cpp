@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Members written to a spreadsheet file and read back into an empty season
 // come back field by field.
 #include "outils_modele.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "&Fichier" → "&Exporter": the menu, the member export's choices, the file
 // written and its journal line, and a write that fails.
 #include "outils_shell.h"

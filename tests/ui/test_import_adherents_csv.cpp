@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Fichier" → "Importer" → "Adhérents (CSV)...", driven through the main window.
 #include "outils_shell.h"
 
