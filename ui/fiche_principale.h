@@ -21,6 +21,7 @@ class QTreeView;
 
 namespace tramonta {
 
+class TChampRecherche;
 class TComptabilite;
 class TModeleAgenda;
 class TTriListe;
@@ -91,6 +92,7 @@ class TFichePrincipale : public TSousVue {
     QComboBox* ComboCompteLocationCombi;
     QComboBox* ComboCompteForfaitLecon;
     QTreeView* ListViewAgenda;
+    TChampRecherche* EditRechercheAgenda;
     TFicheSpecialite* FicheSpecialite_;
     std::array<ComboDefaut, 4> combos_;
 
