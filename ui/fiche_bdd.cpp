@@ -13,6 +13,7 @@
 #include "ui/modeles/tri_liste.h"
 
 #include <QAction>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -172,9 +173,6 @@ QWidget* TFicheBDD::CreerOnglet(Onglet& o, TTriListe& tri, const char* suffixe, 
     boutons->addWidget(o.supprimer);
     boutons->addWidget(o.editer);
     boutons->addStretch();
-    auto* milieu = new QHBoxLayout;
-    milieu->addWidget(o.liste, 1);
-    milieu->addLayout(boutons);
     auto* haut = new QHBoxLayout;
     haut->addWidget(libelle);
     haut->addStretch();
@@ -184,10 +182,14 @@ QWidget* TFicheBDD::CreerOnglet(Onglet& o, TTriListe& tri, const char* suffixe, 
     bas->addSpacing(24);
     bas->addWidget(o.compte);
     bas->addStretch();
-    auto* l = new QVBoxLayout(page);
-    l->addLayout(haut);
-    l->addLayout(milieu, 1);
-    l->addLayout(bas);
+    // The search field ends where the list ends, the buttons stand beside the list.
+    auto* l = new QGridLayout(page);
+    l->addLayout(haut, 0, 0);
+    l->addWidget(o.liste, 1, 0);
+    l->addLayout(boutons, 1, 1);
+    l->addLayout(bas, 2, 0, 1, 2);
+    l->setRowStretch(1, 1);
+    l->setColumnStretch(0, 1);
     // The field comes first, then the list it filters, then its commands.
     setTabOrder(o.recherche, o.liste);
     setTabOrder(o.liste, o.ajouter);
