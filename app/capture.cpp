@@ -38,6 +38,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -121,6 +122,15 @@ int main(int argc, char** argv) {
         Enregistrer(fenetre, dossier.filePath(QStringLiteral("page-%1.png").arg(noms[i])));
     }
     CapturerImpressionsAdherents(fenetre, dossier);
+    // The member list under a search: the first letters of its first member.
+    if (auto* recherche = fenetre.Page(1)->findChild<QLineEdit*>("EditRechercheAdherents")) {
+        fenetre.findChild<QAbstractButton*>("BoutonBDD")->click();
+        const TAdherent* premier = fenetre.Exercice().Adherents().Adherent(0);
+        recherche->setText(premier ? QString::fromStdString(premier->Nom()).left(3) : QStringLiteral("a"));
+        QCoreApplication::processEvents();
+        Enregistrer(fenetre, dossier.filePath("page-base-de-donnees-recherche.png"));
+        recherche->clear();
+    }
     fenetre.findChild<QAbstractButton*>("BoutonPrincipal")->click();
     // The sheets on the season's first member and correspondent.
     TExercice& exercice = fenetre.Exercice();

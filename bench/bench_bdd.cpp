@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The database page of a club of 20 000 members: opening it, sorting by a
-// column, refreshing the list after one member changed, and opening the
-// member sheet. Runs offscreen.
+// column, refreshing the list after one member changed, typing into its
+// search field, and opening the member sheet. Runs offscreen.
 #include "model/exercice.h"
 #include "platform/application.h"
 #include "ui/fiche_adherent.h"
@@ -11,12 +11,14 @@
 #include "ui/fiche_liste_comptes.h"
 #include "ui/modeles/tri_liste.h"
 
+#include <QLineEdit>
 #include <QTimer>
 #include <QTreeView>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -38,6 +40,8 @@ std::unique_ptr<TExercice> GrandClub() {
         a->SetLicenceDirigeant(i % 17 == 0);
         a->SetDateNaissance(30000 + i % 9000);
         a->SetMontantLicence(45.5);
+        a->SetNumeroLicence("FFS-" + std::to_string(100000 + i));
+        a->SetVille(i % 5 == 0 ? "Saint-Jean-de-Luz" : (i % 5 == 1 ? "Biarritz" : "Anglet"));
         e->Adherents().Add(std::move(a));
     }
     return e;
@@ -92,6 +96,47 @@ void UnChangementRafraichi(benchmark::State& state) {
     }
 }
 BENCHMARK(UnChangementRafraichi)->Unit(benchmark::kMicrosecond);
+
+// One keystroke in the search field, list redrawn: a letter more each time,
+// then letters taken back ("nom1" keeps about half the list, "nom1234" one
+// row, "" every row).
+void RechercheFrappe(benchmark::State& state) {
+    auto e = GrandClub();
+    Fiches f;
+    TFicheBDD page(*e, f.adherent, f.correspondant, f.criteres);
+    page.resize(800, 600);
+    page.show();
+    auto* champ = page.findChild<QLineEdit*>("EditRechercheAdherents");
+    const char* frappes[] = {"n",      "no",    "nom",  "nom1", "nom12", "nom123", "nom1234",
+                             "nom123", "nom12", "nom1", "nom",  "no",    "n",      ""};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        champ->setText(frappes[i++ % std::size(frappes)]);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(RechercheFrappe)->Unit(benchmark::kMillisecond);
+
+// The first letter typed on a page just opened, with no search key made yet.
+void RecherchePremiereFrappe(benchmark::State& state) {
+    auto e = GrandClub();
+    Fiches f;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto page = std::make_unique<TFicheBDD>(*e, f.adherent, f.correspondant, f.criteres);
+        page->resize(800, 600);
+        page->show();
+        QCoreApplication::processEvents();
+        auto* champ = page->findChild<QLineEdit*>("EditRechercheAdherents");
+        state.ResumeTiming();
+        champ->setText("b");
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        page.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(RecherchePremiereFrappe)->Unit(benchmark::kMillisecond);
 
 void FicheAdherentOuverte(benchmark::State& state) {
     auto e = GrandClub();

@@ -127,6 +127,43 @@ void BM_AgendaOuverture(benchmark::State& state) {
 }
 BENCHMARK(BM_AgendaOuverture)->Unit(benchmark::kMillisecond);
 
+// Typing into the search of a sorted list of n members: one letter more each
+// keystroke, then letters taken back, as a user narrows and widens a search.
+constexpr std::array<const char*, 10> kFrappes = {"e",    "et",  "etc", "etch", "etche",
+                                                  "etch", "etc", "et",  "e",    ""};
+
+void BM_AdherentsRechercheFrappe(benchmark::State& state) {
+    TExercice e;
+    Remplir(e.Adherents(), static_cast<int>(state.range(0)));
+    TModeleAdherents modele(e.Adherents());
+    TTriListe tri(&modele);
+    tri.SetRecherche("x");
+    std::size_t i = 0;
+    for (auto _ : state) {
+        tri.SetRecherche(kFrappes[i++ % kFrappes.size()]);
+        benchmark::DoNotOptimize(tri.rowCount());
+    }
+}
+BENCHMARK(BM_AdherentsRechercheFrappe)->Arg(200)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+// The first letter on a list just opened, whose search keys are not made yet.
+void BM_AdherentsPremiereFrappe(benchmark::State& state) {
+    TExercice e;
+    Remplir(e.Adherents(), static_cast<int>(state.range(0)));
+    TModeleAdherents modele(e.Adherents());
+    TTriListe tri(&modele);
+    for (auto _ : state) {
+        state.PauseTiming();
+        tri.SetRecherche("");
+        modele.Reinitialiser();
+        benchmark::DoNotOptimize(tri.index(0, 0));
+        state.ResumeTiming();
+        tri.SetRecherche("e");
+        benchmark::DoNotOptimize(tri.rowCount());
+    }
+}
+BENCHMARK(BM_AdherentsPremiereFrappe)->Arg(200)->Arg(20000)->Unit(benchmark::kMillisecond);
+
 void BM_AgendaNouvelleLigne(benchmark::State& state) {
     TExercice e;
     for (int i = 0; i < 20000; ++i)

@@ -6,6 +6,7 @@
 #include "core/texte.h"
 #include "model/exercice.h"
 #include "ui/agenda.h"
+#include "ui/champ_recherche.h"
 #include "ui/fiche_adherent.h"
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_criteres_requete.h"
@@ -13,12 +14,14 @@
 #include "ui/modeles/tri_liste.h"
 
 #include <QAction>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTreeView>
@@ -49,10 +52,12 @@ TFicheBDD::TFicheBDD(TExercice& exercice, TFicheAdherent& ficheAdherent,
 
     PageControl = Nomme(new QTabWidget(this), "PageControl");
     QWidget* pageAdherents =
-        CreerOnglet(adherents_, "Adherent", "Label1", "Liste des adhérents :", "d'un adhérent");
+        CreerOnglet(adherents_, *triAdherents_, "Adherent", "Label1",
+                    "Liste des adhérents :", "d'un adhérent", "Rechercher (nom, prénom, licence, ville)");
     pageAdherents->setObjectName("PageAdherents");
-    QWidget* pageCorrespondants = CreerOnglet(correspondants_, "Correspondant", "Label2",
-                                              "Liste des correspondants :", "d'un correspondant");
+    QWidget* pageCorrespondants = CreerOnglet(correspondants_, *triCorrespondants_, "Correspondant", "Label2",
+                                              "Liste des correspondants :", "d'un correspondant",
+                                              "Rechercher (nom, ville, spécialité)");
     pageCorrespondants->setObjectName("PageCorrespondants");
     PageControl->addTab(pageAdherents, "Adhérents");
     PageControl->addTab(pageCorrespondants, "Correspondants");
@@ -98,6 +103,18 @@ TFicheBDD::TFicheBDD(TExercice& exercice, TFicheAdherent& ficheAdherent,
         o->liste->installEventFilter(this);
     }
 
+    // Ctrl+F searches the list of the tab in view.
+    auto* chercher = new QShortcut(QKeySequence::Find, this);
+    chercher->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(chercher, &QShortcut::activated, this, [this] {
+        (PageControl->currentIndex() == 0 ? adherents_ : correspondants_).recherche->Activer();
+    });
+    // A record that leaves the list under a search leaves the selection too.
+    for (TTriListe* tri : {triAdherents_, triCorrespondants_}) {
+        connect(tri, &QAbstractItemModel::rowsRemoved, this, &TFicheBDD::MajBoutons);
+        connect(tri, &QAbstractItemModel::modelReset, this, &TFicheBDD::MajBoutons);
+    }
+
     // The summaries follow every change: an addition, a deletion, a licence
     // ticked on a sheet, a whole document opened.
     suiviAdherents_ = exercice.Adherents().Changements().Abonner([this](const TChangement&) { MajInfos(); });
@@ -110,8 +127,8 @@ TFicheBDD::TFicheBDD(TExercice& exercice, TFicheAdherent& ficheAdherent,
     MajInfos();
 }
 
-QWidget* TFicheBDD::CreerOnglet(Onglet& o, const char* suffixe, const char* nomLibelle, const char* titre,
-                                const char* genre) {
+QWidget* TFicheBDD::CreerOnglet(Onglet& o, TTriListe& tri, const char* suffixe, const char* nomLibelle,
+                                const char* titre, const char* genre, const char* aide) {
     auto* page = new QWidget(this);
     const QString s = QString::fromLatin1(suffixe);
     auto* libelle = Nomme(new QLabel(titre, page), nomLibelle);
@@ -147,19 +164,38 @@ QWidget* TFicheBDD::CreerOnglet(Onglet& o, const char* suffixe, const char* nomL
     QFont gras = o.infos->font();
     gras.setBold(true);
     o.infos->setFont(gras);
+    o.compte = Nomme(new QLabel(page), "LabelRecherche" + s + "s");
+    o.compte->setFont(gras);
+    o.recherche = Nomme(new TChampRecherche(tri, *o.liste, *o.compte, aide, page), "EditRecherche" + s + "s");
+    o.recherche->setMinimumWidth(o.recherche->fontMetrics().horizontalAdvance(aide) + 40);
 
     auto* boutons = o.boutons = new QVBoxLayout;
     boutons->addWidget(o.ajouter);
     boutons->addWidget(o.supprimer);
     boutons->addWidget(o.editer);
     boutons->addStretch();
-    auto* milieu = new QHBoxLayout;
-    milieu->addWidget(o.liste, 1);
-    milieu->addLayout(boutons);
-    auto* l = new QVBoxLayout(page);
-    l->addWidget(libelle);
-    l->addLayout(milieu, 1);
-    l->addWidget(o.infos);
+    auto* haut = new QHBoxLayout;
+    haut->addWidget(libelle);
+    haut->addStretch();
+    haut->addWidget(o.recherche);
+    auto* bas = new QHBoxLayout;
+    bas->addWidget(o.infos);
+    bas->addSpacing(24);
+    bas->addWidget(o.compte);
+    bas->addStretch();
+    // The search field ends where the list ends, the buttons stand beside the list.
+    auto* l = new QGridLayout(page);
+    l->addLayout(haut, 0, 0);
+    l->addWidget(o.liste, 1, 0);
+    l->addLayout(boutons, 1, 1);
+    l->addLayout(bas, 2, 0, 1, 2);
+    l->setRowStretch(1, 1);
+    l->setColumnStretch(0, 1);
+    // The field comes first, then the list it filters, then its commands.
+    setTabOrder(o.recherche, o.liste);
+    setTabOrder(o.liste, o.ajouter);
+    setTabOrder(o.ajouter, o.supprimer);
+    setTabOrder(o.supprimer, o.editer);
     return page;
 }
 

@@ -23,6 +23,7 @@ namespace tramonta {
 
 class TAdherent;
 class TAdherents;
+class TChampRecherche;
 class TCorrespondant;
 class TFicheAdherent;
 class TFicheCorrespondant;
@@ -77,13 +78,15 @@ class TFicheBDD : public TSousVue {
         QPushButton* supprimer;
         QPushButton* editer;
         QLabel* infos;
+        TChampRecherche* recherche;
+        QLabel* compte;
         QMenu* menu;
         QAction* menuSupprimer;
         QAction* menuEditer;
         QVBoxLayout* boutons;
     };
-    QWidget* CreerOnglet(Onglet& o, const char* suffixe, const char* nomLibelle, const char* titre,
-                         const char* genre);
+    QWidget* CreerOnglet(Onglet& o, TTriListe& tri, const char* suffixe, const char* nomLibelle,
+                         const char* titre, const char* genre, const char* aide);
     void MajBoutons();
     void MajInfos();
     void Selectionner(QTreeView* liste, TTriListe* tri, int ligneSource);

@@ -5,6 +5,7 @@
 #include "core/dates.h"
 #include "core/messages.h"
 #include "model/exercice.h"
+#include "ui/champ_recherche.h"
 #include "ui/edit_monetaire.h"
 #include "ui/fiche_specialite.h"
 #include "ui/modeles/modeles.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTreeView>
@@ -69,6 +71,14 @@ TFichePrincipale::TFichePrincipale(TExercice& exercice, QWidget* parent) : TSous
     PageControl->addTab(CreerOngletHistorique(), "Historique");
     auto* tout = new QVBoxLayout(this);
     tout->addWidget(PageControl);
+
+    // Ctrl+F searches the journal, the one long list of the page.
+    auto* chercher = new QShortcut(QKeySequence::Find, this);
+    chercher->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(chercher, &QShortcut::activated, this, [this] {
+        PageControl->setCurrentWidget(ListViewAgenda->parentWidget());
+        EditRechercheAgenda->Activer();
+    });
 
     FicheSpecialite_ = new TFicheSpecialite(this);
 
@@ -202,8 +212,22 @@ QWidget* TFichePrincipale::CreerOngletHistorique() {
     triAgenda_->Attacher(ListViewAgenda);
     LargeursAgenda(true);
     ListViewAgenda->header()->setStretchLastSection(true);
+    auto* compte = Nomme(new QLabel(onglet), "LabelRechercheAgenda");
+    QFont gras = compte->font();
+    gras.setBold(true);
+    compte->setFont(gras);
+    const QString aide = "Rechercher (date, intitulé, utilisateur)";
+    EditRechercheAgenda = Nomme(new TChampRecherche(*triAgenda_, *ListViewAgenda, *compte, aide, onglet),
+                                "EditRechercheAgenda");
+    EditRechercheAgenda->setMinimumWidth(EditRechercheAgenda->fontMetrics().horizontalAdvance(aide) + 40);
+    setTabOrder(EditRechercheAgenda, ListViewAgenda);
+    auto* haut = new QHBoxLayout;
+    haut->addStretch();
+    haut->addWidget(EditRechercheAgenda);
     auto* l = new QVBoxLayout(onglet);
+    l->addLayout(haut);
     l->addWidget(ListViewAgenda);
+    l->addWidget(compte);
     return onglet;
 }
 

@@ -22,6 +22,7 @@ class QTreeView;
 
 namespace tramonta {
 
+class TChampRecherche;
 class TComptabilite;
 class TModeleAgenda;
 class TTriListe;
@@ -92,6 +93,7 @@ class TFichePrincipale : public TSousVue {
     QComboBox* ComboCompteLocationCombi;
     QComboBox* ComboCompteForfaitLecon;
     QTreeView* ListViewAgenda;
+    TChampRecherche* EditRechercheAgenda;
     TFicheSpecialite* FicheSpecialite_;
     std::array<ComboDefaut, 4> combos_;
 

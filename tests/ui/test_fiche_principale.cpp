@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -632,6 +633,59 @@ TEST_F(Historique, LaListeSuitLeJournal) {
     AjouterLigneAgenda("Création");
     EXPECT_EQ(Colonne(1), (Users{"Création"}));
     DefinirExerciceJournal(nullptr);
+}
+
+// The journal's search looks into the date as shown, the text and the user,
+// keeps the order of the column clicked, and Escape brings every line back.
+TEST_F(Historique, LaRechercheFiltreSansDefaireLeTri) {
+    auto* champ = Controle<QLineEdit>("EditRechercheAgenda");
+    auto* compte = Controle<QLabel>("LabelRechercheAgenda");
+    struct Cas {
+        const char* tape;
+        Users vus;
+    };
+    const Cas cas[] = {
+        {"ajout", {"marie", "paul"}}, {"ELODIE", {"Élodie"}},    {"09/03/2024", {"marie", "Marie"}},
+        {"marie 706", {"Marie"}},     {"creation zoe", {"Zoé"}}, {"", kParDate},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.tape);
+        Remplacer(champ, QString::fromUtf8(c.tape));
+        EXPECT_EQ(Colonne(2), c.vus);
+        EXPECT_EQ(compte->isVisible(), *c.tape != 0);
+        if (*c.tape) {
+            EXPECT_EQ(compte->text(), QString("%1 sur 5").arg(c.vus.size()));
+        }
+    }
+    ClicEntete(2);
+    ClicEntete(2);
+    Remplacer(champ, "marie");
+    EXPECT_EQ(Colonne(2), (Users{"Marie", "marie"}));
+    Ligne("Ajout de l'adhérent \"Marie Curie\"", "jean", EncodeDate(2024, 3, 20));
+    Ligne("Sauvegarde", "jean", EncodeDate(2024, 3, 21));
+    EXPECT_EQ(Colonne(2), (Users{"Marie", "marie", "jean"}));
+    EXPECT_EQ(compte->text(), "3 sur 7");
+    QTest::keyClick(champ, Qt::Key_Escape);
+    EXPECT_EQ(champ->text(), "");
+    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Marie", "marie", "jean", "jean", "Élodie"}));
+    EXPECT_FALSE(compte->isVisible());
+}
+
+// Ctrl+F anywhere on the page brings the journal forward with the focus in
+// its search field; Down goes on into the list.
+TEST_F(Historique, CtrlFOuvreLaRechercheDuJournal) {
+    auto* onglets = Controle<QTabWidget>("PageControl");
+    auto* intitule = Controle<QLineEdit>("EditIntitule");
+    Entrer(intitule);
+    QTest::keyClick(intitule, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(onglets->currentIndex(), 3);
+    auto* champ = Controle<QLineEdit>("EditRechercheAgenda");
+    ASSERT_TRUE(champ->hasFocus());
+    Taper(champ, "paul");
+    QTest::keyClick(champ, Qt::Key_Down);
+    EXPECT_TRUE(Liste()->hasFocus());
+    EXPECT_EQ(Liste()->currentIndex().row(), 0);
+    EXPECT_EQ(Liste()->currentIndex().data().toString(), "10/03/2024 10:00:00");
 }
 
 } // namespace

@@ -130,6 +130,35 @@ TEST(TriListe, LesClicsEtLOrdreAffiche) {
     EXPECT_EQ(Colonne(tri, 0), (Noms{"Aaron", "Bidart", "Castets", "Dufau"}));
 }
 
+// The search keys are kept per row: an addition, a deletion and a whole
+// collection replaced (a season opened during a search) must not leave a
+// row searched on another record's key.
+TEST(TriListe, LesClesDeRechercheSuiventLesLignes) {
+    TAdherents a;
+    for (const char* nom : {"Bidart", "Arrieta", "Castets"})
+        Ajouter(a, nom);
+    TModeleAdherents m(a);
+    TTriListe tri(&m);
+    tri.SetRecherche("a");
+    EXPECT_EQ(Colonne(tri, 0), (Noms{"Arrieta", "Bidart", "Castets"}));
+    tri.SetRecherche("bid");
+    EXPECT_EQ(Colonne(tri, 0), (Noms{"Bidart"}));
+    EXPECT_TRUE(tri.RechercheActive());
+    a.Delete(0);
+    Ajouter(a, "Bidegain");
+    EXPECT_EQ(Colonne(tri, 0), (Noms{"Bidegain"}));
+    tri.SetRecherche("cast");
+    EXPECT_EQ(Colonne(tri, 0), (Noms{"Castets"}));
+    a.Clear();
+    for (const char* nom : {"Castaing", "Dufau", "Castelnau"})
+        Ajouter(a, nom);
+    a.Changements().Remplacement();
+    EXPECT_EQ(Colonne(tri, 0), (Noms{"Castaing", "Castelnau"}));
+    tri.SetRecherche(" \t ");
+    EXPECT_FALSE(tri.RechercheActive());
+    EXPECT_EQ(Colonne(tri, 0).size(), 3u);
+}
+
 TEST(TriListe, ChaqueColonneGardeSonSens) {
     TEtatTri t(3);
     EXPECT_EQ(t.Cliquer(1), Qt::AscendingOrder);

@@ -5,6 +5,7 @@
 // changed and never rebuilds itself for one change.
 #pragma once
 
+#include "core/texte.h"
 #include "model/notification.h"
 
 #include <QAbstractTableModel>
@@ -14,6 +15,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -44,6 +46,9 @@ class TModeleListeBase : public QAbstractTableModel {
     virtual int Comparer(int a, int b, int colonne) const = 0;
     // The record of a row, as an opaque pointer (also under RoleElement).
     virtual const void* ElementOpaque(int ligne) const = 0;
+    // What a search looks into for a row, in the form of TexteSansAccents;
+    // empty for a list that has nothing to search.
+    virtual const std::string& CleRecherche(int ligne) const = 0;
     static constexpr int RoleElement = Qt::UserRole + 1;
 };
 
@@ -73,6 +78,13 @@ template <class E> class TModeleListe : public TModeleListeBase {
         endResetModel();
     }
     void SetIcone(const QIcon& icone) { icone_ = icone; }
+    // The fields of a record that a search looks into, joined by line ends so
+    // that no typed word runs from one field into the next.
+    using Recherche = std::function<std::string(const E&)>;
+    void SetRecherche(Recherche recherche) {
+        recherche_ = std::move(recherche);
+        clesRecherche_.clear();
+    }
 
     // Shows the collection again from scratch (a document opened or made
     // new), the selection included.
@@ -146,6 +158,20 @@ template <class E> class TModeleListe : public TModeleListeBase {
         return std::get<QCollatorSortKey>(ca).compare(std::get<QCollatorSortKey>(cb));
     }
 
+    // Made on the first search, then once per record each time it changes,
+    // so that a keystroke over 20 000 rows only runs substring searches.
+    const std::string& CleRecherche(int ligne) const override {
+        static const std::string vide;
+        if (!recherche_ || ligne < 0 || ligne >= rowCount())
+            return vide;
+        if (clesRecherche_.size() != static_cast<std::size_t>(rowCount()))
+            clesRecherche_.assign(static_cast<std::size_t>(rowCount()), std::nullopt);
+        auto& cle = clesRecherche_[static_cast<std::size_t>(ligne)];
+        if (!cle)
+            cle.emplace(TexteSansAccents(recherche_(*Element(ligne))));
+        return *cle;
+    }
+
   private:
     using Cle = std::variant<double, QCollatorSortKey>;
 
@@ -170,6 +196,7 @@ template <class E> class TModeleListe : public TModeleListeBase {
     void ViderCles() {
         for (auto& cles : cles_)
             cles.clear();
+        clesRecherche_.clear();
     }
 
     void Changement(const TChangement& c) {
@@ -180,6 +207,8 @@ template <class E> class TModeleListe : public TModeleListeBase {
             for (auto& cles : cles_)
                 if (!cles.empty())
                     cles.insert(cles.begin() + ligne, std::nullopt);
+            if (!clesRecherche_.empty())
+                clesRecherche_.insert(clesRecherche_.begin() + ligne, std::nullopt);
             endInsertRows();
             break;
         case TChangement::Suppression:
@@ -187,6 +216,8 @@ template <class E> class TModeleListe : public TModeleListeBase {
             for (auto& cles : cles_)
                 if (ligne < static_cast<std::ptrdiff_t>(cles.size()))
                     cles.erase(cles.begin() + ligne);
+            if (ligne < static_cast<std::ptrdiff_t>(clesRecherche_.size()))
+                clesRecherche_.erase(clesRecherche_.begin() + ligne);
             endRemoveRows();
             break;
         case TChangement::Deplacement:
@@ -198,6 +229,9 @@ template <class E> class TModeleListe : public TModeleListeBase {
             for (auto& cles : cles_)
                 if (ligne < static_cast<std::ptrdiff_t>(cles.size()))
                     cles[static_cast<std::size_t>(ligne)].reset();
+            // Before the signal: the filter of the sort proxy reads it again.
+            if (ligne < static_cast<std::ptrdiff_t>(clesRecherche_.size()))
+                clesRecherche_[static_cast<std::size_t>(ligne)].reset();
             emit dataChanged(index(c.index, 0), index(c.index, columnCount() - 1));
             break;
         case TChangement::Remplacement:
@@ -214,6 +248,8 @@ template <class E> class TModeleListe : public TModeleListeBase {
     QIcon icone_;
     QCollator collateur_;
     mutable std::vector<std::vector<std::optional<Cle>>> cles_;
+    Recherche recherche_;
+    mutable std::vector<std::optional<std::string>> clesRecherche_;
 };
 
 } // namespace tramonta

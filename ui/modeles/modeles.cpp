@@ -31,6 +31,9 @@ TModeleAdherents::TModeleAdherents(TAdherents& adherents, QObject* parent)
                     {"Licence", [](const TAdherent& a) { return Q(a.TypeLicence()); }}},
                    parent) {
     SetIcone(Icone("ICONE_ADHERENT"));
+    SetRecherche([](const TAdherent& a) {
+        return a.Nom() + '\n' + a.Prenom() + '\n' + a.NumeroLicence() + '\n' + a.Ville();
+    });
     SetSource(SourceDe<TAdherent>(adherents));
 }
 
@@ -39,6 +42,7 @@ TModeleCorrespondants::TModeleCorrespondants(TCorrespondants& correspondants, QO
                     {"Spécialité", [](const TCorrespondant& c) { return Q(c.Specialite()); }}},
                    parent) {
     SetIcone(Icone("ICONE_ADHERENT"));
+    SetRecherche([](const TCorrespondant& c) { return c.Nom() + '\n' + c.Ville() + '\n' + c.Specialite(); });
     SetSource(SourceDe<TCorrespondant>(correspondants));
 }
 
@@ -116,6 +120,10 @@ TModeleAgenda::TModeleAgenda(TAgenda& agenda, QObject* parent)
                     {"Utilisateur", [](const TLigneAgenda& l) { return Q(l.Utilisateur()); }}},
                    parent) {
     SetIcone(Icone("ICONE_AGENDA"));
+    // The date as the list shows it, so that "03/2026" finds a month.
+    SetRecherche([](const TLigneAgenda& l) {
+        return DateHeureVersTexte(l.DateHeure()) + '\n' + l.Texte() + '\n' + l.Utilisateur();
+    });
     SetSource({[&agenda] { return agenda.Count(); }, [&agenda](int i) { return agenda.Ligne(i); },
                &agenda.Changements()});
 }

@@ -14,13 +14,13 @@ namespace tramonta {
 // A date "dd/mm/yyyy", or "?" when it is 0.
 QString DateOuInconnue(double date);
 
-// "Nom", "Prénom", "Licence".
+// "Nom", "Prénom", "Licence"; searched on the names, licence number and town.
 class TModeleAdherents : public TModeleListe<TAdherent> {
   public:
     explicit TModeleAdherents(TAdherents& adherents, QObject* parent = nullptr);
 };
 
-// "Nom", "Spécialité".
+// "Nom", "Spécialité"; searched on the name, town and speciality.
 class TModeleCorrespondants : public TModeleListe<TCorrespondant> {
   public:
     explicit TModeleCorrespondants(TCorrespondants& correspondants, QObject* parent = nullptr);
@@ -53,7 +53,7 @@ class TModeleParticipants : public TModeleListe<TParticipantCompet> {
     void SetCategorie(TCategorieCompet* categorie);
 };
 
-// "Date", "Intitulé", "Utilisateur" of the journal.
+// "Date", "Intitulé", "Utilisateur" of the journal, each searched as shown.
 class TModeleAgenda : public TModeleListe<TLigneAgenda> {
   public:
     explicit TModeleAgenda(TAgenda& agenda, QObject* parent = nullptr);

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/modeles/tri_liste.h"
 
+#include "core/texte.h"
+
 #include <QHeaderView>
 #include <QTreeView>
+
+#include <string_view>
 
 namespace tramonta {
 
@@ -52,6 +56,31 @@ int TTriListe::LigneVue(int ligneSource) const {
 
 int TTriListe::LigneSource(int ligneVue) const {
     return mapToSource(index(ligneVue, 0)).row();
+}
+
+void TTriListe::SetRecherche(const QString& texte) {
+    std::vector<std::string> mots;
+    for (const QString& mot : texte.simplified().split(QChar(' '), Qt::SkipEmptyParts)) {
+        std::string plie = TexteSansAccents(mot.toStdString());
+        if (!plie.empty())
+            mots.push_back(std::move(plie));
+    }
+    recherche_ = texte;
+    // A blank typed after a word changes nothing that is shown.
+    if (mots == mots_)
+        return;
+    mots_ = std::move(mots);
+    invalidateRowsFilter();
+}
+
+bool TTriListe::filterAcceptsRow(int ligneSource, const QModelIndex& parent) const {
+    if (mots_.empty() || parent.isValid())
+        return true;
+    const std::string_view cle = source_->CleRecherche(ligneSource);
+    for (const std::string& mot : mots_)
+        if (cle.find(mot) == std::string_view::npos)
+            return false;
+    return true;
 }
 
 bool TTriListe::lessThan(const QModelIndex& a, const QModelIndex& b) const {

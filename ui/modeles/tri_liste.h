@@ -5,12 +5,17 @@
 // use changes nothing and each later one reverses the order. Between clicks
 // the list keeps the order that the user sees: a record added or changed
 // takes its place in that order.
+//
+// A search keeps the rows whose search key holds every word typed, whatever
+// their case and accents, in that same order; a record added or changed
+// during a search shows or leaves as it matches.
 #pragma once
 
 #include "ui/modeles/modele_liste.h"
 
 #include <QSortFilterProxyModel>
 
+#include <string>
 #include <vector>
 
 class QTreeView;
@@ -47,13 +52,21 @@ class TTriListe : public QSortFilterProxyModel {
     int LigneVue(int ligneSource) const;
     int LigneSource(int ligneVue) const;
 
+    // Words apart, blanks ignored; an empty text shows every row.
+    void SetRecherche(const QString& texte);
+    const QString& Recherche() const { return recherche_; }
+    bool RechercheActive() const { return !mots_.empty(); }
+
   protected:
     bool lessThan(const QModelIndex& a, const QModelIndex& b) const override;
+    bool filterAcceptsRow(int ligneSource, const QModelIndex& parent) const override;
 
   private:
     TModeleListeBase* source_;
     TEtatTri etat_;
     QTreeView* vue_ = nullptr;
+    QString recherche_;
+    std::vector<std::string> mots_;
 };
 
 } // namespace tramonta
