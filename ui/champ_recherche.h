@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search field above a long list: it filters the list as one types,
 // Escape empties it, Down goes into the list, and a label beside the list's
 // summary tells how many rows of how many are shown while a search is on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search fields of the database page on their real widgets: what a typed
 // text keeps of the sorted lists, the count beside the summary, Escape, the
 // keyboard between field and list, and the commands on a filtered list.
