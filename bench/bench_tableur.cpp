@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spreadsheet exports of a large season: 20 000 members, 100 000 entry lines.
 #include "model/exercice.h"
 #include "model/export_tableur.h"
