@@ -174,9 +174,12 @@ std::optional<double> LireMontantTableur(std::string_view texte) {
         t = SansBlancs(t.substr(kEuro.size()));
     if (t.empty())
         return 0.0;
-    // The decimal separator is the last "," or "."; the other one, and
-    // blanks between digits, group thousands.
-    const std::size_t dernier = t.find_last_of(",.");
+    // The decimal separator is the last "," or ".", unless it comes more than
+    // once ("1.234.567"); the other one, and blanks between digits, group
+    // thousands.
+    std::size_t dernier = t.find_last_of(",.");
+    if (dernier != std::string_view::npos && t.find(t[dernier]) != dernier)
+        dernier = std::string_view::npos;
     std::string nombre;
     nombre.reserve(t.size());
     for (std::size_t i = 0; i < t.size();) {

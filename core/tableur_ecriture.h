@@ -52,7 +52,7 @@ std::string BooleenTableur(bool valeur); // "Oui" / "Non"
 std::optional<TDateTime> LireDateTableur(std::string_view texte);
 // "12,50", "12.50", "-3", "1 234,50" (blank, NBSP or narrow NBSP between
 // thousands), "1.234,50" or "1,234.50" (the last separator being the decimal
-// one), with or without a "€" sign.
+// one, unless it comes twice: "1.234.567"), with or without a "€" sign.
 std::optional<double> LireMontantTableur(std::string_view texte);
 // A whole number of the int32 range, optionally signed, blanks allowed
 // between thousands ("33 000").

@@ -177,8 +177,12 @@ void TExportsTableur::MenuExporterAdherentsClick() {
     const bool avecCriteres = criteres.TypeRequete != TCriteresRequete::ReqTous;
     if (!ficheAdherents_->Executer(avecCriteres ? DecrireCriteres(criteres) : std::string()))
         return;
-    // The list's order when the user asks for what it shows; the season's
-    // order otherwise, as the command-line export gives it.
+    const auto chemin = DemanderFichier("Export des adhérents", "Adhérents.csv");
+    if (!chemin)
+        return;
+    // Taken once the file is chosen, since the file dialog lets events
+    // through: the list's order when the user asks for what it shows, the
+    // season's order otherwise, as the command-line export gives it.
     std::vector<const TAdherent*> adherents;
     auto* bdd = qobject_cast<TFicheBDD*>(main_.Page(1));
     if (ficheAdherents_->SeulementAffiches() && bdd)
@@ -187,9 +191,6 @@ void TExportsTableur::MenuExporterAdherentsClick() {
         adherents = TousLesAdherents(exercice.Adherents());
     if (ficheAdherents_->SeulementCriteres())
         std::erase_if(adherents, [&](const TAdherent* a) { return !a->Correspond(criteres); });
-    const auto chemin = DemanderFichier("Export des adhérents", "Adhérents.csv");
-    if (!chemin)
-        return;
     std::ostringstream csv;
     ExporterAdherents(adherents, csv);
     if (!Ecrire(*chemin, csv.str()))

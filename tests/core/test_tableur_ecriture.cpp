@@ -94,13 +94,14 @@ INSTANTIATE_TEST_SUITE_P(
                     CasLectureMontant{"1 234,50", 1234.5}, CasLectureMontant{"1\u00A0234,50", 1234.5},
                     CasLectureMontant{"1\u202F234\u202F567,5", 1234567.5},
                     CasLectureMontant{"1.234,50", 1234.5}, CasLectureMontant{"1,234.50", 1234.5},
-                    CasLectureMontant{"12,50 €", 12.5}, CasLectureMontant{"€12", 12.0},
-                    CasLectureMontant{",5", 0.5}, CasLectureMontant{"douze", std::nullopt},
-                    CasLectureMontant{"12 €50", std::nullopt}, CasLectureMontant{"12,", 12.0},
-                    CasLectureMontant{"-", std::nullopt}, CasLectureMontant{",", std::nullopt},
-                    CasLectureMontant{"1 ,5", std::nullopt}, CasLectureMontant{"1,5 0", std::nullopt},
-                    CasLectureMontant{"12-3", std::nullopt}, CasLectureMontant{"1e5", std::nullopt},
-                    CasLectureMontant{"0x10", std::nullopt}));
+                    CasLectureMontant{"1.234.567", 1234567.0}, CasLectureMontant{"1 234 567,5", 1234567.5},
+                    CasLectureMontant{"1,2,3", 123.0}, CasLectureMontant{"12,50 €", 12.5},
+                    CasLectureMontant{"€12", 12.0}, CasLectureMontant{",5", 0.5},
+                    CasLectureMontant{"douze", std::nullopt}, CasLectureMontant{"12 €50", std::nullopt},
+                    CasLectureMontant{"12,", 12.0}, CasLectureMontant{"-", std::nullopt},
+                    CasLectureMontant{",", std::nullopt}, CasLectureMontant{"1 ,5", std::nullopt},
+                    CasLectureMontant{"1,5 0", std::nullopt}, CasLectureMontant{"12-3", std::nullopt},
+                    CasLectureMontant{"1e5", std::nullopt}, CasLectureMontant{"0x10", std::nullopt}));
 
 struct CasDate {
     const char* texte;
