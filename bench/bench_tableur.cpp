@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Spreadsheet exports of a large season: 20 000 members, 100 000 entry lines.
+#include "bench/grande_compta.h"
 #include "model/exercice.h"
 #include "model/export_tableur.h"
 
@@ -30,25 +31,7 @@ TExercice& GrandDocument() {
             a->SetInformationsComplementaires(i % 10 == 0 ? std::string(400, 'n') : "");
             d->Adherents().Add(std::move(a));
         }
-        TComptabilite& c = d->Comptabilite();
-        for (int k = 0; k < 200; ++k) {
-            auto compte = std::make_unique<TCompte>(&c);
-            compte->SetArticle(std::to_string(600 + k));
-            compte->SetIntitule("Compte " + std::to_string(k));
-            for (int l = 0; l < 500; ++l) {
-                auto ligne = std::make_unique<TLigneEcriture>(compte.get());
-                ligne->SetLibelle("Licence de NOM" + std::to_string(k * 500 + l));
-                ligne->SetDate(46000 + l * 0.37);
-                ligne->SetNumeroCheque(std::to_string(1000000 + l));
-                ligne->SetMontant(l * 1.25);
-                ligne->SetTypePaiement(l % 3);
-                compte->AjouterLigne(std::move(ligne));
-            }
-            if (k % 2)
-                c.AjouterCompteCharge(std::move(compte));
-            else
-                c.AjouterCompteProduit(std::move(compte));
-        }
+        RemplirGrandeComptabilite(d->Comptabilite());
         return d;
     }();
     return *e;

@@ -7,6 +7,7 @@
 #include "core/dates.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QString>
 
 #include <algorithm>
@@ -38,6 +39,24 @@ inline std::string VersDocument(const QString& s) {
 template <class W, class N> W* Nomme(W* w, const N& nom) {
     w->setObjectName(nom);
     return w;
+}
+
+// A push button named for the tests, with its hint as tooltip when it has one.
+inline QPushButton* Bouton(const char* nom, const QString& texte, QWidget* parent,
+                           const QString& bulle = {}) {
+    auto* b = Nomme(new QPushButton(texte, parent), nom);
+    if (!bulle.isEmpty())
+        b->setToolTip(bulle);
+    return b;
+}
+
+// The same for the buttons of a dialog whose Enter belongs to one default
+// button: these never take it over when they get the focus.
+inline QPushButton* BoutonSansDefaut(const char* nom, const QString& texte, QWidget* parent,
+                                     const QString& bulle = {}) {
+    auto* b = Bouton(nom, texte, parent, bulle);
+    b->setAutoDefault(false);
+    return b;
 }
 
 inline constexpr const char* kMasqueDate = "00/00/0000;_";

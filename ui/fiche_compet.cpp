@@ -43,13 +43,6 @@ constexpr const char* kTypeGlisser = "application/x-tramonta-participant";
 // How close to the list's top or bottom edge a held item makes it scroll.
 constexpr int kBordDefilement = 20;
 
-QPushButton* Bouton(const char* nom, const QString& texte, QWidget* parent, const char* bulle = nullptr) {
-    auto* b = Nomme(new QPushButton(texte, parent), nom);
-    if (bulle)
-        b->setToolTip(bulle);
-    return b;
-}
-
 QAction* Action(const char* nom, const QString& texte, QObject* parent) {
     return Nomme(new QAction(texte, parent), nom);
 }

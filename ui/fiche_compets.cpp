@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "model/exercice.h"
 #include "ui/agenda.h"
+#include "ui/controles.h"
 #include "ui/fiche_compet.h"
 #include "ui/modeles/modeles.h"
 #include "ui/modeles/tri_liste.h"
@@ -23,13 +24,6 @@
 namespace tramonta {
 
 namespace {
-QPushButton* Bouton(const char* nom, const char* texte, const char* bulle, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setToolTip(bulle);
-    return b;
-}
-
 QAction* Action(const char* nom, const char* texte, QObject* parent) {
     auto* a = new QAction(texte, parent);
     a->setObjectName(nom);
@@ -59,9 +53,9 @@ TFicheCompets::TFicheCompets(TExercice& exercice, QWidget* parent) : TSousVue(ex
     ListView->setColumnWidth(2, 80);
     ListView->installEventFilter(this);
 
-    BoutonAjouter = Bouton("BoutonAjouter", "&Ajouter", "Ajout d'une compétition", this);
-    BoutonSupprimer = Bouton("BoutonSupprimer", "&Supprimer", "Suppression d'une compétition", this);
-    BoutonEditer = Bouton("BoutonEditer", "&Editer", "Edition d'une compétition", this);
+    BoutonAjouter = Bouton("BoutonAjouter", "&Ajouter", this, "Ajout d'une compétition");
+    BoutonSupprimer = Bouton("BoutonSupprimer", "&Supprimer", this, "Suppression d'une compétition");
+    BoutonEditer = Bouton("BoutonEditer", "&Editer", this, "Edition d'une compétition");
 
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName("PopupMenu");

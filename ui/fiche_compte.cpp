@@ -38,12 +38,6 @@ bool Confirmer(const std::string& texte) {
     return MessageBoxTexte(texte, "Confirmation", MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-QPushButton* Bouton(const char* nom, const char* texte, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    return b;
-}
-
 const char* const kLigneAutomatique =
     "ATTENTION ! Cette ligne d'écriture a été créée par un enregistrement automatique !";
 const char* const kSupprimerLigneAutomatique =

@@ -6,6 +6,7 @@
 #include "model/exercice.h"
 #include "platform/choix_fichier.h"
 #include "ui/agenda.h"
+#include "ui/controles.h"
 
 #include <QAbstractTableModel>
 #include <QBrush>
@@ -28,10 +29,6 @@ namespace {
 const QString kIgnoree = QStringLiteral("(ignorée)");
 // The program computes it from other fields: what the file says is not read.
 const QString kCalculee = QStringLiteral("(ignorée : calculée par le programme)");
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 } // namespace
 
 // Each column of the file and the member field it goes to.
@@ -116,13 +113,6 @@ class TModeleApercuImport : public QAbstractTableModel {
 };
 
 namespace {
-QPushButton* Bouton(const char* nom, const QString& texte, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QLabel* Libelle(const char* nom, QWidget* parent) {
     auto* l = new QLabel(parent);
     l->setObjectName(nom);
@@ -167,10 +157,10 @@ TFicheImportAdherentsCsv::TFicheImportAdherentsCsv(QWidget* parent) : QDialog(pa
     LabelResultat = new QLabel("&Résultat :", this);
     LabelResultat->setBuddy(MemoResultat);
 
-    BoutonImporter = Bouton("BoutonImporter", "&Importer", this);
+    BoutonImporter = BoutonSansDefaut("BoutonImporter", "&Importer", this);
     BoutonImporter->setToolTip("Ajoute les adhérents du fichier à l'exercice");
-    BoutonAnnuler = Bouton("BoutonAnnuler", "&Annuler", this);
-    BoutonFermer = Bouton("BoutonFermer", "&Fermer", this);
+    BoutonAnnuler = BoutonSansDefaut("BoutonAnnuler", "&Annuler", this);
+    BoutonFermer = BoutonSansDefaut("BoutonFermer", "&Fermer", this);
     connect(BoutonImporter, &QPushButton::clicked, this, &TFicheImportAdherentsCsv::BoutonImporterClick);
     connect(BoutonAnnuler, &QPushButton::clicked, this, &QDialog::reject);
     connect(BoutonFermer, &QPushButton::clicked, this, &QDialog::accept);

@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "model/exercice.h"
 #include "platform/choix_fichier.h"
+#include "ui/controles.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -28,13 +29,6 @@ QCheckBox* Case(const char* nom, const QString& texte, const QString& bulle, QWi
     return c;
 }
 
-QPushButton* Bouton(const char* nom, const QString& texte, const QString& bulle, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setToolTip(bulle);
-    b->setAutoDefault(false);
-    return b;
-}
 } // namespace
 
 TFicheImports::TFicheImports(QWidget* parent) : QDialog(parent) {
@@ -44,7 +38,8 @@ TFicheImports::TFicheImports(QWidget* parent) : QDialog(parent) {
     EditSource = new QLineEdit(this);
     EditSource->setObjectName("EditSource");
     EditSource->setToolTip("Fichier depuis lequel les données vont être importées");
-    auto* parcourir = Bouton("BoutonParcourir", "&Parcourir...", "Sélection du fichier source...", this);
+    auto* parcourir =
+        BoutonSansDefaut("BoutonParcourir", "&Parcourir...", this, "Sélection du fichier source...");
     auto* libelleSource = new QLabel("&Source :", this);
     libelleSource->setBuddy(EditSource);
 
@@ -69,7 +64,7 @@ TFicheImports::TFicheImports(QWidget* parent) : QDialog(parent) {
     grille->addWidget(CheckCompetitions, 2, 1);
     grille->addWidget(CheckEcritures, 3, 0, 1, 2);
 
-    auto* importer = Bouton("BoutonImporter", "&Importer", "Lance l'import des données...", this);
+    auto* importer = BoutonSansDefaut("BoutonImporter", "&Importer", this, "Lance l'import des données...");
     MemoResultat = new QPlainTextEdit(this);
     MemoResultat->setObjectName("MemoResultat");
     MemoResultat->setReadOnly(true);
@@ -77,7 +72,7 @@ TFicheImports::TFicheImports(QWidget* parent) : QDialog(parent) {
     MemoResultat->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* libelleResultat = new QLabel("&Résultat :", this);
     libelleResultat->setBuddy(MemoResultat);
-    auto* fermer = Bouton("BoutonFermer", "&Fermer", QString(), this);
+    auto* fermer = BoutonSansDefaut("BoutonFermer", "&Fermer", this, QString());
 
     connect(CheckComptesCharge, &QCheckBox::toggled, this, &TFicheImports::CheckComptesClick);
     connect(CheckComptesProduit, &QCheckBox::toggled, this, &TFicheImports::CheckComptesClick);

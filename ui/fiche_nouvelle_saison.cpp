@@ -21,12 +21,6 @@
 namespace tramonta {
 
 namespace {
-QPushButton* Bouton(const char* nom, const QString& texte, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    return b;
-}
-
 QLabel* Liste(const char* nom, QWidget* parent) {
     auto* l = new QLabel(parent);
     l->setObjectName(nom);

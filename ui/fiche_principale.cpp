@@ -39,10 +39,6 @@ namespace {
 constexpr const char* kPasDeCompte = "Pas de compte par défaut";
 constexpr std::array<int, 3> kLargeursAgenda = {130, 250, 120};
 
-QPushButton* Bouton(const char* nom, const char* texte, QWidget* parent) {
-    return Nomme(new QPushButton(texte, parent), nom);
-}
-
 // Keeps a tab's groups at a readable width at the top left, however large
 // the window.
 QWidget* Colonne(QWidget* parent, std::initializer_list<QWidget*> groupes, int largeur) {

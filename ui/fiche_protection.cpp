@@ -3,6 +3,7 @@
 
 #include "core/messages.h"
 #include "model/exercice.h"
+#include "ui/controles.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -16,12 +17,6 @@
 namespace tramonta {
 
 namespace {
-QPushButton* Bouton(const char* nom, const QString& texte, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    return b;
-}
-
 QLineEdit* EditMotPasse(const char* nom, QWidget* parent) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(nom);

@@ -19,13 +19,6 @@ namespace tramonta {
 
 namespace {
 
-QPushButton* Bouton(const char* nom, const QString& texte, QWidget* parent) {
-    auto* b = new QPushButton(texte, parent);
-    b->setObjectName(nom);
-    b->setAutoDefault(false);
-    return b;
-}
-
 bool DateLue(const QLineEdit* e) {
     return LireDate(e) != 0;
 }
@@ -76,8 +69,8 @@ TFicheMouvementsCompta::TFicheMouvementsCompta(TFicheImpressionCompta& apercu, Q
     ComboCompte = new QComboBox(this);
     ComboCompte->setObjectName("ComboCompte");
     ComboCompte->setMinimumWidth(320);
-    BoutonEdition = Bouton("BoutonEdition", "&Edition", this);
-    BoutonFermer = Bouton("BoutonFermer", "&Fermer", this);
+    BoutonEdition = BoutonSansDefaut("BoutonEdition", "&Edition", this);
+    BoutonFermer = BoutonSansDefaut("BoutonFermer", "&Fermer", this);
     auto* l = new QVBoxLayout(this);
     l->addWidget(GroupePeriode(EditDebutMvt, EditFinmvt, this));
     l->addWidget(GroupeCompte(ComboCompte, this));
@@ -151,8 +144,8 @@ TFicheDepotsBancaires::TFicheDepotsBancaires(TFicheImpressionCompta& apercu, QWi
     EditNumeroDepot = new QLineEdit(this);
     EditNumeroDepot->setObjectName("EditNumeroDepot");
     EditNumeroDepot->setMaximumWidth(160);
-    BoutonEdition = Bouton("BoutonEdition", "&Edition", this);
-    BoutonFermer = Bouton("BoutonFermer", "&Fermer", this);
+    BoutonEdition = BoutonSansDefaut("BoutonEdition", "&Edition", this);
+    BoutonFermer = BoutonSansDefaut("BoutonFermer", "&Fermer", this);
 
     auto* divers = new QGroupBox("Divers ", this);
     auto* f = new QFormLayout(divers);
