@@ -268,7 +268,8 @@ nlohmann::ordered_json DocumentVersJson(const TExercice& e) {
     return j;
 }
 
-void JsonVersDocument(const nlohmann::json& j, TExercice& e) {
+namespace {
+void Remplir(const nlohmann::json& j, TExercice& e) {
     if (!j.is_object())
         throw std::invalid_argument("objet attendu");
     auto texte = [&](const char* cle, auto&& affecter) {
@@ -314,6 +315,18 @@ void JsonVersDocument(const nlohmann::json& j, TExercice& e) {
         auto l = std::make_unique<TLigneAgenda>(&e.Agenda());
         LireChamps(jl, *l);
         e.Agenda().Add(std::move(l));
+    }
+}
+} // namespace
+
+void JsonVersDocument(const nlohmann::json& j, TExercice& e) {
+    try {
+        Remplir(j, e);
+    } catch (...) {
+        // A refused document leaves nothing of what was read before the
+        // fault, as a failed load leaves the document empty.
+        e.Clear();
+        throw;
     }
 }
 

@@ -12,7 +12,7 @@ nlohmann::ordered_json DocumentVersJson(const TExercice& exercice);
 
 // Builds the document from JSON; a missing key keeps the field's initial
 // value. Raises nlohmann::json::exception (or std::invalid_argument) on a
-// value of the wrong type.
+// value of the wrong type, the document then left empty.
 void JsonVersDocument(const nlohmann::json& json, TExercice& exercice);
 
 } // namespace tramonta

@@ -108,6 +108,22 @@ TEST_F(Cli, CreateRefuseUnJsonIncorrectSansEcrire) {
     }
 }
 
+// The fault comes after parts that read well: none of them may stay.
+TEST(Json, UnDocumentRefuseNeLaissePasDeSaisonAMoitieFaite) {
+    for (const char* json : {
+             R"({"Intitule": "Saison", "Adherents": [{"Nom": "Durand"}], "Agenda": [{"DateHeure": "hier"}]})",
+             R"({"Specialites": ["Surf"], "Correspondants": [{"Nom": "Mairie"}], "Euro": 1})",
+             R"({"Comptabilite": {"Charges": [{"Article": "606", "Lignes": [{"Montant": 5}]}],
+                 "Produits": [{"Lignes": [{"Montant": "cinq"}]}]}})",
+             R"({"Compets": [{"Intitule": "Open", "Categories": [{"Participants": [{"Nom": "A"}]},
+                 {"Participants": [{"Nom": 3}]}]}]})",
+         }) {
+        TExercice e;
+        EXPECT_ANY_THROW(JsonVersDocument(nlohmann::json::parse(json), e)) << json;
+        EXPECT_EQ(DocumentVersJson(e), DocumentVersJson(TExercice())) << json;
+    }
+}
+
 TEST_F(Cli, UsageIncorrectDonneLeCode2) {
     EXPECT_EQ(Lancer({}).code, 2);
     EXPECT_EQ(Lancer({"inconnu", "x"}).code, 2);
