@@ -2,6 +2,7 @@
 #include "core/fichier.h"
 
 #include "core/partage.h"
+#include "core/texte.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -129,8 +130,11 @@ bool EcrireFichierOctets(const std::string& chemin, std::string_view octets, TEc
     std::vector<char> nom(modele.begin(), modele.end());
     nom.push_back('\0');
     const int fd = ::mkstemp(nom.data());
-    if (fd < 0)
+    if (fd < 0) {
+        if (errno == EACCES || errno == EPERM || errno == EROFS)
+            e.refus = Formater("Vous n'avez pas le droit d'écrire dans le dossier \"%s\".", {dossier});
         return false;
+    }
     ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     const std::string temporaire(nom.data());
 

@@ -95,8 +95,11 @@ TEST_F(Fichier, UnDossierSansDroitDEcritureEchoueEtGardeLeFichier) {
     const fs::path cible = dossier_ / "saison.trm";
     Poser(cible, "ancien contenu");
     fs::permissions(dossier_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(EcrireFichier(cible, [](TWriter& w) { w.WriteInteger(1); }));
+    TEcriture e;
+    EXPECT_FALSE(EcrireFichier(
+        cible, [](TWriter& w) { w.WriteInteger(1); }, &e));
     fs::permissions(dossier_, fs::perms::owner_all);
+    EXPECT_EQ(e.refus, "Vous n'avez pas le droit d'écrire dans le dossier \"" + dossier_.string() + "\".");
     EXPECT_EQ(Lire(cible), "ancien contenu");
 }
 
