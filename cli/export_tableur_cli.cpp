@@ -2,6 +2,7 @@
 #include "cli/export_tableur_cli.h"
 
 #include "core/fichier.h"
+#include "core/partage.h"
 #include "core/texte.h"
 #include "model/exercice.h"
 #include "model/export_tableur.h"
@@ -27,6 +28,15 @@ int CommandeExport(const std::vector<std::string>& arguments) {
     const std::string& fichier = arguments[1];
     const std::string& sortie = arguments[2];
 
+    // The season given twice, or under another name or through a link,
+    // would be replaced by the CSV.
+    if (MemeFichier(fichier, sortie)) {
+        std::cerr << Formater(
+                         "Le fichier de sortie \"%s\" est l'exercice lui-même : choisissez un autre nom.",
+                         {sortie})
+                  << '\n';
+        return 1;
+    }
     TExercice exercice;
     if (!exercice.LoadFromFile(fichier))
         return 1;
@@ -46,8 +56,11 @@ int CommandeExport(const std::vector<std::string>& arguments) {
         }
         ExporterParticipants(*compet, csv);
     }
-    if (!EcrireFichierOctets(sortie, csv.str())) {
+    TEcriture ecriture;
+    if (!EcrireFichierOctets(sortie, csv.str(), &ecriture)) {
         std::cerr << Formater("Impossible d'écrire le fichier \"%s\" !", {sortie}) << '\n';
+        if (!ecriture.refus.empty())
+            std::cerr << ecriture.refus << '\n';
         return 1;
     }
     return 0;

@@ -7,14 +7,15 @@
 #include "cli/pdf.h"
 #endif
 #include "cli/tableau_texte.h"
+#include "core/fichier.h"
 #include "core/messages.h"
+#include "core/partage.h"
 #include "core/texte.h"
 #include "model/exercice.h"
 #include "model/nouvelle_saison.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -66,14 +67,21 @@ int Dump(const std::string& chemin) {
 }
 
 int Create(const std::string& source, const std::string& cible) {
-    std::ifstream entree(source, std::ios::binary);
-    if (!entree) {
+    std::string texte, message;
+    switch (LireFichierPartage(source, Liens::Personnels, kTailleMaxDocument, texte, message)) {
+    case EtatOuverture::Ok:
+        break;
+    case EtatOuverture::Inexistant:
         std::cerr << "Fichier inexistant !\n";
+        return 1;
+    default:
+        std::cerr << (message.empty() ? Formater("Impossible de lire le fichier \"%s\".", {source}) : message)
+                  << '\n';
         return 1;
     }
     TExercice exercice;
     try {
-        const auto json = nlohmann::json::parse(entree);
+        const auto json = nlohmann::json::parse(texte);
         JsonVersDocument(json, exercice);
     } catch (const std::exception& e) {
         std::cerr << "JSON incorrect : " << e.what() << '\n';

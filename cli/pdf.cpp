@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/pdf.h"
 
+#include "core/partage.h"
+#include "core/texte.h"
 #include "platform/application.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 
 namespace tramonta {
@@ -30,6 +33,14 @@ const char* const kUsagePdf =
 int CommandePdf(const std::vector<std::string>& arguments) {
     if (arguments.size() < 3)
         return 2;
+    // The season named again for the output would be replaced by the PDF.
+    if (MemeFichier(arguments[1], arguments[2])) {
+        std::cerr << Formater(
+                         "Le fichier de sortie \"%s\" est l'exercice lui-même : choisissez un autre nom.",
+                         {arguments[2]})
+                  << '\n';
+        return 1;
+    }
     // Fonts and PDF writing need a Gui application; no screen is needed.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -3,6 +3,7 @@
 // another program or another officer who saved it in between changed it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -15,8 +16,12 @@ struct TEmpreinte {
     std::uint64_t hachage = 0;     // of the whole content
 };
 
-// Not connue when the file cannot be read.
+// Not connue when the file cannot be read (nor when it is not a regular
+// file: a link of another user, a pipe).
 TEmpreinte EmpreinteDe(const std::string& chemin);
+// Of bytes in memory: the very bytes that a save wrote or a load read, so
+// that another officer's save in between is not taken for ours. No time.
+TEmpreinte EmpreinteDOctets(const void* octets, std::size_t n);
 
 // True when the file now on disk is not the one of `avant`. A file rewritten
 // with the same bytes (a synchronising client touching it) has not changed;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/fichier.h"
 
+#include "core/partage.h"
+#include "core/texte.h"
+
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,14 +26,6 @@ std::string NomSeul(const std::string& chemin) {
     return p == std::string::npos ? chemin : chemin.substr(p + 1);
 }
 
-// A link is followed, so that a save replaces the file it names and not the link.
-std::string CibleReelle(const std::string& chemin) {
-    char tampon[PATH_MAX];
-    if (::realpath(chemin.c_str(), tampon) != nullptr)
-        return tampon;
-    return chemin;
-}
-
 void SynchroniserDossier(const std::string& dossier) {
     const int fd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -39,14 +33,73 @@ void SynchroniserDossier(const std::string& dossier) {
         ::close(fd);
     }
 }
+
+mode_t Masque() {
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    return masque;
+}
+
+// The temporary file takes the place of the old one: its owner, group and
+// permissions. Only the administrator may give a file away; anybody else
+// keeps at least the group, which the other officers read it through. When
+// even the group cannot be kept, the group gets no more than the others, so
+// that the user's own group is not handed what the file's group had.
+void ReprendreProprietaire(int fd, const TCibleEcriture& cible) {
+    mode_t mode = cible.st.st_mode & 0777;
+    if (::fchown(fd, cible.st.st_uid, cible.st.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), cible.st.st_gid) != 0) {
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && st.st_gid != cible.st.st_gid)
+            mode = (mode & ~static_cast<mode_t>(070)) | ((mode & 07) << 3);
+    }
+    ::fchmod(fd, mode);
+}
+
+bool EcrireTout(int fd, std::string_view octets) {
+    const char* p = octets.data();
+    std::size_t reste = octets.size();
+    while (reste > 0) {
+        const ssize_t n = ::write(fd, p, reste);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        reste -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
 } // namespace
 
-ResultatLecture LireFichier(const std::string& chemin, const std::function<void(TReader&)>& lire) {
+ResultatLecture LireFichier(const std::string& chemin, const std::function<void(TReader&)>& lire,
+                            TLecture* details) {
+    if (details)
+        *details = {};
+    // A folder at the path is no file to open.
     struct stat st {};
-    if (chemin.empty() || ::stat(chemin.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+    if (::stat(chemin.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         return ResultatLecture::Inexistant;
+    TFichierPartage fichier(chemin, Liens::Personnels, kTailleMaxDocument);
+    std::string octets;
+    fichier.LireTout(octets);
+    switch (fichier.Etat()) {
+    case EtatOuverture::Ok:
+        break;
+    case EtatOuverture::Inexistant:
+        return ResultatLecture::Inexistant;
+    case EtatOuverture::Refuse:
+        if (details)
+            details->message = fichier.Message();
+        return ResultatLecture::Refuse;
+    case EtatOuverture::Erreur:
+        return ResultatLecture::Illisible;
+    }
+    if (details)
+        details->empreinte = EmpreinteDOctets(octets.data(), octets.size());
     try {
-        TFileStream flux(chemin, TFileStream::Mode::Lecture);
+        TMemoryStream flux(std::vector<std::uint8_t>(octets.begin(), octets.end()));
+        octets = {};
         TReader lecteur(flux, 4096);
         lire(lecteur);
     } catch (const EStreamError&) {
@@ -54,67 +107,76 @@ ResultatLecture LireFichier(const std::string& chemin, const std::function<void(
     } catch (const std::bad_alloc&) {
         return ResultatLecture::Illisible;
     }
+    if (details) {
+        const struct stat& lu = fichier.Infos();
+        details->empreinte.modification =
+            static_cast<std::int64_t>(lu.st_mtim.tv_sec) * 1000000000 + lu.st_mtim.tv_nsec;
+    }
     return ResultatLecture::Ok;
 }
 
-namespace {
-// The safe write itself; `ecrire` fills the temporary file and gives false,
-// or raises, when it could not.
-bool EcrireParTemporaire(const std::string& chemin, const std::function<bool(TStream&)>& ecrire) {
-    if (chemin.empty())
+bool EcrireFichierOctets(const std::string& chemin, std::string_view octets, TEcriture* details) {
+    TEcriture local;
+    TEcriture& e = details ? *details : local;
+    e.refus.clear();
+    e.empreinte = {};
+    TCibleEcriture cible;
+    if (!VerifierCibleEcriture(chemin, cible, e.refus))
         return false;
-    const std::string cible = CibleReelle(chemin);
-    const std::string dossier = Dossier(cible);
-    std::string modele = dossier + "/." + NomSeul(cible) + ".XXXXXX";
+    const std::string dossier = Dossier(cible.chemin);
+    // mkstemp creates with O_EXCL: nothing that another user put in the
+    // folder is ever opened for writing.
+    const std::string modele = dossier + "/." + NomSeul(cible.chemin) + ".XXXXXX";
     std::vector<char> nom(modele.begin(), modele.end());
     nom.push_back('\0');
     const int fd = ::mkstemp(nom.data());
-    if (fd < 0)
+    if (fd < 0) {
+        if (errno == EACCES || errno == EPERM || errno == EROFS)
+            e.refus = Formater("Vous n'avez pas le droit d'écrire dans le dossier \"%s\".", {dossier});
         return false;
+    }
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     const std::string temporaire(nom.data());
 
-    // The new file gets the old one's permissions, or the usual ones for a new file.
-    struct stat st {};
-    if (::stat(cible.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        const mode_t masque = ::umask(0);
-        ::umask(masque);
-        ::fchmod(fd, 0666 & ~masque);
-    }
+    if (e.prive)
+        ::fchmod(fd, 0600);
+    else if (cible.existe)
+        ReprendreProprietaire(fd, cible);
+    else
+        ::fchmod(fd, 0666 & ~Masque()); // a new file, as any program makes it
 
-    bool ok = false;
-    {
-        TFileStream flux(fd);
-        try {
-            ok = ecrire(flux);
-        } catch (const EStreamError&) {
-        } catch (const std::bad_alloc&) {
-        }
-        ok = ok && flux.Synchroniser();
-        ok = flux.Fermer() && ok;
-    }
-    if (ok && ::rename(temporaire.c_str(), cible.c_str()) == 0) {
+    bool ok = EcrireTout(fd, octets) && ::fsync(fd) == 0;
+    struct stat st {};
+    ok = ok && ::fstat(fd, &st) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (ok && ::rename(temporaire.c_str(), cible.chemin.c_str()) == 0) {
         SynchroniserDossier(dossier);
+        e.empreinte = EmpreinteDOctets(octets.data(), octets.size());
+        e.empreinte.modification =
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
         return true;
     }
     ::unlink(temporaire.c_str());
     return false;
 }
-} // namespace
 
-bool EcrireFichier(const std::string& chemin, const std::function<void(TWriter&)>& ecrire) {
-    return EcrireParTemporaire(chemin, [&](TStream& flux) {
+bool EcrireFichier(const std::string& chemin, const std::function<void(TWriter&)>& ecrire,
+                   TEcriture* details) {
+    // The document is made in memory first: what reaches the disk, and its
+    // fingerprint, are then the very same bytes.
+    TMemoryStream flux;
+    try {
         TWriter ecrivain(flux, 4096);
         ecrire(ecrivain);
         ecrivain.FlushBuffer();
-        return true;
-    });
-}
-
-bool EcrireFichierOctets(const std::string& chemin, std::string_view octets) {
-    return EcrireParTemporaire(
-        chemin, [&](TStream& flux) { return flux.Write(octets.data(), octets.size()) == octets.size(); });
+    } catch (const EStreamError&) {
+        return false;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    const auto& donnees = flux.Donnees();
+    return EcrireFichierOctets(
+        chemin, std::string_view(reinterpret_cast<const char*>(donnees.data()), donnees.size()), details);
 }
 
 } // namespace tramonta

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/tableur_lecture.h"
 
+#include "core/partage.h"
 #include "core/texte.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <optional>
 
@@ -337,16 +336,21 @@ bool LireTableur(std::string_view octets, TTableurLu& tableur, std::string& erre
 }
 
 bool LireFichierTableur(const std::string& chemin, TTableurLu& tableur, std::string& erreur) {
-    std::error_code ec;
-    if (!std::filesystem::exists(chemin, ec)) {
+    // A file of a shared folder: a pipe or a device given for it must not
+    // hold the program, a link of another user is not followed.
+    constexpr std::int64_t kTailleMax = 256LL * 1024 * 1024;
+    std::string octets;
+    std::string message;
+    switch (LireFichierPartage(chemin, Liens::Personnels, kTailleMax, octets, message)) {
+    case EtatOuverture::Ok:
+        break;
+    case EtatOuverture::Inexistant:
         erreur = Formater("Le fichier \"%s\" est introuvable.", {chemin});
         return false;
-    }
-    std::ifstream entree(chemin, std::ios::binary);
-    std::string octets;
-    if (entree && !std::filesystem::is_directory(chemin, ec))
-        octets.assign(std::istreambuf_iterator<char>(entree), std::istreambuf_iterator<char>());
-    if (!entree || entree.bad() || std::filesystem::is_directory(chemin, ec)) {
+    case EtatOuverture::Refuse:
+        erreur = message;
+        return false;
+    case EtatOuverture::Erreur:
         erreur = Formater("Impossible de lire le fichier \"%s\".", {chemin});
         return false;
     }

@@ -2,6 +2,7 @@
 #include "core/verrou.h"
 
 #include "core/dates.h"
+#include "core/partage.h"
 #include "core/systeme.h"
 
 #include <cerrno>
@@ -95,14 +96,55 @@ std::string Dossier(const std::string& chemin) {
     return p == 0 ? "/" : chemin.substr(0, p);
 }
 
+// A lock is a line or two: anything larger, a link, a pipe or a device at
+// its place is no lock, and is never read (a pipe would hold the program,
+// /dev/zero would fill its memory).
+constexpr std::int64_t kTailleMaxVerrou = 4096;
+
 bool LireTout(const std::string& chemin, std::string& contenu) {
-    std::ifstream f(chemin, std::ios::binary);
-    if (!f)
+    std::string message;
+    return LireFichierPartage(chemin, Liens::Jamais, kTailleMaxVerrou, contenu, message) == EtatOuverture::Ok;
+}
+
+std::string NomSeul(const std::string& chemin) {
+    const auto p = chemin.find_last_of('/');
+    return p == std::string::npos ? chemin : chemin.substr(p + 1);
+}
+
+bool EcrireTout(int fd, const std::string& contenu) {
+    // Readable by the other officers, whatever the umask: a lock that they
+    // cannot read would not warn them.
+    ::fchmod(fd, 0644);
+    bool ok = ::write(fd, contenu.data(), contenu.size()) == static_cast<ssize_t>(contenu.size());
+    return ::close(fd) == 0 && ok;
+}
+
+// Writes a new lock: created with O_EXCL, so that nothing already there is
+// opened; whatever is there (a stale lock, or a link, a pipe or a file that
+// another user put in its place) is replaced by a new file renamed over it,
+// which follows no link and writes into no file of anybody's.
+bool EcrireVerrou(const std::string& chemin, const std::string& contenu) {
+    int fd = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        if (EcrireTout(fd, contenu))
+            return true;
+        // A full disk: a cut lock would only mislead.
+        ::unlink(chemin.c_str());
         return false;
-    std::ostringstream o;
-    o << f.rdbuf();
-    contenu = o.str();
-    return true;
+    }
+    if (errno != EEXIST)
+        return false;
+    const std::string modele = Dossier(chemin) + "/" + NomSeul(chemin) + ".XXXXXX";
+    std::vector<char> nom(modele.begin(), modele.end());
+    nom.push_back('\0');
+    fd = ::mkstemp(nom.data());
+    if (fd < 0)
+        return false;
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    if (EcrireTout(fd, contenu) && ::rename(nom.data(), chemin.c_str()) == 0)
+        return true;
+    ::unlink(nom.data());
+    return false;
 }
 } // namespace
 
@@ -219,17 +261,8 @@ bool TVerrou::Prendre(const std::string& document, const std::string& dossierUti
     i.dossierUtilisateur = dossierUtilisateur;
     i.processus = ProcessusCourant();
     const std::string contenu = FormerVerrou(i);
-    const std::string chemin = CheminVerrou(document);
-    const int fd = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
+    if (!EcrireVerrou(CheminVerrou(document), contenu))
         return false;
-    bool ok = ::write(fd, contenu.data(), contenu.size()) == static_cast<ssize_t>(contenu.size());
-    ok = ::close(fd) == 0 && ok;
-    if (!ok) {
-        // A full disk: a cut lock would only mislead.
-        ::unlink(chemin.c_str());
-        return false;
-    }
     document_ = document;
     contenu_ = contenu;
     Tenus().insert(document);

@@ -4,6 +4,7 @@
 #include "core/fichier.h"
 #include "core/messages.h"
 #include "core/texte.h"
+#include "model/exercice_fichier.h"
 
 namespace tramonta {
 
@@ -210,10 +211,14 @@ void TExercice::Load(TReader& r) {
     Modified = false;
 }
 
-bool TExercice::LoadFromFile(const std::string& chemin) {
-    Clear();
-    switch (LireFichier(chemin, [this](TReader& r) { Load(r); })) {
+bool ChargerExercice(TExercice& exercice, const std::string& chemin, TEmpreinte* empreinte) {
+    exercice.Clear();
+    TLecture lecture;
+    switch (LireFichier(
+        chemin, [&exercice](TReader& r) { exercice.Load(r); }, &lecture)) {
     case ResultatLecture::Ok:
+        if (empreinte)
+            *empreinte = lecture.empreinte;
         return true;
     case ResultatLecture::Inexistant:
         MessageBoxTexte("Fichier inexistant !", "Erreur", MB_ICONERROR);
@@ -221,19 +226,37 @@ bool TExercice::LoadFromFile(const std::string& chemin) {
     case ResultatLecture::Illisible:
         MessageBoxTexte("Impossible de lire l'exercice !", "Erreur", MB_ICONERROR);
         break;
+    case ResultatLecture::Refuse:
+        MessageBoxTexte("Impossible de lire l'exercice !\n" + lecture.message, "Erreur", MB_ICONERROR);
+        break;
     }
-    Clear();
+    exercice.Clear();
     return false;
 }
 
-bool TExercice::SaveToFile(const std::string& chemin) {
-    if (EcrireFichier(chemin, [this](TWriter& w) { Save(w); }))
+bool EnregistrerExercice(TExercice& exercice, const std::string& chemin, TEmpreinte* empreinte) {
+    TEcriture ecriture;
+    if (EcrireFichier(
+            chemin, [&exercice](TWriter& w) { exercice.Save(w); }, &ecriture)) {
+        if (empreinte)
+            *empreinte = ecriture.empreinte;
         return true;
+    }
     // Writing cleared the flags on the way; nothing reached the disk, so the
     // user must still be offered to save.
-    Modified = true;
-    MessageBoxTexte("Impossible d'écrire l'exercice !", "Erreur", MB_ICONERROR);
+    exercice.Modified = true;
+    MessageBoxTexte(ecriture.refus.empty() ? std::string("Impossible d'écrire l'exercice !")
+                                           : "Impossible d'écrire l'exercice !\n" + ecriture.refus,
+                    "Erreur", MB_ICONERROR);
     return false;
+}
+
+bool TExercice::LoadFromFile(const std::string& chemin) {
+    return ChargerExercice(*this, chemin);
+}
+
+bool TExercice::SaveToFile(const std::string& chemin) {
+    return EnregistrerExercice(*this, chemin);
 }
 
 } // namespace tramonta

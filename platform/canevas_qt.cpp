@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/canevas_qt.h"
 
+#include "core/fichier.h"
+#include "core/messages.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -303,9 +308,10 @@ void TCanevasQt::NouvellePage() {
         nouvellePage_();
 }
 
-bool EcrirePdf(const QString& fichier, const QString& titre, Orientation orientation,
-               const std::function<void(TCanevas&)>& dessin) {
-    QPdfWriter pdf(fichier);
+namespace {
+bool DessinerPdf(QIODevice& sortie, const QString& titre, Orientation orientation,
+                 const std::function<void(TCanevas&)>& dessin) {
+    QPdfWriter pdf(&sortie);
     pdf.setTitle(titre);
     pdf.setCreator(QStringLiteral("Tramonta"));
     pdf.setResolution(1200);
@@ -321,6 +327,26 @@ bool EcrirePdf(const QString& fichier, const QString& titre, Orientation orienta
         dessin(canevas);
     }
     return painter.end();
+}
+} // namespace
+
+bool EcrirePdf(const QString& fichier, const QString& titre, Orientation orientation,
+               const std::function<void(TCanevas&)>& dessin) {
+    // Made in memory, then written as every export is: the file replaced
+    // keeps its owner and mode, and no link or pipe that another user put
+    // at its name is written through.
+    QBuffer tampon;
+    tampon.open(QIODevice::WriteOnly);
+    if (!DessinerPdf(tampon, titre, orientation, dessin))
+        return false;
+    TEcriture ecriture;
+    if (EcrireFichierOctets(
+            QFile::encodeName(fichier).toStdString(),
+            std::string_view(tampon.data().constData(), static_cast<std::size_t>(tampon.size())), &ecriture))
+        return true;
+    if (!ecriture.refus.empty())
+        MessageBoxTexte(ecriture.refus, "Erreur", MB_OK | MB_ICONERROR);
+    return false;
 }
 
 } // namespace tramonta

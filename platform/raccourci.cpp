@@ -2,6 +2,7 @@
 #include "platform/raccourci.h"
 
 #include "core/messages.h"
+#include "core/partage.h"
 #include "core/texte.h"
 
 #include <QDir>
@@ -191,8 +192,14 @@ TShellLink::Lecture TShellLink::Lire(const QByteArray& octets) {
 
 void TShellLink::SetPath(const QString& chemin) {
     path_ = chemin;
-    QFile f(chemin);
-    const Lecture r = f.open(QIODevice::ReadOnly) ? Lire(f.readAll()) : Lecture::Incorrect;
+    // A shortcut is a few hundred bytes; one given in a shared folder may be
+    // a pipe or a device, never opened so that it could hold the program.
+    constexpr std::int64_t kTailleMaxLien = 1024 * 1024;
+    std::string octets, message;
+    const Lecture r = LireFichierPartage(QFile::encodeName(chemin).toStdString(), Liens::Personnels,
+                                         kTailleMaxLien, octets, message) == EtatOuverture::Ok
+                          ? Lire(QByteArray::fromStdString(octets))
+                          : Lecture::Incorrect;
     if (r == Lecture::Incorrect)
         MessageBoxTexte("Fichier lien incorrect", "Erreur !", MB_OK | MB_ICONERROR);
     else if (r == Lecture::Tronque)
@@ -210,6 +217,14 @@ bool ResoudreRaccourci(const QString& chemin, QString& resultat) {
     QString p = chemin;
     const QFileInfo info(chemin);
     if (info.isSymLink()) {
+        // Another user's link in a shared folder is not followed: the save
+        // would then go wherever it leads.
+        std::string reel, message;
+        if (CheminReel(QFile::encodeName(chemin).toStdString(), Liens::Personnels, reel, message) ==
+            EtatOuverture::Refuse) {
+            MessageBoxTexte(message, "Erreur", MB_OK | MB_ICONERROR);
+            return false;
+        }
         p = info.canonicalFilePath();
         if (p.isEmpty()) // a link to nothing: its target will be reported missing
             p = info.symLinkTarget();

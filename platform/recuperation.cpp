@@ -8,10 +8,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <ctime>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tramonta {
 
@@ -49,6 +55,21 @@ void LireEntete(TReader& r, TCopieRecuperation& c) {
         throw EReadError("empreinte illisible");
     }
 }
+
+// The folder of the copies, made or tightened to the user's alone; false
+// when it is not a folder of the user's (a link, another user's).
+bool PreparerDossier() {
+    const QString dossier = TRecuperation::Dossier();
+    if (!QDir().mkpath(QFileInfo(dossier).path()))
+        return false;
+    const QByteArray chemin = QFile::encodeName(dossier);
+    if (::mkdir(chemin.constData(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat st {};
+    if (::lstat(chemin.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        return false;
+    return (st.st_mode & 077) == 0 || ::chmod(chemin.constData(), 0700) == 0;
+}
 } // namespace
 
 int IntervalleRecuperation() {
@@ -66,12 +87,17 @@ QString TRecuperation::FichierDeCeProcessus() {
 }
 
 bool TRecuperation::Ecrire(TExercice& exercice, const QString& original, const TEmpreinte& empreinte) {
-    if (!QDir().mkpath(Dossier()))
+    if (!PreparerDossier())
         return false;
-    return EcrireFichier(FichierDeCeProcessus().toStdString(), [&](TWriter& w) {
-        EcrireEntete(w, original, empreinte);
-        exercice.SaveCopie(w);
-    });
+    TEcriture ecriture;
+    ecriture.prive = true;
+    return EcrireFichier(
+        FichierDeCeProcessus().toStdString(),
+        [&](TWriter& w) {
+            EcrireEntete(w, original, empreinte);
+            exercice.SaveCopie(w);
+        },
+        &ecriture);
 }
 
 void TRecuperation::Supprimer() {
@@ -80,6 +106,9 @@ void TRecuperation::Supprimer() {
 
 std::vector<TCopieRecuperation> TRecuperation::Abandonnees() {
     std::vector<TCopieRecuperation> copies;
+    // A folder left open by an older run is closed before anything is read.
+    if (!PreparerDossier())
+        return copies;
     const QString machine = QString::fromStdString(NomMachine());
     const QDir dossier(Dossier());
     for (const QString& nom : dossier.entryList({"*.trm"}, QDir::Files)) {
@@ -118,6 +147,30 @@ bool TRecuperation::Charger(const TCopieRecuperation& copie, TExercice& exercice
         return true;
     exercice.Clear();
     return false;
+}
+
+void TRecuperation::MettreDeCote(const TCopieRecuperation& copie) {
+    const QString cote = copie.fichier + ".illisible";
+    QFile::remove(cote);
+    if (!QFile::rename(copie.fichier, cote)) {
+        QFile::remove(copie.fichier);
+        return;
+    }
+    // Its time is now the day it was set aside, which its removal counts from.
+    const QByteArray chemin = QFile::encodeName(cote);
+    ::utimensat(AT_FDCWD, chemin.constData(), nullptr, AT_SYMLINK_NOFOLLOW);
+    ::chmod(chemin.constData(), 0600);
+}
+
+void TRecuperation::OublierMisesDeCote() {
+    const QDir dossier(Dossier());
+    const std::int64_t limite = static_cast<std::int64_t>(::time(nullptr)) - kJoursMiseDeCote * 86400LL;
+    for (const QString& nom : dossier.entryList({"*.illisible"}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const QByteArray chemin = QFile::encodeName(dossier.filePath(nom));
+        struct stat st {};
+        if (::lstat(chemin.constData(), &st) == 0 && static_cast<std::int64_t>(st.st_mtime) < limite)
+            ::unlink(chemin.constData());
+    }
 }
 
 void TRecuperation::Adopter(const TCopieRecuperation& copie) {

@@ -30,7 +30,10 @@ int IntervalleRecuperation();
 
 class TRecuperation {
   public:
-    // The folder of the copies (the program's XDG data folder).
+    // The folder of the copies (the program's XDG data folder). A copy holds
+    // the whole season (addresses, birth dates): the folder is the user's
+    // alone (0700, tightened when found wider) and so is each copy (0600),
+    // whatever the umask.
     static QString Dossier();
     // This run's copy.
     static QString FichierDeCeProcessus();
@@ -39,6 +42,12 @@ class TRecuperation {
     // flags stay as they were, also when the write fails.
     static bool Ecrire(TExercice& exercice, const QString& original, const TEmpreinte& empreinte);
     static void Supprimer();
+    // A copy that cannot be read is set aside as "NAME.illisible" rather
+    // than thrown away; set aside for more than `kJoursMiseDeCote` days, it
+    // is removed.
+    static constexpr int kJoursMiseDeCote = 30;
+    static void MettreDeCote(const TCopieRecuperation& copie);
+    static void OublierMisesDeCote();
 
     // The copies left by runs of this machine that no longer run, the
     // newest first; a damaged one comes with lisible false.

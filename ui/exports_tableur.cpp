@@ -3,6 +3,7 @@
 
 #include "core/fichier.h"
 #include "core/messages.h"
+#include "core/partage.h"
 #include "core/texte.h"
 #include "model/exercice.h"
 #include "model/export_tableur.h"
@@ -163,10 +164,20 @@ std::optional<QString> TExportsTableur::DemanderFichier(const QString& titre, co
 }
 
 bool TExportsTableur::Ecrire(const QString& chemin, const std::string& octets) const {
-    if (EcrireFichierOctets(chemin.toStdString(), octets))
-        return true;
-    MessageBoxTexte(Formater("Impossible d'écrire le fichier \"%s\" !", {chemin.toStdString()}), "Erreur",
-                    MB_OK | MB_ICONERROR);
+    const std::string cible = chemin.toStdString();
+    std::string erreur = Formater("Impossible d'écrire le fichier \"%s\" !", {cible});
+    // The season's own file chosen by mistake would be lost under a CSV.
+    const QString& document = main_.FichierCourant();
+    if (!document.isEmpty() && MemeFichier(cible, document.toStdString())) {
+        erreur += "\nC'est le fichier de l'exercice lui-même : choisissez un autre nom.";
+    } else {
+        TEcriture ecriture;
+        if (EcrireFichierOctets(cible, octets, &ecriture))
+            return true;
+        if (!ecriture.refus.empty())
+            erreur += '\n' + ecriture.refus;
+    }
+    MessageBoxTexte(erreur, "Erreur", MB_OK | MB_ICONERROR);
     return false;
 }
 

@@ -2,7 +2,9 @@
 #include "ui/main_fenetre.h"
 
 #include "core/messages.h"
+#include "core/partage.h"
 #include "model/exercice.h"
+#include "model/exercice_fichier.h"
 #include "model/nouvelle_saison.h"
 #include "platform/choix_fichier.h"
 #include "platform/preferences.h"
@@ -136,6 +138,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     gInstance = this;
     surete_ = new TSurete(
         *exercice_, [this] { return fichierCourant_; }, this);
+    surete_->DemanderMotPasse = [this] { return ficheProtection_->Demander(); };
     CreerPanneau();
     RafraichirPages();
     CreerExercice();
@@ -147,8 +150,11 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
         RafraichirPages();
     } else if (recuperation.choix == TSurete::Recuperation::OuvrirEnregistre) {
         OuvrirExercice(recuperation.chemin);
-    } else if (arguments.size() == 1) {
-        OuvrirExercice(arguments.constFirst());
+    } else {
+        if (recuperation.choix == TSurete::Recuperation::Refusee)
+            CreerExercice();
+        if (arguments.size() == 1)
+            OuvrirExercice(arguments.constFirst());
     }
     setAcceptDrops(true);
     RestoreWindowPosition(*this, kPosition);
@@ -437,13 +443,14 @@ void TMain::OuvrirExercice(QString chemin) {
     if (!surete_->AvantOuverture(absolu))
         return;
     fichierCourant_ = absolu;
-    if (!exercice_->LoadFromFile(fichierCourant_.toStdString())) {
+    TEmpreinte empreinte;
+    if (!ChargerExercice(*exercice_, fichierCourant_.toStdString(), &empreinte)) {
         recentFileList_->RemoveFile(fichierCourant_);
         fichierCourant_.clear();
         surete_->Ferme();
         RafraichirPages();
     } else if (exercice_->VerifierMotPasse([this] { return ficheProtection_->Demander(); })) {
-        surete_->Ouvert(fichierCourant_);
+        surete_->Ouvert(fichierCourant_, empreinte);
         RafraichirPages();
         recentFileList_->AddFile(fichierCourant_);
     } else {
@@ -503,9 +510,10 @@ bool TMain::MenuSauverExercice1Click() {
     case TSurete::Ecriture::Ecraser:
         break;
     }
-    if (!exercice_->SaveToFile(fichierCourant_.toStdString()))
+    TEmpreinte empreinte;
+    if (!EnregistrerExercice(*exercice_, fichierCourant_.toStdString(), &empreinte))
         return false;
-    surete_->Ecrit(fichierCourant_);
+    surete_->Ecrit(fichierCourant_, empreinte);
     return true;
 }
 
@@ -520,8 +528,11 @@ bool TMain::MenuSauverExerciceSousClick() {
     const auto chemin = ChoisirFichier(this, d);
     if (!chemin)
         return false;
-    // The same file again: someone may have changed it meanwhile.
-    if (QFileInfo(*chemin).absoluteFilePath() == fichierCourant_) {
+    const QString absolu = QFileInfo(*chemin).absoluteFilePath();
+    // The same file again: someone may have changed it meanwhile. Another
+    // file may be open in another officer's window.
+    if (absolu == fichierCourant_ ||
+        (!fichierCourant_.isEmpty() && MemeFichier(absolu.toStdString(), fichierCourant_.toStdString()))) {
         switch (surete_->AvantEcriture(fichierCourant_)) {
         case TSurete::Ecriture::Annuler:
             return false;
@@ -530,12 +541,15 @@ bool TMain::MenuSauverExerciceSousClick() {
         case TSurete::Ecriture::Ecraser:
             break;
         }
+    } else if (!surete_->AvantEcritureSous(absolu)) {
+        return false;
     }
-    fichierCourant_ = QFileInfo(*chemin).absoluteFilePath();
+    fichierCourant_ = absolu;
     MettreAJourTitre();
-    const bool ecrit = exercice_->SaveToFile(fichierCourant_.toStdString());
+    TEmpreinte empreinte;
+    const bool ecrit = EnregistrerExercice(*exercice_, fichierCourant_.toStdString(), &empreinte);
     if (ecrit)
-        surete_->Ecrit(fichierCourant_);
+        surete_->Ecrit(fichierCourant_, empreinte);
     recentFileList_->AddFile(fichierCourant_);
     return ecrit;
 }

@@ -35,12 +35,27 @@ TSurete::TSurete(TExercice& exercice, std::function<QString()> fichier, QObject*
 
 TSurete::~TSurete() = default;
 
+namespace {
+const char* const kDejaOuvert = "Ce fichier est déjà ouvert par %s sur %s depuis le %s.";
+}
+
 bool TSurete::AvantOuverture(const QString& chemin) {
     TInfosVerrou infos;
     if (EvaluerVerrou(chemin.toStdString(), &verrou_, &infos) != EtatVerrou::Occupe)
         return true;
     BoutonsMessage boutons{{"Ouvrir &quand même", "&Annuler"}, 1, 1};
-    return MessageBoxBoutons(Formater("Ce fichier est déjà ouvert par %s sur %s depuis le %s.",
+    return MessageBoxBoutons(Formater(kDejaOuvert, {infos.NomAffiche(), infos.machine, infos.DateAffichee()}),
+                             "Question", MB_ICONWARNING, boutons) == 0;
+}
+
+bool TSurete::AvantEcritureSous(const QString& chemin) {
+    TInfosVerrou infos;
+    if (EvaluerVerrou(chemin.toStdString(), &verrou_, &infos) != EtatVerrou::Occupe)
+        return true;
+    // The other officer's next save would find the file changed under him
+    // and ask; replacing it is a deliberate choice all the same.
+    BoutonsMessage boutons{{"É&craser quand même", "&Annuler"}, 1, 1};
+    return MessageBoxBoutons(Formater(std::string(kDejaOuvert) + " L'écraser ?",
                                       {infos.NomAffiche(), infos.machine, infos.DateAffichee()}),
                              "Question", MB_ICONWARNING, boutons) == 0;
 }
@@ -50,9 +65,9 @@ void TSurete::PrendreVerrou(const QString& chemin) {
         verrou_.Prendre(chemin.toStdString(), DossierUtilisateur());
 }
 
-void TSurete::Ouvert(const QString& chemin) {
+void TSurete::Ouvert(const QString& chemin, const TEmpreinte& empreinte) {
     PrendreVerrou(chemin);
-    empreinte_ = EmpreinteDe(chemin.toStdString());
+    empreinte_ = empreinte;
     OublierCopie();
 }
 
@@ -81,10 +96,10 @@ TSurete::Ecriture TSurete::AvantEcriture(const QString& chemin) {
     }
 }
 
-void TSurete::Ecrit(const QString& chemin) {
+void TSurete::Ecrit(const QString& chemin, const TEmpreinte& empreinte) {
     if (verrou_.Document() != chemin.toStdString())
         PrendreVerrou(chemin);
-    empreinte_ = EmpreinteDe(chemin.toStdString());
+    empreinte_ = empreinte;
     OublierCopie();
 }
 
@@ -127,13 +142,13 @@ int TSurete::DemanderRecuperation(const QString& original, double date, bool ori
 
 TSurete::Recuperation TSurete::ProposerRecuperation() {
     Recuperation r;
+    TRecuperation::OublierMisesDeCote();
     for (const TCopieRecuperation& copie : TRecuperation::Abandonnees()) {
         if (!copie.lisible) {
             MessageBoxTexte(
                 "La copie de récupération laissée par Tramonta est illisible : elle est mise de côté.",
                 "Erreur", MB_OK | MB_ICONERROR);
-            QFile::remove(copie.fichier + ".illisible");
-            QFile::rename(copie.fichier, copie.fichier + ".illisible");
+            TRecuperation::MettreDeCote(copie);
             continue;
         }
         const bool original = !copie.original.isEmpty() && QFileInfo::exists(copie.original);
@@ -142,6 +157,15 @@ TSurete::Recuperation TSurete::ProposerRecuperation() {
             if (!TRecuperation::Charger(copie, exercice_)) {
                 MessageBoxTexte("Impossible de lire l'exercice !", "Erreur", MB_OK | MB_ICONERROR);
                 continue;
+            }
+            // The copy holds the whole season: no more to be seen without its
+            // password than the file itself. Refused, the copy stays for
+            // whoever knows it.
+            if (!exercice_.VerifierMotPasse(DemanderMotPasse)) {
+                exercice_.Clear();
+                MessageBoxTexte("Mot de passe incorrect !", "Erreur", MB_OK | MB_ICONERROR);
+                r.choix = Recuperation::Refusee;
+                return r;
             }
             // Bound to the original, so that a save writes it there; it
             // stays modified until then.

@@ -12,6 +12,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 class QTimer;
 
@@ -31,8 +33,9 @@ class TSurete : public QObject {
     // machine or running copy holds it; false when the user cancels.
     bool AvantOuverture(const QString& chemin);
     // The file is now the document's: its lock taken, what it is on disk
-    // noted, the recovery copy of the previous document removed.
-    void Ouvert(const QString& chemin);
+    // noted (`empreinte`, made from the bytes that were read), the recovery
+    // copy of the previous document removed.
+    void Ouvert(const QString& chemin, const TEmpreinte& empreinte);
     // The document is bound to no file any more (new, failed open).
     void Ferme();
     // The end of a normal run: lock and recovery copy removed.
@@ -41,8 +44,14 @@ class TSurete : public QObject {
     enum class Ecriture { Ecraser, EnregistrerSous, Annuler };
     // Before a save over the bound file: asks when someone else changed it.
     Ecriture AvantEcriture(const QString& chemin);
-    // After a save that reached the disk.
-    void Ecrit(const QString& chemin);
+    // Before a save under another name: warns, as an open does, when
+    // another user, machine or running copy holds the target; false when
+    // the user cancels.
+    bool AvantEcritureSous(const QString& chemin);
+    // After a save that reached the disk; `empreinte` is made from the very
+    // bytes written, not read back: another officer's save in between must
+    // not pass for ours.
+    void Ecrit(const QString& chemin, const TEmpreinte& empreinte);
     // The changes are thrown away ("Non" to the save question).
     void OublierCopie();
 
@@ -52,11 +61,15 @@ class TSurete : public QObject {
     QTimer& Minuterie() { return *minuterie_; }
 
     // At start: offers the copy that a run which stopped unexpectedly left.
+    // A protected season's copy asks its password, as an open does; a wrong
+    // one leaves the copy where it is and the document empty (Refusee).
     struct Recuperation {
-        enum Choix { Aucune, Recuperee, OuvrirEnregistre } choix = Aucune;
+        enum Choix { Aucune, Recuperee, OuvrirEnregistre, Refusee } choix = Aucune;
         QString chemin;
     };
     Recuperation ProposerRecuperation();
+    // Asks a protected document's password (the main window's password box).
+    std::function<std::optional<std::string>()> DemanderMotPasse;
     // The question asked for a copy (also for the pictures of the windows).
     static int DemanderRecuperation(const QString& original, double date, bool originalExiste);
 

@@ -2,12 +2,16 @@
 // The export command of the real tramonta-cli.
 #include "outils_cli.h"
 
+#include "commun/chien_de_garde.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
+using namespace tramonta;
 using namespace tramonta::test;
 namespace fs = std::filesystem;
 
@@ -91,6 +95,45 @@ TEST_F(CliExport, UneSortieImpossibleEchoueEtLaisseLAncienFichier) {
     EXPECT_EQ(Lancer({"export", "adherents", Chemin("saison.trm"), Chemin("dossier.csv")}).code, 1);
     EXPECT_EQ(Lancer({"export", "adherents", Chemin("absente.trm"), Chemin("garde.csv")}).code, 1);
     EXPECT_EQ(Lire(Chemin("garde.csv")), "ancien");
+}
+
+// The season named again for the output, under any name that leads to it,
+// stays the season.
+TEST_F(CliExport, LaSortieNePeutEtreLExerciceLuiMeme) {
+    const std::string saison = Chemin("saison.trm");
+    const std::string avant = Lire(saison);
+    fs::create_symlink(saison, Chemin("lien.trm"));
+    fs::create_hard_link(saison, Chemin("autre-nom.trm"));
+    fs::create_directories(Chemin("sous"));
+    const std::string detour = Chemin("sous/../saison.trm");
+    for (const std::string& sortie : {saison, Chemin("lien.trm"), Chemin("autre-nom.trm"), detour}) {
+        const SortieCli r = Lancer({"export", "adherents", saison, sortie});
+        EXPECT_EQ(r.code, 1) << sortie;
+        EXPECT_EQ(r.err, "Le fichier de sortie \"" + sortie +
+                             "\" est l'exercice lui-même : choisissez un autre nom.\n");
+        EXPECT_EQ(Lire(saison), avant);
+        EXPECT_TRUE(fs::is_symlink(Chemin("lien.trm")));
+    }
+    EXPECT_EQ(Lancer({"dump", saison}).code, 0);
+}
+
+// A read-only output or a pipe in its place: refused at once, with why.
+TEST_F(CliExport, UneSortieEnLectureSeuleOuUnTubeEstRefusee) {
+    { std::ofstream(Chemin("seul.csv")) << "ancien"; }
+    fs::permissions(Chemin("seul.csv"), fs::perms::owner_read | fs::perms::group_read);
+    ASSERT_EQ(::mkfifo(Chemin("tube.csv").c_str(), 0666), 0);
+    SortieCli r = Lancer({"export", "adherents", Chemin("saison.trm"), Chemin("seul.csv")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("est en lecture seule ou vous n'avez pas le droit d'y écrire"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(Lire(Chemin("seul.csv")), "ancien");
+    {
+        test::TChienDeGarde garde("sortie dans un tube", std::chrono::seconds(20));
+        r = Lancer({"export", "adherents", Chemin("saison.trm"), Chemin("tube.csv")});
+    }
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("n'est pas un fichier ordinaire"), std::string::npos) << r.err;
+    EXPECT_TRUE(fs::is_fifo(Chemin("tube.csv")));
 }
 
 TEST_F(CliExport, DesArgumentsQuiNeSontPasCeuxDeLaCommandeDonnentLUsage) {

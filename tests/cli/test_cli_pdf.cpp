@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 using namespace tramonta;
 using namespace tramonta::test;
@@ -57,6 +59,25 @@ TEST_F(CliPdf, LesMouvementsEtLesDepotsSuiventLeursOptions) {
     EXPECT_NE(texte.find("Edition du 15/06/2026\n"), std::string::npos) << texte;
     EXPECT_EQ(texte.find(" n°"), std::string::npos);
     EXPECT_NE(texte.find("• TOTAL"), std::string::npos);
+}
+
+// The season itself for the output, or a read-only output: nothing written.
+TEST_F(CliPdf, UneSortieQuiEstLExerciceOuEnLectureSeuleEstRefusee) {
+    const std::string saison = Chemin("saison.trm"), seul = Chemin("seul.pdf");
+    std::filesystem::copy_file(kSaison, saison);
+    const std::string avant = Lire(saison);
+    auto r = Lancer({"pdf", "bilan", saison, saison});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err,
+              "Le fichier de sortie \"" + saison + "\" est l'exercice lui-même : choisissez un autre nom.\n");
+    EXPECT_EQ(Lire(saison), avant);
+    { std::ofstream(seul) << "ancien"; }
+    std::filesystem::permissions(seul, std::filesystem::perms::owner_read);
+    r = Lancer({"pdf", "bilan", saison, seul});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("est en lecture seule ou vous n'avez pas le droit d'y écrire"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(Lire(seul), "ancien");
 }
 
 struct CasErreur {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commun/chien_de_garde.h"
 #include "core/dates.h"
 #include "core/empreinte.h"
 #include "core/systeme.h"
@@ -8,6 +9,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -158,6 +162,59 @@ TEST_F(Verrou, LEmpreinteVoitUneReecritureMaisPasUneCopieIdentique) {
     EXPECT_FALSE(ChangeDepuis(e, document_));
     EXPECT_FALSE(EmpreinteDe(document_).connue);
     EXPECT_FALSE(ChangeDepuis(TEmpreinte{}, document_));
+}
+
+// What another member of the group may put where the lock goes: the lock is
+// read and replaced without anything there being opened for writing or
+// waited for.
+TEST_F(Verrou, CeQuiEstALaPlaceDuVerrouNEstNiSuiviNiAttendu) {
+    const fs::path sentinelle = dossier_ / "sentinelle";
+    Poser(sentinelle.string(), "sentinelle");
+    const fs::path verrou = CheminVerrou(document_);
+    const passwd* nobody = ::getpwnam("nobody");
+    struct Cas {
+        const char* nom;
+        std::function<void()> poser;
+    };
+    const Cas cas[] = {
+        {"lien_vers_sentinelle", [&] { fs::create_symlink(sentinelle, verrou); }},
+        {"lien_d_un_autre_vers_sentinelle",
+         [&] {
+             fs::create_symlink(sentinelle, verrou);
+             if (nobody && ::geteuid() == 0) {
+                 ASSERT_EQ(::lchown(verrou.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+             }
+         }},
+        {"tube", [&] { ASSERT_EQ(::mkfifo(verrou.c_str(), 0666), 0); }},
+        {"fichier_de_1_Mio",
+         [&] { Poser(verrou.string(), "x,paul,ailleurs,01.12.2026 09:00,;" + std::string(1 << 20, ' ')); }},
+        {"lien_vers_dev_zero", [&] { fs::create_symlink("/dev/zero", verrou); }},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        c.poser();
+        {
+            test::TChienDeGarde garde(c.nom);
+            EXPECT_FALSE(LireVerrou(document_).has_value());
+            EXPECT_EQ(EvaluerVerrou(document_, nullptr), EtatVerrou::Libre);
+            TVerrou v;
+            ASSERT_TRUE(v.Prendre(document_));
+            const struct stat st = [&] {
+                struct stat s {};
+                ::lstat(verrou.c_str(), &s);
+                return s;
+            }();
+            EXPECT_TRUE(S_ISREG(st.st_mode));
+            EXPECT_EQ(st.st_mode & 0777, 0644u);
+            EXPECT_EQ(LireVerrou(document_)->utilisateur, "marie");
+            EXPECT_EQ(EvaluerVerrou(document_, &v), EtatVerrou::AMoi);
+            v.Liberer();
+        }
+        EXPECT_FALSE(fs::exists(fs::symlink_status(verrou)));
+        EXPECT_EQ(Lire(sentinelle.string()), "sentinelle");
+        // Only the document and the sentinel: no temporary lock left.
+        EXPECT_EQ(std::distance(fs::directory_iterator(dossier_), fs::directory_iterator()), 2);
+    }
 }
 
 } // namespace

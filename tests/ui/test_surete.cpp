@@ -8,33 +8,47 @@
 #include "core/systeme.h"
 #include "core/texte.h"
 #include "core/verrou.h"
+#include "model/exercice.h"
 #include "platform/recuperation.h"
 #include "ui/fichiers_recents.h"
 #include "ui/main_fenetre.h"
 #include "ui/surete.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QProcess>
 #include <QThread>
 #include <QTimer>
 
 #include <csignal>
+#include <ctime>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace tramonta {
 namespace {
 
+using test::Cliquer;
 using test::CreerDocument;
 using test::IntituleDe;
+using test::ScriptDialogues;
+using test::Taper;
 
 const std::string kAvertissement = "Ce fichier est déjà ouvert par %s sur %s depuis le %s.";
 const std::string kModifieAilleurs =
     "Le fichier a été modifié par ailleurs depuis son ouverture. L'écraser ?";
+
+mode_t Mode(const QString& chemin) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(chemin).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
 
 QByteArray Octets(const QString& chemin) {
     QFile f(chemin);
@@ -243,6 +257,62 @@ TEST_F(Surete, LeVerrouSuitLeDocumentEtPartEnQuittant) {
     EXPECT_TRUE(messages_.Affiches().empty());
 }
 
+TEST_F(Surete, SauverSousUnFichierOuvertAilleursDemandeAvantDEcraser) {
+    const QString a = Chemin("a.trm"), b = Chemin("b.trm");
+    CreerDocument(a, "A");
+    CreerDocument(b, "B de Paul");
+    TInfosVerrou paul;
+    paul.utilisateur = "paul";
+    paul.machine = "poste-de-paul";
+    paul.date = "01.12.2026 09:00";
+    QFile f(QString::fromStdString(CheminVerrou(b.toStdString())));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::fromStdString(FormerVerrou(paul)));
+    f.close();
+    auto m = Demarrer({a});
+    m->Exercice().SetIntitule("Mien");
+
+    fichiers_.Repondre(b);
+    messages_.Repondre("&Annuler");
+    m->findChild<QAction*>("MenuSauverExerciceSous")->trigger();
+    ASSERT_EQ(messages_.Affiches().size(), 1u);
+    EXPECT_EQ(messages_.Affiches()[0].texte, Avertissement(b) + " L'écraser ?");
+    EXPECT_EQ(messages_.Affiches()[0].boutons, (std::vector<std::string>{"É&craser quand même", "&Annuler"}));
+    EXPECT_EQ(IntituleDe(b), "B de Paul");
+    EXPECT_EQ(m->FichierCourant(), a);
+    EXPECT_TRUE(m->Exercice().IsModified());
+
+    fichiers_.Repondre(b);
+    messages_.Repondre("É&craser quand même");
+    m->findChild<QAction*>("MenuSauverExerciceSous")->trigger();
+    EXPECT_EQ(IntituleDe(b), "Mien");
+    EXPECT_EQ(m->FichierCourant(), b);
+    EXPECT_EQ(LireVerrou(b.toStdString())->utilisateur, "marie");
+}
+
+TEST_F(Surete, UneSaisonEnLectureSeuleNEstPasRemplacee) {
+    const QString a = Chemin("a.trm"), c = Chemin("c.trm");
+    CreerDocument(a, "A");
+    ASSERT_EQ(::chmod(QFile::encodeName(a).constData(), 0444), 0);
+    const QByteArray original = Octets(a);
+    auto m = Demarrer({a});
+    ASSERT_EQ(m->FichierCourant(), a);
+    m->Exercice().SetIntitule("Modifié");
+    Sauver(*m);
+    EXPECT_EQ(Textes(), std::vector<std::string>{
+                            "Impossible d'écrire l'exercice !\nLe fichier \"" + a.toStdString() +
+                            "\" est en lecture seule ou vous n'avez pas le droit d'y écrire : il n'est pas "
+                            "remplacé. Enregistrez sous un autre nom."});
+    EXPECT_EQ(Octets(a), original);
+    EXPECT_EQ(Mode(a), 0444u);
+    EXPECT_TRUE(m->Exercice().IsModified());
+    // Under another name it goes.
+    fichiers_.Repondre(c);
+    m->findChild<QAction*>("MenuSauverExerciceSous")->trigger();
+    EXPECT_EQ(IntituleDe(c), "Modifié");
+    EXPECT_FALSE(m->Exercice().IsModified());
+}
+
 // --- The check before a save ------------------------------------------------------
 
 TEST_F(Surete, UneReecritureEntreOuvertureEtSauvegardeFaitDemander) {
@@ -376,6 +446,96 @@ TEST_F(Surete, UneCopieQuiNePeutSEcrireLaisseLeDocumentModifie) {
     m->Exercice().Clear();
 }
 
+TEST_F(Surete, LesCopiesEtLeurDossierSontAuSeulUtilisateur) {
+    const QString dossier = TRecuperation::Dossier();
+    for (const mode_t masque : {mode_t{022}, mode_t{002}}) {
+        SCOPED_TRACE(masque);
+        QDir(dossier).removeRecursively();
+        const mode_t avant = ::umask(masque);
+        {
+            auto m = Demarrer();
+            m->Exercice().SetIntitule("Adresses et dates de naissance");
+            ASSERT_TRUE(m->Surete().EcrireCopie());
+            EXPECT_EQ(Mode(dossier), 0700u);
+            EXPECT_EQ(Mode(TRecuperation::FichierDeCeProcessus()), 0600u);
+            // A folder that an older run left open is closed again.
+            ASSERT_EQ(::chmod(QFile::encodeName(dossier).constData(), 0755), 0);
+            m->Exercice().SetIntitule("Encore");
+            ASSERT_TRUE(m->Surete().EcrireCopie());
+            EXPECT_EQ(Mode(dossier), 0700u);
+            ASSERT_EQ(::chmod(QFile::encodeName(dossier).constData(), 0775), 0);
+            m->Exercice().Clear();
+        }
+        auto suivant = Demarrer(); // at start, before anything is read
+        EXPECT_EQ(Mode(dossier), 0700u);
+        ::umask(avant);
+    }
+}
+
+TEST_F(Surete, UneCopieMiseDeCotePartApresUnMois) {
+    const QString dossier = TRecuperation::Dossier();
+    ASSERT_TRUE(QDir().mkpath(dossier));
+    const QString vieille = dossier + "/vieille.trm.illisible", recente = dossier + "/recente.trm.illisible";
+    for (const auto& [chemin, jours] : {std::pair{vieille, 31}, std::pair{recente, 29}}) {
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.close();
+        const timespec t{std::time(nullptr) - jours * 86400L, 0};
+        const timespec temps[2] = {t, t};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(chemin).constData(), temps, 0), 0);
+    }
+    auto m = Demarrer();
+    EXPECT_FALSE(QFile::exists(vieille));
+    EXPECT_TRUE(QFile::exists(recente));
+    EXPECT_TRUE(messages_.Affiches().empty());
+}
+
+// The copy of a protected season, left by a run that stopped.
+class CopieProtegee : public Surete, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CopieProtegee, DemandeSonMotDePasseAvantDeMontrerQuoiQueCeSoit) {
+    const std::string saisi = GetParam();
+    const QString a = Chemin("a.trm");
+    CreerDocument(a, "Saison", "surf");
+    {
+        TExercice e;
+        ASSERT_TRUE(e.LoadFromFile(a.toStdString()));
+        e.SetIntitule("Saisi avant la panne");
+        ASSERT_TRUE(TRecuperation::Ecrire(e, a, EmpreinteDe(a.toStdString())));
+    }
+    const QString copie = TRecuperation::Dossier() + "/" + QString::fromStdString(NomMachine()) +
+                          QStringLiteral("-%1-1.trm").arg(PidTermine());
+    ASSERT_TRUE(QFile::rename(TRecuperation::FichierDeCeProcessus(), copie));
+
+    messages_.Repondre("&Récupérer");
+    ScriptDialogues dialogues;
+    dialogues.Puis([&](QDialog& d) {
+        EXPECT_EQ(d.objectName(), "FicheProtection");
+        Taper(d, "EditMotPasse", QString::fromStdString(saisi));
+        Cliquer(d, "BoutonOk");
+    });
+    auto m = Demarrer();
+    if (saisi == "surf") {
+        EXPECT_EQ(Textes().size(), 1u);
+        EXPECT_EQ(m->Exercice().Intitule(), "Saisi avant la panne");
+        EXPECT_EQ(m->FichierCourant(), a);
+        m->Exercice().Clear();
+    } else {
+        ASSERT_EQ(Textes().size(), 2u);
+        EXPECT_EQ(Textes()[1], "Mot de passe incorrect !");
+        EXPECT_EQ(m->Exercice().Intitule(), "");
+        EXPECT_EQ(m->FichierCourant(), "");
+        EXPECT_FALSE(m->Exercice().IsModified());
+        // A new document, as after a refused open; the copy stays for whoever
+        // knows the password.
+        EXPECT_EQ(m->Exercice().Agenda().Count(), 1);
+        EXPECT_TRUE(QFile::exists(copie));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MotsDePasse, CopieProtegee, ::testing::Values("surf", "faux"),
+                         [](const auto& i) { return std::string(i.param); });
+
 TEST_F(Surete, LIntervalleSeLitDansLesReglages) {
     for (const auto& [valeur, secondes] : std::vector<std::pair<QString, int>>{
              {"", 120}, {"1", 1}, {"45", 45}, {"0", 120}, {"-3", 120}, {"deux", 120}}) {
@@ -472,6 +632,10 @@ TEST_F(Surete, UnExerciceJamaisEnregistreNOffrePasLOriginalEtUneCopieAbimeeNeBlo
     EXPECT_EQ(messages_.Affiches()[0].titre, "Erreur");
     EXPECT_TRUE(m->isVisible());
     EXPECT_FALSE(QFile::exists(copie));
+    // Set aside today, for a month, for the user only.
+    EXPECT_EQ(Mode(copie + ".illisible"), 0600u);
+    EXPECT_GT(QFileInfo(copie + ".illisible").lastModified().secsTo(QDateTime::currentDateTime()), -60);
+    EXPECT_LT(QFileInfo(copie + ".illisible").lastModified().secsTo(QDateTime::currentDateTime()), 3600);
 }
 
 } // namespace
