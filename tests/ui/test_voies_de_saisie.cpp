@@ -65,7 +65,7 @@ QPoint PointDuCurseur(QLineEdit& edit) {
 
 void CollerParLeMenu(QLineEdit& edit) {
     bool colle = false;
-    QTimer::singleShot(0, [&] {
+    const auto coller = [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
@@ -76,11 +76,17 @@ void CollerParLeMenu(QLineEdit& edit) {
                 colle = true;
             }
         menu->close();
-    });
+    };
+    // A menu of our own runs its loop; the standard one pops up and returns.
+    QTimer::singleShot(0, coller);
     const QPoint p = PointDuCurseur(edit);
     QContextMenuEvent clic(QContextMenuEvent::Mouse, p, edit.mapToGlobal(p));
     QApplication::sendEvent(&edit, &clic);
-    EXPECT_TRUE(colle) << "no paste entry in the context menu";
+    if (!colle)
+        coller();
+    // The standard menu pops up without waiting: it is there once the
+    // event is handled.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return colle; }, 2000)) << "no paste entry in the context menu";
 }
 
 void CollerAuMilieu(QLineEdit& edit) {
@@ -97,7 +103,13 @@ void CollerAuMilieu(QLineEdit& edit) {
 void Deposer(QLineEdit& edit, const QString& texte) {
     QMimeData donnees;
     donnees.setText(texte);
-    QDropEvent depot(QPointF(PointDuCurseur(edit)), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    const QPointF p(PointDuCurseur(edit));
+    // A drop comes after the drag has entered and moved over the field.
+    QDragEnterEvent entree(p.toPoint(), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&edit, &entree);
+    QDragMoveEvent survol(p.toPoint(), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&edit, &survol);
+    QDropEvent depot(p, Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&edit, &depot);
 }
 
