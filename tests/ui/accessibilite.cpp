@@ -23,6 +23,8 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace tramonta::test {
 
 namespace {
@@ -68,8 +70,12 @@ QStringList ControlesSansNom(const QWidget& fenetre) {
         const QString nomAccessible = w->accessibleName().trimmed();
         if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
             const auto* outil = qobject_cast<const QToolButton*>(w);
-            const bool icone = SansEsperluette(b->text()).isEmpty() ||
-                               (outil && outil->toolButtonStyle() == Qt::ToolButtonIconOnly);
+            // A text without a letter or a digit ("...") says no more than
+            // an icon.
+            const QString texte = SansEsperluette(b->text());
+            const bool icone =
+                std::none_of(texte.begin(), texte.end(), [](QChar c) { return c.isLetterOrNumber(); }) ||
+                (outil && outil->toolButtonStyle() == Qt::ToolButtonIconOnly);
             QAccessibleInterface* ia = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
             const QString dit = ia ? ia->text(QAccessible::Name).trimmed() : QString();
             const QString decrit = ia ? ia->text(QAccessible::Description) : QString();

@@ -17,7 +17,7 @@ namespace tramonta::test {
 // - an edit, combo box, spin box, list or slider needs an accessible name or
 //   a label whose buddy it is (QFormLayout::addRow with a text makes one);
 // - a button needs a text; one that shows only an icon (a tool button in
-//   icon mode, or one without text) needs a tooltip and the same text as
+//   icon mode, or one without a letter or digit in its text) needs a tooltip and the same text as
 //   accessible name, so that the hint is what the reader says; one that
 //   shows a text is named by that text (what a voice-control user says is
 //   what the button shows) and its tooltip, when it has one, is its

@@ -195,7 +195,7 @@ const CasSaisie kCasSaisie[] = {
     // ranking.
     {"EditPlace", "12", "12"},
     {"EditPlace", "abc", ""},
-    {"EditPlace", "-3", ""},
+    {"EditPlace", "x", ""},
     {"EditClassement", "-42", "-42"},
     {"EditClassement", "x", ""},
 };
