@@ -19,12 +19,21 @@ QString TrouverCalculette();
 // folder of the program's executable; empty when it is not there.
 QString TrouverConvertisseurEuro();
 
-// Starts the program apart from this one. A calculator that keeps one
-// window (GNOME's, for one) brings its running window forward instead.
+// Asks whether a program that was started still runs.
+using ProgrammeEnCours = std::function<bool()>;
+
+// Starts the program apart from this one, unless the copy that an earlier
+// call started from the same path still runs: a second click on
+// "&Calculette" opens no second calculator. True when the program runs,
+// started now or before. A calculator that keeps one window (GNOME's, for
+// one) brings its running window forward when it is started again.
 bool LancerProgramme(const QString& chemin);
 
-using LanceurProgrammes = std::function<bool(const QString&)>;
-// Gives the previous one; an empty one restores the real start.
+// The start itself: gives the way to ask whether the started program still
+// runs, or an empty function when it could not be started.
+using LanceurProgrammes = std::function<ProgrammeEnCours(const QString&)>;
+// Gives the previous one; an empty one restores the real start. Forgets the
+// programs started so far.
 LanceurProgrammes DefinirLanceurProgrammes(LanceurProgrammes lanceur);
 
 } // namespace tramonta

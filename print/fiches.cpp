@@ -7,9 +7,6 @@
 #include "model/correspondant.h"
 #include "print/canevas.h"
 
-#include <algorithm>
-#include <initializer_list>
-
 namespace tramonta {
 
 namespace {
@@ -41,26 +38,24 @@ void TitreBloc(TCanevas& c, int y, const char* titre) {
     c.Gras(false);
 }
 
-// The column of a block's values: where the layout puts it, or further
-// right when a label of the block would run into it (the long labels of
-// Tahoma 50 do), always a small gap after the widest label.
-int Colonne(TCanevas& c, int xLibelles, int xPrevu, std::initializer_list<const char*> libelles) {
-    constexpr int kEcart = 25;
-    int x = xPrevu;
-    for (const char* libelle : libelles)
-        x = std::max(x, xLibelles + c.MesurerTexte(libelle).cx + kEcart);
-    return x;
+// Where a label's value starts: at its column, unless the label is wider
+// than the column leaves it, and then a small gap after the label. Only
+// that row moves; the others of the block keep the column.
+int XValeur(TCanevas& c, int xLibelle, int xColonne, const char* libelle) {
+    constexpr int kEcart = 5;
+    const int largeur = c.MesurerTexte(libelle).cx;
+    return largeur > xColonne - xLibelle ? xLibelle + largeur + kEcart : xColonne;
 }
 
 // A label and its value on one row.
-void Rangee(TCanevas& c, int y, int xValeur, const char* libelle, const std::string& valeur) {
+void Rangee(TCanevas& c, int y, int xColonne, const char* libelle, const std::string& valeur) {
     c.Texte({kXLibelle, y}, libelle);
-    c.Texte({xValeur, y}, valeur);
+    c.Texte({XValeur(c, kXLibelle, xColonne, libelle), y}, valeur);
 }
 
-void SecondeColonne(TCanevas& c, int y, int xValeur, const char* libelle, const std::string& valeur) {
+void SecondeColonne(TCanevas& c, int y, int xColonne, const char* libelle, const std::string& valeur) {
     c.Texte({kXLibelle2, y}, libelle);
-    c.Texte({xValeur, y}, valeur);
+    c.Texte({XValeur(c, kXLibelle2, xColonne, libelle), y}, valeur);
 }
 
 // The rule that runs along a block, from its first row to just under its last.
@@ -70,8 +65,9 @@ void Regle(TCanevas& c, int yPremiere, int yDerniere) {
 
 // "Adresse :" on row y with the address lines one under the other from that
 // row; gives the row after the last line (y itself for an empty address).
-int Adresse(TCanevas& c, int y, int xValeur, const std::string& adresse) {
+int Adresse(TCanevas& c, int y, int xColonne, const std::string& adresse) {
     c.Texte({kXLibelle, y}, "Adresse :");
+    const int xValeur = XValeur(c, kXLibelle, xColonne, "Adresse :");
     for (const std::string& ligne : DecouperLignes(adresse)) {
         c.Texte({xValeur, y}, ligne);
         y -= kPas;
@@ -103,10 +99,8 @@ void ImprimerAdherent(const TAdherent& a, TCanevas& c, bool avecEntete) {
         Entete(c, " - Fiche adhérent");
     c.HauteurPolice(kHauteurTexte);
 
-    const int xCivil = Colonne(
-        c, kXLibelle, 610,
-        {"Nom :", "Prénom :", "Sexe :", "Date naissance :", "Adresse :", "Code postal :", "Tél. 1 :"});
-    const int xCivil2 = Colonne(c, kXLibelle2, kXValeur2, {"Lieu naissance :", "Ville :", "Tél. 2 :"});
+    constexpr int xCivil = 610;
+    constexpr int xCivil2 = kXValeur2;
     TitreBloc(c, -200, "Etat civil");
     Rangee(c, -280, xCivil, "Nom :", a.Nom());
     Rangee(c, -360, xCivil, "Prénom :", a.Prenom());
@@ -121,8 +115,8 @@ void ImprimerAdherent(const TAdherent& a, TCanevas& c, bool avecEntete) {
     SecondeColonne(c, yTel, xCivil2, "Tél. 2 :", a.Tel2());
     Regle(c, -280, yTel);
 
-    const int xLicence = Colonne(c, kXLibelle, 620, {"Numéro licence :", "Montant licence :"});
-    const int xLicence2 = Colonne(c, kXLibelle2, 1420, {"Date délivrance :"});
+    constexpr int xLicence = 620;
+    constexpr int xLicence2 = 1420;
     TitreBloc(c, yTel - 2 * kPas, "F.F.S.");
     const int yNumero = yTel - 3 * kPas;
     Rangee(c, yNumero, xLicence, "Numéro licence :", a.NumeroLicence());
@@ -142,8 +136,7 @@ void ImprimerAdherent(const TAdherent& a, TCanevas& c, bool avecEntete) {
     Rangee(c, y, xLicence, "Montant licence :", ReelVersTexte(a.MontantLicence()));
     Regle(c, yNumero, y);
 
-    const int xClub =
-        Colonne(c, kXLibelle, 730, {"Caution combinaison :", "Location combinaison :", "Forfait leçon :"});
+    constexpr int xClub = 730;
     TitreBloc(c, y - 2 * kPas, "Club");
     const int yCaution = y - 3 * kPas;
     Rangee(c, yCaution, xClub, "Caution combinaison :", ReelVersTexte(a.CautionCombinaison()));
@@ -162,10 +155,8 @@ void ImprimerCorrespondant(const TCorrespondant& k, TCanevas& c, bool avecEntete
         Entete(c, " - Fiche correspondant");
     c.HauteurPolice(kHauteurTexte);
 
-    const int x = Colonne(c, kXLibelle, 610,
-                          {"Nom :", "Adresse :", "Code postal :", "Tél. 1 :", "Fax :", "Spécialité :",
-                           "E-Mail :", "Site Web :"});
-    const int x2 = Colonne(c, kXLibelle2, kXValeur2, {"Ville :", "Tél. 2 :"});
+    constexpr int x = 610;
+    constexpr int x2 = kXValeur2;
     TitreBloc(c, -200, "Général");
     Rangee(c, -280, x, "Nom :", k.Nom());
     int y = Adresse(c, -360, x, k.Adresse());

@@ -7,9 +7,12 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 
 #include <charconv>
 #include <memory>
@@ -18,8 +21,8 @@
 namespace tramonta {
 
 TEditMonetaire::TEditMonetaire(QWidget* parent) : QLineEdit(parent) {
-    // Neither a drop nor an input method may bring in what the keys cannot.
-    setAcceptDrops(false);
+    // An input method would compose text past the filter; drops go through
+    // it (dropEvent).
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
@@ -37,13 +40,16 @@ bool TEditMonetaire::Accepte(QChar c) const {
     return false;
 }
 
-void TEditMonetaire::Coller() {
+void TEditMonetaire::Saisir(const QString& texte) {
     if (isReadOnly())
         return;
-    const QString colle = QGuiApplication::clipboard()->text();
-    for (QChar c : colle)
+    for (QChar c : texte)
         if (Accepte(c))
             insert(QString(c));
+}
+
+void TEditMonetaire::Coller(QClipboard::Mode mode) {
+    Saisir(QGuiApplication::clipboard()->text(mode));
 }
 
 void TEditMonetaire::keyPressEvent(QKeyEvent* e) {
@@ -92,10 +98,35 @@ void TEditMonetaire::contextMenuEvent(QContextMenuEvent* e) {
     for (QAction* action : menu->actions()) {
         if (action->text().endsWith(coller)) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, &TEditMonetaire::Coller);
+            connect(action, &QAction::triggered, this, [this] { Coller(); });
         }
     }
     menu->exec(e->globalPos());
+}
+
+void TEditMonetaire::mouseReleaseEvent(QMouseEvent* e) {
+    // The middle button pastes the selection where the press put the caret,
+    // as the standard edit does, but filtered.
+    if (e->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        if (!isReadOnly()) {
+            deselect();
+            Coller(QClipboard::Selection);
+        }
+        e->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(e);
+}
+
+void TEditMonetaire::dropEvent(QDropEvent* e) {
+    if (isReadOnly() || !e->mimeData()->hasText()) {
+        e->ignore();
+        return;
+    }
+    deselect();
+    setCursorPosition(cursorPositionAt(e->position().toPoint()));
+    Saisir(e->mimeData()->text());
+    e->acceptProposedAction();
 }
 
 std::optional<double> LireReel(const QLineEdit& edit) {

@@ -3,6 +3,7 @@
 // number can be typed into it.
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 
 #include <cstdint>
@@ -14,9 +15,11 @@ namespace tramonta {
 // and Backspace. Text that the program puts in the field is not filtered;
 // callers read the text and convert it themselves.
 //
-// The clipboard works as in any field, but a paste is taken as typing: each
-// pasted character goes through the same filter, so "12 345" pastes as
-// "12345" and the field never holds what could not have been typed.
+// The clipboard works as in any field, but whatever brings text in is taken
+// as typing: Ctrl+V, the context menu's paste, the selection pasted with the
+// middle button and a drop all pass each character through the same filter,
+// so "12 345" pastes as "12345" and the field never holds what could not
+// have been typed.
 class TEditMonetaire : public QLineEdit {
     Q_OBJECT
   public:
@@ -25,12 +28,18 @@ class TEditMonetaire : public QLineEdit {
     // Whether `c`, typed with the field as it stands, would be kept.
     bool Accepte(QChar c) const;
 
-    // Inserts the clipboard's text at the caret, filtered.
-    void Coller();
+    // Inserts `texte` at the caret as if its characters had been typed one
+    // by one; the one way text comes in other than from the program.
+    void Saisir(const QString& texte);
+
+    // Inserts the clipboard's text (or the selection's) at the caret, filtered.
+    void Coller(QClipboard::Mode mode = QClipboard::Clipboard);
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 };
 
 // The field's text, trimmed, as a number written with "."; when it is not

@@ -283,10 +283,13 @@ TFicheCompet::TFicheCompet(QWidget* parent) : QDialog(parent) {
     EditDateDebut = EditDate(this, "EditDateDebut");
     EditDateFin = EditDate(this, "EditDateFin");
     CheckOfficielle = Nomme(new QCheckBox("Compétition officielle", this), "CheckOfficielle");
+    // One Alt+letter per control of the form: "&Imprimer", "&Descendre" and
+    // "&Annuler" hold I, D and A, so the title, the start date and the
+    // participants' addition take other letters of theirs.
     auto* entete = new QFormLayout;
-    entete->addRow("&Intitulé :", EditIntitule);
+    entete->addRow("In&titulé :", EditIntitule);
     auto* dates = new QHBoxLayout;
-    auto* debut = new QLabel("Date &début :", this);
+    auto* debut = new QLabel("Date déb&ut :", this);
     debut->setBuddy(EditDateDebut);
     auto* fin = new QLabel("Date &fin :", this);
     fin->setBuddy(EditDateFin);
@@ -314,7 +317,7 @@ TFicheCompet::TFicheCompet(QWidget* parent) : QDialog(parent) {
     ListViewParticipants->setColumnWidth(1, 120);
     ListViewParticipants->installEventFilter(this);
 
-    BoutonAjouterParticipant = Bouton("BoutonAjouterParticipant", "&Ajouter", this);
+    BoutonAjouterParticipant = Bouton("BoutonAjouterParticipant", "A&jouter", this);
     BoutonSupprimerParticipant = Bouton("BoutonSupprimerParticipant", "&Supprimer", this);
     BoutonEditerParticipant = Bouton("BoutonEditerParticipant", "&Editer", this);
     BoutonMonterParticipant =

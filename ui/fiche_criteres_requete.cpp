@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tramonta {
 
 namespace {} // namespace
@@ -84,22 +86,28 @@ void TFicheCriteresRequete::MajEtats() {
 }
 
 void TFicheCriteresRequete::Remplir() {
-    if (!choisi_)
-        return;
-    if (QAbstractButton* b = groupe_->button(criteres_.TypeRequete))
-        b->setChecked(true);
-    ComboBoxRelance->setCurrentIndex(criteres_.Relance);
-    if (const int i = ComboBoxCategorie->findText(QString::fromStdString(criteres_.CategorieDemandee));
-        i >= 0)
-        ComboBoxCategorie->setCurrentIndex(i);
-    if (const int i = ComboBoxLicence->findText(QString::fromStdString(criteres_.LicenceDemandee)); i >= 0)
-        ComboBoxLicence->setCurrentIndex(i);
+    if (choisi_) {
+        if (QAbstractButton* b = groupe_->button(criteres_.TypeRequete))
+            b->setChecked(true);
+    } else {
+        // Nothing confirmed yet: no choice, as at creation, even after a
+        // choice given up.
+        groupe_->setExclusive(false);
+        for (QAbstractButton* b : groupe_->buttons())
+            b->setChecked(false);
+        groupe_->setExclusive(true);
+    }
+    ComboBoxRelance->setCurrentIndex(std::clamp(criteres_.Relance, 0, ComboBoxRelance->count() - 1));
+    ComboBoxCategorie->setCurrentIndex(
+        std::max(0, ComboBoxCategorie->findText(QString::fromStdString(criteres_.CategorieDemandee))));
+    ComboBoxLicence->setCurrentIndex(
+        std::max(0, ComboBoxLicence->findText(QString::fromStdString(criteres_.LicenceDemandee))));
     MajEtats();
 }
 
 bool TFicheCriteresRequete::Executer() {
-    // Reopened after a cancel, the dialog shows the criteria in force, not
-    // the choice that was given up.
+    // Each opening, the first one included, shows the criteria in force,
+    // never a choice that was given up.
     Remplir();
     return exec() == QDialog::Accepted;
 }

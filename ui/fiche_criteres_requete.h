@@ -27,7 +27,7 @@ class TFicheCriteresRequete : public QDialog {
 
   private:
     void MajEtats();
-    // The controls as the criteria stand, once the user has chosen once.
+    // The controls as the confirmed criteria stand.
     void Remplir();
 
     TCriteresRequete criteres_;

@@ -24,6 +24,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <cmath>
 
@@ -69,22 +70,26 @@ TEditCompet::TEditCompet(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(1);
     setAlignment(Qt::AlignCenter);
     setFrame(false);
+    // The check reads PlaceMax when it runs, so one validator serves every
+    // heat the editor moves to.
+    class TValidateurPlace : public QValidator {
+      public:
+        explicit TValidateurPlace(TEditCompet& edit) : QValidator(&edit), edit_(edit) {}
+        State validate(QString& texte, int&) const override {
+            return edit_.Accepte(texte) ? Acceptable : Invalid;
+        }
+
+      private:
+        const TEditCompet& edit_;
+    };
+    setValidator(new TValidateurPlace(*this));
 }
 
-void TEditCompet::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Backspace) {
-        QLineEdit::keyPressEvent(e);
-        return;
-    }
-    const QString texte = e->text();
-    if (!texte.isEmpty() && texte.at(0).isPrint()) {
-        const QChar c = texte.at(0);
-        if (c >= QChar('1') && c <= QChar('9') && c.digitValue() <= PlaceMax)
-            QLineEdit::keyPressEvent(e);
-        return;
-    }
-    // Moving within the one character, deleting it: as any edit does.
-    QLineEdit::keyPressEvent(e);
+bool TEditCompet::Accepte(const QString& texte) const {
+    if (texte.isEmpty())
+        return true;
+    const QChar c = texte.front();
+    return texte.size() == 1 && c >= QChar('1') && c <= QChar('9') && c.digitValue() <= PlaceMax;
 }
 
 // ---- TBoiteTableau --------------------------------------------------------

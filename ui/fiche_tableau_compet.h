@@ -28,9 +28,11 @@ class TEditCompet : public QLineEdit {
     int Ligne = 0;    // line in the heat, from 1
     int PlaceMax = 0; // the heat's number of surfers
 
-  protected:
-    // Only a digit from 1 to PlaceMax, and backspace, get through.
-    void keyPressEvent(QKeyEvent* e) override;
+    // Whether the editor may hold `texte`: nothing, or one digit from 1 to
+    // PlaceMax. Typing, pasting, the middle button and a drop all end in
+    // this one check, the editor's validator: what it refuses leaves the
+    // place as it was.
+    bool Accepte(const QString& texte) const;
 };
 
 class TFicheTableauCompet;

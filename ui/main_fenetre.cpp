@@ -331,8 +331,10 @@ void TMain::CreerPanneau() {
         auto* b = new QToolButton(panneau);
         b->setObjectName(boutons[i].nom);
         b->setText(boutons[i].texte);
+        // The button says its text; the hint describes it. A voice-control
+        // user names the button by what it shows.
         b->setToolTip(boutons[i].bulle);
-        b->setAccessibleName(boutons[i].bulle);
+        b->setAccessibleDescription(boutons[i].bulle);
         b->setStatusTip(boutons[i].bulle);
         b->setIcon(QIcon(QStringLiteral(":/icones/%1.svg").arg(boutons[i].icone)));
         b->setIconSize(QSize(48, 48));
@@ -345,7 +347,12 @@ void TMain::CreerPanneau() {
         colonne->addWidget(b);
     }
     colonne->addStretch();
-    connect(boutonsPages_, &QButtonGroup::idClicked, this, &TMain::ChoisirPage);
+    // A button turned on by any means (a click, the keyboard, a screen
+    // reader's toggle action) brings its page.
+    connect(boutonsPages_, &QButtonGroup::idToggled, this, [this](int numero, bool enfonce) {
+        if (enfonce && numero != pageCourante_)
+            ChoisirPage(numero);
+    });
 
     zonePages_ = new QStackedWidget(centre);
     zonePages_->setObjectName("ZonePages");

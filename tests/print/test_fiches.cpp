@@ -190,20 +190,55 @@ TEST(FicheAdherent, ImprimeLesDatesManquantesCommeLeJourZero) {
     EXPECT_EQ(Position(c, "0"), (TPoint{610, -600}));
 }
 
-// With wide characters (25 units), the long labels would run into their
-// values: the columns move right, 25 units after the widest label.
-TEST(FicheAdherent, RepousseLesValeursQuUnLibelleChevaucherait) {
+// With wide characters (25 units) some labels are wider than their column:
+// those alone push their value, 5 units after the label; every other value
+// of the block keeps its column.
+TEST(FicheAdherent, SeulUnLibelleTropLargePousseSaValeur) {
     TAdherents adherents;
     TAdherent a(&adherents);
+    a.SetNom("DUPONT");
+    a.SetSexe("F");
     a.SetLieuNaissance("Urrugne");
+    a.SetAdresse("1 rue du Port");
+    a.SetCodePostal(64200);
+    a.SetVille("Biarritz");
+    a.SetTel1("0559");
+    a.SetTel2("0660");
     a.SetNumeroLicence("L1");
-    a.SetForfaitLecon(10);
+    a.SetMontantLicence(1);
+    a.SetCautionCombinaison(2);
+    a.SetLocationCombinaison(3);
+    a.SetForfaitLecon(4);
     TCanevasEnregistreur c;
     ImprimerAdherent(a, c, false);
-    EXPECT_EQ(Position(c, "M"), (TPoint{300 + 16 * 25 + 25, -440}));        // after "Date naissance :"
-    EXPECT_EQ(Position(c, "Urrugne"), (TPoint{1100 + 16 * 25 + 25, -520})); // after "Lieu naissance :"
-    EXPECT_EQ(Position(c, "L1"), (TPoint{300 + 17 * 25 + 25, -920}));       // after "Montant licence :"
-    EXPECT_EQ(Position(c, "10.00").X, 300 + 22 * 25 + 25);                  // after "Location combinaison :"
+    struct Cas {
+        const char* valeur;
+        int x;
+    };
+    const Cas cas[] = {
+        {"DUPONT", 610},               // "Nom :", 125 wide, within its 310
+        {"F", 610},                    // "Sexe :"
+        {"30/12/1899", 300 + 400 + 5}, // "Date naissance :", 400
+        {"Urrugne", 1100 + 400 + 5},   // "Lieu naissance :", 400 in 310
+        {"1 rue du Port", 610},        // "Adresse :", 225
+        {"64200", 300 + 325 + 5},      // "Code postal :", 325
+        {"Biarritz", 1410},            // "Ville :"
+        {"0559", 610},                 // "Tél. 1 :"
+        {"0660", 1410},                // "Tél. 2 :"
+        {"L1", 300 + 400 + 5},         // "Numéro licence :", 400 in 320
+        {"1.00", 300 + 425 + 5},       // "Montant licence :"
+        {"2.00", 300 + 525 + 5},       // "Caution combinaison :", 525 in 430
+        {"3.00", 300 + 550 + 5},       // "Location combinaison :"
+        {"4.00", 730},                 // "Forfait leçon :", 375 in 430
+    };
+    for (const Cas& k : cas)
+        EXPECT_EQ(Position(c, k.valeur).X, k.x) << k.valeur;
+    // The delivery date: "Date délivrance :" (425) is wider than its 320.
+    std::vector<int> dates;
+    for (const TPrimitive& p : c.Primitives())
+        if (p.genre == TPrimitive::Genre::Texte && p.texte == "30/12/1899")
+            dates.push_back(p.rect.Left);
+    EXPECT_EQ(dates, (std::vector<int>{705, 1100 + 425 + 5}));
     // No text runs into the next one on its row.
     const auto& p = c.Primitives();
     for (std::size_t i = 0; i + 1 < p.size(); ++i) {
@@ -212,6 +247,22 @@ TEST(FicheAdherent, RepousseLesValeursQuUnLibelleChevaucherait) {
             EXPECT_LT(p[i].rect.Right, p[i + 1].rect.Left) << p[i].texte << " / " << p[i + 1].texte;
         }
     }
+}
+
+// The correspondent sheet follows the same rule.
+TEST(FicheCorrespondant, SeulUnLibelleTropLargePousseSaValeur) {
+    TCorrespondants correspondants;
+    TCorrespondant k(&correspondants);
+    k.SetNom("Surf Shop");
+    k.SetCodePostal(40150);
+    k.SetSpecialite("Fournisseur");
+    k.SetSiteWeb("www.surfshop.fr");
+    TCanevasEnregistreur c;
+    ImprimerCorrespondant(k, c, false);
+    EXPECT_EQ(Position(c, "Surf Shop").X, 610);       // "Nom :"
+    EXPECT_EQ(Position(c, "40150").X, 300 + 325 + 5); // "Code postal :", 325 in 310
+    EXPECT_EQ(Position(c, "Fournisseur").X, 610);     // "Spécialité :", 300
+    EXPECT_EQ(Position(c, "www.surfshop.fr").X, 610); // "Site Web :", 250
 }
 
 class TitreEnteteFixe : public testing::Test {

@@ -17,12 +17,23 @@ namespace tramonta::test {
 // - an edit, combo box, spin box, list or slider needs an accessible name or
 //   a label whose buddy it is (QFormLayout::addRow with a text makes one);
 // - a button needs a text; one that shows only an icon (a tool button in
-//   icon mode, or one without text) needs a tooltip and the same text as
-//   accessible name; a tool button with a tooltip carries it as accessible
-//   name too, so that the hint is what the reader says.
+//   icon mode, or one without a letter or digit in its text) needs a tooltip and the same text as
+//   accessible name, so that the hint is what the reader says; one that
+//   shows a text is named by that text (what a voice-control user says is
+//   what the button shows) and its tooltip, when it has one, is its
+//   accessible description.
 // The parts inside a control (a combo box's edit, a spin box's edit, a list's
 // viewport, a tab bar's scroll arrows) are the control's own and are not
 // listed.
 QStringList ControlesSansNom(const QWidget& fenetre);
+
+// Gives one line ("Alt+X : « &Texte » (objectName), « ... » (...)") for each
+// Alt+letter that more than one control of the window answers: labels with
+// a buddy, buttons (push, tool, check and radio), group boxes, the tabs of a
+// tab bar and the menus of the window's menu bar, enabled or not, as far as
+// they show when the window does (a page of a stack or of a tab control
+// that is not the current one does not; the windows the window owns are
+// checked on their own).
+QStringList RaccourcisEnDouble(const QWidget& fenetre);
 
 } // namespace tramonta::test

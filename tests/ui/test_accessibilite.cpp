@@ -25,7 +25,14 @@
 #include "ui/fiches_impression_adherents.h"
 #include "ui/main_fenetre.h"
 
+#include <QAccessible>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
+
+#include <array>
 
 #include <functional>
 #include <memory>
@@ -97,14 +104,130 @@ TEST_F(BoutonsAIcone, DisentLeurBulle) {
     for (const Cas& c :
          {Cas{"BoutonNouveau", "Nouvel exercice"}, Cas{"BoutonOuvrir", "Ouvrir un exercice"},
           Cas{"BoutonEnregistrer", "Sauver l'exercice"}, Cas{"BoutonAide", "A propos de Tramonta..."},
-          Cas{"BoutonPreferences", "Préférences..."}, Cas{"BoutonPrincipal", "Page principale"},
-          Cas{"BoutonBDD", "Page base de données"}, Cas{"BoutonCompta", "Page comptabilité"},
-          Cas{"BoutonCompet", "Page compétition"}}) {
+          Cas{"BoutonPreferences", "Préférences..."}}) {
         auto* b = main.findChild<QToolButton*>(c.bouton);
         ASSERT_NE(b, nullptr) << c.bouton;
         EXPECT_EQ(b->toolTip(), QString(c.bulle)) << c.bouton;
         EXPECT_EQ(b->accessibleName(), QString(c.bulle)) << c.bouton;
     }
+}
+
+using BoutonsDePage = test::TestFenetre;
+
+// The page buttons show a text: the reader says that text, and the hint is
+// the button's description.
+TEST_F(BoutonsDePage, DisentLeurTexteEtDecriventLeurBulle) {
+    TMain main;
+    struct Cas {
+        const char* bouton;
+        const char* texte;
+        const char* bulle;
+    };
+    for (const Cas& c : {Cas{"BoutonPrincipal", "Principal", "Page principale"},
+                         Cas{"BoutonBDD", "Base de données", "Page base de données"},
+                         Cas{"BoutonCompta", "Compta", "Page comptabilité"},
+                         Cas{"BoutonCompet", "Compétition", "Page compétition"}}) {
+        auto* b = main.findChild<QToolButton*>(c.bouton);
+        ASSERT_NE(b, nullptr) << c.bouton;
+        EXPECT_EQ(b->toolTip(), QString(c.bulle)) << c.bouton;
+        QAccessibleInterface* ia = QAccessible::queryAccessibleInterface(b);
+        ASSERT_NE(ia, nullptr) << c.bouton;
+        EXPECT_EQ(ia->text(QAccessible::Name).trimmed(), QString(c.texte)) << c.bouton;
+        EXPECT_EQ(ia->text(QAccessible::Description), QString(c.bulle)) << c.bouton;
+    }
+}
+
+// A screen reader or a switch device acts on a page button through its
+// accessible action: the page follows as it does a click.
+TEST_F(BoutonsDePage, LActionAccessibleMontreLaPage) {
+    TMain main;
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    struct Cas {
+        const char* bouton;
+        QString action;
+        int page; // the page on screen afterwards
+    };
+    const Cas cas[] = {
+        {"BoutonCompta", QAccessibleActionInterface::toggleAction(), 2},
+        {"BoutonCompet", QAccessibleActionInterface::pressAction(), 3},
+        {"BoutonBDD", QAccessibleActionInterface::toggleAction(), 1},
+        // The page shown stays: its button cannot be turned off.
+        {"BoutonBDD", QAccessibleActionInterface::toggleAction(), 1},
+        {"BoutonPrincipal", QAccessibleActionInterface::pressAction(), 0},
+    };
+    auto* zone = main.findChild<QStackedWidget*>("ZonePages");
+    ASSERT_NE(zone, nullptr);
+    for (const Cas& c : cas) {
+        auto* b = main.findChild<QToolButton*>(c.bouton);
+        ASSERT_NE(b, nullptr) << c.bouton;
+        QAccessibleInterface* ia = QAccessible::queryAccessibleInterface(b);
+        ASSERT_NE(ia, nullptr);
+        ASSERT_NE(ia->actionInterface(), nullptr);
+        ia->actionInterface()->doAction(c.action);
+        // A press is an animated click: it lands a moment later.
+        QWidget* page = main.Page(c.page);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return zone->currentWidget() == page; }, 2000)) << c.bouton;
+        EXPECT_EQ(main.PageCourante(), c.page) << c.bouton;
+        EXPECT_TRUE(main.findChild<QToolButton*>(std::array{"BoutonPrincipal", "BoutonBDD", "BoutonCompta",
+                                                            "BoutonCompet"}[c.page])
+                        ->isChecked())
+            << c.bouton;
+    }
+    main.hide();
+}
+
+using RaccourcisClavier = test::TestFenetre;
+
+// Each Alt+letter is answered by one control per window: the main window
+// with each of its pages, and every window that it owns, each tab of each
+// in turn.
+TEST_F(RaccourcisClavier, ChaqueLettreUneSeuleFoisParFenetre) {
+    TMain main;
+    QList<QWidget*> fenetres{&main};
+    for (QWidget* w : main.findChildren<QWidget*>())
+        if (w->isWindow() && !qobject_cast<QMenu*>(w))
+            fenetres << w;
+    QStringList doubles;
+    for (QWidget* f : fenetres) {
+        const QString nom = f->objectName().isEmpty() ? f->metaObject()->className() : f->objectName();
+        const auto verifier = [&](const QString& ou) {
+            for (const QString& ligne : test::RaccourcisEnDouble(*f))
+                doubles << nom + ou + " : " + ligne;
+        };
+        verifier({});
+        for (QStackedWidget* pile : f->findChildren<QStackedWidget*>()) {
+            if (pile->window() != f)
+                continue;
+            auto* onglets = qobject_cast<QTabWidget*>(pile->parentWidget());
+            const int courant = pile->currentIndex();
+            for (int i = 0; i < pile->count(); ++i) {
+                if (i == courant)
+                    continue;
+                onglets ? onglets->setCurrentIndex(i) : pile->setCurrentIndex(i);
+                verifier(QStringLiteral(" [%1 %2]")
+                             .arg(onglets ? onglets->objectName() : pile->objectName())
+                             .arg(i));
+            }
+            onglets ? onglets->setCurrentIndex(courant) : pile->setCurrentIndex(courant);
+        }
+    }
+    // The letters that the menu bar and the account form's buttons hold
+    // with the page buttons are the program's own established texts, each
+    // underlined where it always was: they are known and listed here, and
+    // any other letter used twice fails.
+    const QStringList connus = {
+        "Main [ZonePages 1] : Alt+A : « &Aide » (MenuAide), « &Ajouter » (BoutonAjouterAdherent)",
+        "Main [ZonePages 1] : Alt+E : « &Edition » (MenuEdition), « &Editer » (BoutonEditerAdherent)",
+        "Main [ZonePages 2] : Alt+A : « &Aide » (MenuAide), « &Ajouter » (BoutonAjouterCompteCharge)",
+        "Main [ZonePages 2] : Alt+E : « &Edition » (MenuEdition), « &Editer » (BoutonEditerCompteCharge)",
+        "Main [ZonePages 3] : Alt+A : « &Aide » (MenuAide), « &Ajouter » (BoutonAjouter)",
+        "Main [ZonePages 3] : Alt+E : « &Edition » (MenuEdition), « &Editer » (BoutonEditer)",
+        "Main [PageControl 1] : Alt+A : « &Aide » (MenuAide), « &Ajouter » (BoutonAjouterSpecialite)",
+        "FicheCompte : Alt+A : « &Ajouter » (BoutonAjouter), « &Annuler » (BoutonAnnuler)",
+        "FicheCompte : Alt+E : « &Editer » (BoutonEditer), « Convertisseur &Euro » (BoutonEuroConverter)",
+    };
+    EXPECT_EQ(doubles, connus) << doubles.join("\n").toStdString();
 }
 
 } // namespace

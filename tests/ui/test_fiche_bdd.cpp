@@ -31,6 +31,7 @@
 #include <QTabWidget>
 #include <QTreeView>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -812,6 +813,54 @@ TEST_F(FicheBDD, LesCriteresSuiventLOkEtUneAnnulationGardeLesPrecedents) {
     EXPECT_TRUE(ficheCriteres.Executer());
     EXPECT_EQ(ficheCriteres.Criteres().Relance, 3);
     EXPECT_EQ(ficheCriteres.Criteres().Description, "Les adhérents qui n'ont pas payé le forfait leçon");
+}
+
+// Each opening shows the confirmed criteria, the first one included: a
+// choice given up is never shown again.
+TEST_F(FicheBDD, ChaqueOuvertureMontreLesCriteresConfirmes) {
+    struct Ouverture {
+        const char* coche;     // the radio button on at the opening; nullptr: none
+        std::array<int, 3> vu; // the entries shown: unpaid sum, category, licence
+        const char* radio;     // then clicked
+        const char* combo;     // and its entry chosen
+        int entree;
+        bool ok;
+    };
+    const char* combos[] = {"ComboBoxRelance", "ComboBoxCategorie", "ComboBoxLicence"};
+    const char* radios[] = {"RadioButtonRelance", "RadioButtonCategorie", "RadioButtonLicence"};
+    const Ouverture ouvertures[] = {
+        {nullptr, {0, 0, 0}, "RadioButtonCategorie", "ComboBoxCategorie", 3, false},
+        {nullptr, {0, 0, 0}, "RadioButtonLicence", "ComboBoxLicence", 1, true},
+        {"RadioButtonLicence", {0, 0, 1}, "RadioButtonRelance", "ComboBoxRelance", 2, false},
+        {"RadioButtonLicence", {0, 0, 1}, "RadioButtonCategorie", "ComboBoxCategorie", 2, true},
+        {"RadioButtonCategorie", {0, 2, 1}, "RadioButtonTous", nullptr, 0, false},
+        {"RadioButtonCategorie", {0, 2, 1}, "RadioButtonTous", nullptr, 0, true},
+        {"RadioButtonTous", {0, 2, 1}, nullptr, nullptr, 0, false},
+    };
+    ScriptDialogues script;
+    int n = 0;
+    for (const Ouverture& o : ouvertures) {
+        script.Puis([&](QDialog& d) {
+            for (const char* r :
+                 {"RadioButtonTous", "RadioButtonRelance", "RadioButtonCategorie", "RadioButtonLicence"})
+                EXPECT_EQ(Controle<QRadioButton>(d, r)->isChecked(), o.coche && std::string(o.coche) == r)
+                    << "opening " << n << ": " << r;
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(Controle<QComboBox>(d, combos[i])->currentIndex(), o.vu[i]) << "opening " << n;
+                EXPECT_EQ(Controle<QComboBox>(d, combos[i])->isEnabled(),
+                          o.coche && std::string(o.coche) == radios[i])
+                    << "opening " << n << ": " << combos[i];
+            }
+            if (o.radio)
+                Cliquer(d, o.radio);
+            if (o.combo)
+                Controle<QComboBox>(d, o.combo)->setCurrentIndex(o.entree);
+            Cliquer(d, o.ok ? "BoutonOk" : "BoutonAnnuler");
+        });
+        EXPECT_EQ(ficheCriteres.Executer(), o.ok);
+        ++n;
+    }
+    EXPECT_EQ(ficheCriteres.Criteres().TypeRequete, TCriteresRequete::ReqTous);
 }
 
 TEST_F(FicheBDD, SansCompteProduitLeChoixNePeutQuEtreAnnule) {

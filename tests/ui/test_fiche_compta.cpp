@@ -17,6 +17,7 @@
 #include "ui/main_fenetre.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -564,7 +566,7 @@ TEST_F(FicheCompte, ProgrammesAbsentsDesactivesPresentsLances) {
     QStringList lances;
     auto ancien = DefinirLanceurProgrammes([&](const QString& p) {
         lances << p;
-        return true;
+        return ProgrammeEnCours([] { return true; });
     });
     WriteRegString("Comptabilité", "Convertisseur", "absent-de-ce-dossier");
     Editer(Charge(0), [](QDialog& d) {
@@ -590,6 +592,74 @@ TEST_F(FicheCompte, ProgrammesAbsentsDesactivesPresentsLances) {
     });
     EXPECT_EQ(lances, QStringList{convertisseur});
     DefinirLanceurProgrammes(ancien);
+}
+
+// A program that the form started and that still runs is not started
+// again, whichever showing of the form asks; once it has ended, the next
+// click starts it anew.
+TEST_F(FicheCompte, CalculetteEtConvertisseurNeSeLancentQuUneFois) {
+    // A calculator and a converter of our own, so that both buttons work
+    // whatever the machine has installed.
+    const QString dossier = Chemin("programmes");
+    ASSERT_TRUE(QDir().mkpath(dossier));
+    for (const char* nom : {"gnome-calculator", "convertisseur"}) {
+        QFile f(QDir(dossier).filePath(nom));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n");
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+    }
+    const QByteArray ancienChemin = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(dossier) + ":" + ancienChemin);
+    const QString convertisseur = QDir(dossier).filePath("convertisseur");
+    WriteRegString("Comptabilité", "Convertisseur", convertisseur);
+    const QString calculette = TrouverCalculette();
+    ASSERT_EQ(calculette, QDir(dossier).filePath("gnome-calculator"));
+
+    QStringList lances;
+    std::map<QString, bool> enCours;
+    auto ancien = DefinirLanceurProgrammes([&](const QString& p) {
+        lances << p;
+        enCours[p] = true;
+        return ProgrammeEnCours([&enCours, p] { return enCours[p]; });
+    });
+    struct Etape {
+        const char* bouton;
+        const char* fin; // a program that ends before the click, or nullptr
+        int lances;      // starts so far
+    };
+    const Etape etapes[] = {
+        {"BoutonCalculette", nullptr, 1},      {"BoutonCalculette", nullptr, 1},
+        {"BoutonEuroConverter", nullptr, 2},   {"BoutonEuroConverter", nullptr, 2},
+        {"BoutonCalculette", "calculette", 3}, {"BoutonCalculette", nullptr, 3},
+        {"BoutonEuroConverter", nullptr, 3},
+    };
+    Editer(Charge(0), [&](QDialog& d) {
+        for (const Etape& e : etapes) {
+            if (e.fin)
+                enCours[calculette] = false;
+            auto* b = d.findChild<QPushButton*>(e.bouton);
+            ASSERT_TRUE(b->isEnabled()) << e.bouton;
+            Cliquer(d, e.bouton);
+            EXPECT_TRUE(b->isEnabled()) << e.bouton;
+            EXPECT_EQ(lances.size(), e.lances) << e.bouton;
+        }
+        Cliquer(d, "BoutonAnnuler");
+    });
+    // The next showing still knows both copies: they run, nothing starts;
+    // once they have ended, each click starts its program.
+    Editer(Charge(0), [&](QDialog& d) {
+        Cliquer(d, "BoutonCalculette");
+        Cliquer(d, "BoutonEuroConverter");
+        EXPECT_EQ(lances.size(), 3);
+        for (auto& [chemin, vivant] : enCours)
+            vivant = false;
+        Cliquer(d, "BoutonCalculette");
+        Cliquer(d, "BoutonEuroConverter");
+        Cliquer(d, "BoutonAnnuler");
+    });
+    EXPECT_EQ(lances, (QStringList{calculette, convertisseur, calculette, calculette, convertisseur}));
+    DefinirLanceurProgrammes(ancien);
+    qputenv("PATH", ancienChemin);
 }
 
 TEST_F(FicheCompte, MouvementsDuCompteEnCoursDEdition) {

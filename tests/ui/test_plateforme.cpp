@@ -9,6 +9,7 @@
 #include "platform/boite_message.h"
 #include "platform/choix_fichier.h"
 #include "platform/preferences.h"
+#include "platform/programmes.h"
 #include "platform/raccourci.h"
 #include "platform/reglages.h"
 #include "ui/fichiers_recents.h"
@@ -21,6 +22,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <map>
 
@@ -519,6 +521,55 @@ TEST_P(DialogueFichier, SOuvreSurLeFichierCourant) {
 
 INSTANTIATE_TEST_SUITE_P(Sens, DialogueFichier,
                          testing::Values(DemandeFichier::Sens::Ouvrir, DemandeFichier::Sens::Enregistrer));
+
+// The real start: a program that still runs is not started a second time,
+// one that has ended is. The program writes its number when it starts and
+// runs while its marker file exists.
+TEST(Programmes, UnProgrammeEnCoursNeDemarrePasDeuxFois) {
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    const QString programme = dossier.filePath("programme");
+    const QString marqueur = dossier.filePath("vivant");
+    const QString pids = dossier.filePath("pids");
+    {
+        QFile f(programme);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QStringLiteral("#!/bin/sh\necho $$ >> '%1'\nwhile [ -e '%2' ]; do sleep 0.02; done\n")
+                    .arg(pids, marqueur)
+                    .toUtf8());
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+    }
+    const auto demarres = [&] {
+        QFile f(pids);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)
+                                           : QStringList{};
+    };
+    // Ended once it is gone or a zombie that nobody has reaped yet.
+    const auto fini = [](const QString& pid) {
+        QFile stat("/proc/" + pid + "/stat");
+        if (!stat.open(QIODevice::ReadOnly))
+            return true;
+        const QByteArray ligne = stat.readAll();
+        const qsizetype parenthese = ligne.lastIndexOf(')');
+        return parenthese < 0 || ligne.mid(parenthese + 2, 1) == "Z";
+    };
+    DefinirLanceurProgrammes({});
+    QFile(marqueur).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(LancerProgramme(programme));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return demarres().size() == 1; }, 5000));
+    EXPECT_TRUE(LancerProgramme(programme));
+    QTest::qWait(200);
+    EXPECT_EQ(demarres().size(), 1) << "a second copy started while the first runs";
+
+    QFile::remove(marqueur);
+    const QString premier = demarres().front();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fini(premier); }, 5000));
+    QFile(marqueur).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(LancerProgramme(programme));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return demarres().size() == 2; }, 5000));
+    QFile::remove(marqueur);
+    EXPECT_FALSE(LancerProgramme(dossier.filePath("absent")));
+}
 
 } // namespace
 } // namespace tramonta
