@@ -264,9 +264,7 @@ INSTANTIATE_TEST_SUITE_P(
                           [](TAdherent& a) { a.SetInformationsComplementaires("@SOMME(A1)"); },
                           "'@SOMME(A1)"},
         CasNeutralisation{"Ville", [](TAdherent& a) { a.SetVille("＝1"); }, "'＝1"},
-        CasNeutralisation{"Lieu de naissance", [](TAdherent& a) { a.SetLieuNaissance("\tcmd"); },
-                          "\"'\tcmd\""},
-        CasNeutralisation{"Sexe", [](TAdherent& a) { a.SetSexe("-"); }, "'-"},
+        CasNeutralisation{"Lieu de naissance", [](TAdherent& a) { a.SetLieuNaissance("\tcmd"); }, "'\tcmd"},
         CasNeutralisation{"Classement", [](TAdherent& a) { a.SetClassement(-3); }, "-3"},
         CasNeutralisation{"Montant licence", [](TAdherent& a) { a.SetMontantLicence(-12.5); }, "-12,5"},
         CasNeutralisation{"Nom", [](TAdherent& a) { a.SetNom("Jean-Paul"); }, "Jean-Paul"}));
@@ -289,7 +287,7 @@ TEST_F(ExportTableur, EcrituresEtParticipantsNeutralisentLeursTextes) {
     ExporterEcritures(compta, sortie);
     const auto lignes = Lire(sortie.str());
     ASSERT_EQ(lignes.size(), 2u);
-    EXPECT_EQ(lignes[1], (std::vector<std::string>{"'=706", "'+Licences", "Produit", "",
+    EXPECT_EQ(lignes[1], (std::vector<std::string>{"'=706", "'+Licences", "Produit", "01/09/2024",
                                                    "'=HYPERLINK(\"http://attaquant.example\")", "-45,5",
                                                    "Chèque", "'@1", "Non"}));
 
