@@ -13,7 +13,10 @@
 namespace tramonta {
 
 int CommandeImport(const std::vector<std::string>& arguments) {
-    if (arguments.size() != 3 || arguments[0] != "adherents")
+    // Texts that the season file cannot hold are refused unless the officer
+    // takes their nearest form.
+    const bool formeProche = arguments.size() == 4 && arguments[3] == "--forme-proche";
+    if ((arguments.size() != 3 && !formeProche) || arguments[0] != "adherents")
         return 2;
     const std::string& document = arguments[1];
     const std::string& source = arguments[2];
@@ -37,7 +40,8 @@ int CommandeImport(const std::vector<std::string>& arguments) {
     TExercice exercice;
     if (!exercice.LoadFromFile(document))
         return 1;
-    const TRapportImport rapport = ImporterAdherents(exercice.Adherents(), tableur);
+    const TRapportImport rapport = ImporterAdherents(
+        exercice.Adherents(), tableur, formeProche ? TFormeTexte::FormeProche : TFormeTexte::Refuser);
     if (!rapport.reussi) {
         for (const std::string& l : rapport.lignes)
             std::cerr << l << '\n';

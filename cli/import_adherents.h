@@ -8,7 +8,8 @@
 
 namespace tramonta {
 
-inline constexpr const char* kUsageImport = "  tramonta-cli import adherents FICHIER.trm ENTREE.csv\n";
+inline constexpr const char* kUsageImport =
+    "  tramonta-cli import adherents FICHIER.trm ENTREE.csv [--forme-proche]\n";
 
 // The arguments after "import". Prints the report on standard output and
 // gives 0; 1 with a French message on standard error when the CSV file or the

@@ -73,7 +73,46 @@ bool FinDeDate(std::string_view t, std::size_t i) {
     return true;
 }
 
+// "=", "+", "-", "@", tab, CR and the full-width forms U+FF1D, U+FF0B,
+// U+FF0D, U+FF20 at `i`.
+bool DebutFormule(std::string_view t, std::size_t i) {
+    if (i >= t.size())
+        return false;
+    switch (t[i]) {
+    case '=':
+    case '+':
+    case '-':
+    case '@':
+    case '\t':
+    case '\r':
+        return true;
+    default:
+        break;
+    }
+    const std::string_view reste = t.substr(i);
+    return reste.starts_with("\uFF1D") || reste.starts_with("\uFF0B") || reste.starts_with("\uFF0D") ||
+           reste.starts_with("\uFF20");
+}
+
+// Apostrophes, then the start of a formula.
+bool CommeFormule(std::string_view t) {
+    const std::size_t n = t.find_first_not_of('\'');
+    return n != std::string_view::npos && DebutFormule(t, n);
+}
+
 } // namespace
+
+std::string TexteSansFormule(std::string_view texte) {
+    if (!CommeFormule(texte))
+        return std::string(texte);
+    return "'" + std::string(texte);
+}
+
+std::string AvecFormule(std::string_view champ) {
+    if (champ.starts_with('\'') && CommeFormule(champ))
+        champ.remove_prefix(1);
+    return std::string(champ);
+}
 
 std::string ChampTableur(std::string_view texte) {
     const bool guillemets = texte.find_first_of(";\"\r\n") != std::string_view::npos ||

@@ -26,6 +26,17 @@ inline constexpr std::string_view kFinLigneTableur = "\r\n";
 // a spreadsheet would otherwise trim); as it is otherwise.
 std::string ChampTableur(std::string_view texte);
 
+// A spreadsheet takes a cell that begins with "=", "+", "-", "@", a tab or a
+// carriage return (or the full-width "＝＋－＠") for a formula, which may
+// send other cells away or run a command. A text column is written through
+// TexteSansFormule: such a text gets an apostrophe in front, which shows it
+// as text; so does a text that begins with apostrophes followed by one of
+// those characters, so that AvecFormule, which takes one apostrophe off
+// exactly those texts, gives back every text as it was. Amounts, dates and
+// numbers are written as they are ("-3" stays a number).
+std::string TexteSansFormule(std::string_view texte);
+std::string AvecFormule(std::string_view champ);
+
 // Writes the byte-order mark first, then one row per call.
 class TEcrivainTableur {
   public:

@@ -48,19 +48,28 @@ std::size_t SequenceUtf8(std::string_view s, std::size_t i) {
     return n;
 }
 
+// UTF-8 when most of the bytes above ASCII make well-formed sequences: a
+// UTF-8 file with a stray byte of another encoding (a paste from an old
+// program) is still UTF-8, while Windows-1252 text almost never forms a
+// sequence ("é" followed by a letter is not one).
 bool EstUtf8(std::string_view s) {
+    std::size_t sequences = 0, egares = 0;
     for (std::size_t i = 0; i < s.size();) {
         const std::size_t n = SequenceUtf8(s, i);
-        if (n == 0)
-            return false;
-        i += n;
+        if (n == 0) {
+            ++egares;
+            ++i;
+        } else {
+            sequences += n > 1;
+            i += n;
+        }
     }
-    return true;
+    return egares == 0 || sequences > egares;
 }
 
-// A file that announces UTF-8 but holds a stray byte of another encoding (a
-// paste from an old program): the stray bytes are read as Windows-1252, so
-// that nothing is lost and the model only ever holds UTF-8.
+// A file in UTF-8 that holds a stray byte of another encoding: the stray
+// bytes are read as Windows-1252 (0xE9 gives "é"), so that nothing is lost
+// and the model only ever holds UTF-8.
 std::string Utf8Tolerant(std::string_view s) {
     std::string resultat;
     resultat.reserve(s.size());
@@ -123,6 +132,18 @@ std::string Utf16VersUtf8(std::string_view s, bool grandBoutiste) {
     return resultat;
 }
 
+std::string MessageTropDeColonnes(int ligne) {
+    return Formater("Ligne %s : plus de %s colonnes. Ce fichier n'est pas un tableau d'adhérents, ou il "
+                    "faut d'abord en retirer les colonnes vides depuis le tableur.",
+                    {std::to_string(ligne), std::to_string(kMaxColonnesTableur)});
+}
+
+std::string MessageChampTropLong(int ligne) {
+    return Formater("Ligne %s : un champ dépasse 1 Mio (%s octets). Ce fichier n'est pas un tableau "
+                    "d'adhérents, ou un guillemet n'y est pas refermé.",
+                    {std::to_string(ligne), std::to_string(kMaxOctetsChampTableur)});
+}
+
 bool EstBlanc(const std::string& champ) {
     return std::all_of(champ.begin(), champ.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
@@ -151,6 +172,9 @@ class TDecoupeur {
         return false;
     }
 
+    // Whether the last error was a record of too many fields.
+    bool TropDeColonnes() const { return tropDeColonnes_; }
+
   private:
     bool AuBout() const { return pos_ >= texte_.size(); }
     bool FinDeLigne(char c) const { return c == '\r' || c == '\n'; }
@@ -166,6 +190,22 @@ class TDecoupeur {
         ++ligne_;
     }
 
+    // A field ends: past the limits, the file is refused.
+    bool Ranger(TLigneTableur& ligne, std::string& champ, std::string& erreur) {
+        if (champ.size() > kMaxOctetsChampTableur) {
+            erreur = MessageChampTropLong(ligne.numero);
+            return false;
+        }
+        if (ligne.champs.size() >= kMaxColonnesTableur) {
+            tropDeColonnes_ = true;
+            erreur = MessageTropDeColonnes(ligne.numero);
+            return false;
+        }
+        ligne.champs.push_back(std::move(champ));
+        champ.clear();
+        return true;
+    }
+
     bool Lire(TLigneTableur& ligne, std::string& erreur) {
         ligne.numero = ligne_;
         ligne.champs.clear();
@@ -174,6 +214,10 @@ class TDecoupeur {
         std::string champ;
         bool debutChamp = true;
         while (!AuBout()) {
+            if (champ.size() > kMaxOctetsChampTableur) {
+                erreur = MessageChampTropLong(ligne.numero);
+                return false;
+            }
             const char c = texte_[pos_];
             if (debutChamp && c == '"') {
                 debutChamp = false;
@@ -202,32 +246,35 @@ class TDecoupeur {
                         champ += q;
                         ++pos_;
                     }
+                    if (champ.size() > kMaxOctetsChampTableur) {
+                        erreur = MessageChampTropLong(ligne.numero);
+                        return false;
+                    }
                 }
                 // What follows a closing quote before the separator is kept,
                 // as spreadsheets do with such a field.
             } else if (c == separateur_) {
-                ligne.champs.push_back(std::move(champ));
-                champ.clear();
+                if (!Ranger(ligne, champ, erreur))
+                    return false;
                 debutChamp = true;
                 ++pos_;
             } else if (FinDeLigne(c)) {
                 PasserFinDeLigne(nullptr);
-                ligne.champs.push_back(std::move(champ));
-                return true;
+                return Ranger(ligne, champ, erreur);
             } else {
                 debutChamp = false;
                 champ += c;
                 ++pos_;
             }
         }
-        ligne.champs.push_back(std::move(champ));
-        return true;
+        return Ranger(ligne, champ, erreur);
     }
 
     std::string_view texte_;
     char separateur_;
     std::size_t pos_;
     int ligne_;
+    bool tropDeColonnes_ = false;
 };
 
 // "sep=;" as the whole first line, which some spreadsheets write to name the
@@ -296,7 +343,7 @@ bool LireTableur(std::string_view octets, TTableurLu& tableur, std::string& erre
         texte = Utf8Tolerant(octets.substr(3));
     } else if (EstUtf8(octets)) {
         tableur.encodage = EncodageTableur::Utf8;
-        texte.assign(octets);
+        texte = Utf8Tolerant(octets);
     } else {
         tableur.encodage = EncodageTableur::Windows1252;
         texte = Cp1252VersUtf8(octets);
@@ -314,8 +361,12 @@ bool LireTableur(std::string_view octets, TTableurLu& tableur, std::string& erre
             TDecoupeur essai(texte, candidat, 0, 1);
             TLigneTableur titres;
             std::string ignoree;
-            if (essai.PremiereNonVide(titres, ignoree) && titres.champs.size() > meilleur) {
-                meilleur = titres.champs.size();
+            // Too many fields still win, so that the file is refused for them.
+            const std::size_t n = essai.PremiereNonVide(titres, ignoree) ? titres.champs.size()
+                                  : essai.TropDeColonnes()               ? kMaxColonnesTableur + 1
+                                                                         : 0;
+            if (n > meilleur) {
+                meilleur = n;
                 tableur.separateur = candidat;
             }
         }

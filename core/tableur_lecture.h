@@ -3,6 +3,7 @@
 // byte-order mark or Windows-1252) as well as others ("," and plain UTF-8).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,9 +12,9 @@ namespace tramonta {
 
 enum class EncodageTableur {
     Utf8AvecMarque, // UTF-8 behind a byte-order mark
-    Utf8,
-    Windows1252, // bytes that are not UTF-8 are taken for Windows-1252
-    Utf16,       // behind its byte-order mark, either byte order ("Unicode text")
+    Utf8,           // most bytes above ASCII in UTF-8 sequences, the stray ones read as Windows-1252
+    Windows1252,    // bytes that are not UTF-8 are taken for Windows-1252
+    Utf16,          // behind its byte-order mark, either byte order ("Unicode text")
 };
 
 // "UTF-8 avec marque", "UTF-8", "Windows-1252", "UTF-16".
@@ -36,6 +37,11 @@ struct TTableurLu {
     TLigneTableur titres;
     std::vector<TLigneTableur> lignes;
 };
+
+// A member table has a few dozen columns of short texts: past these limits a
+// file is refused with a message rather than read into memory whole.
+inline constexpr std::size_t kMaxColonnesTableur = 512;
+inline constexpr std::size_t kMaxOctetsChampTableur = 1024 * 1024;
 
 // Decodes and splits the bytes of a file. Quoted fields may hold the
 // separator, doubled quotes and line breaks (kept as they are); lines end with

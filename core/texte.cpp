@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texte.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -163,7 +164,101 @@ int Signe(int n) {
     return (n > 0) - (n < 0);
 }
 
+bool MarqueCombinante(char32_t c) {
+    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
+           (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F);
+}
+
+// A character that the code page lacks, as the user is shown it.
+std::string CaractereAffiche(std::string_view s, std::size_t debut, std::size_t fin, long c) {
+    if (c < 0)
+        return "\uFFFD";
+    if (MarqueCombinante(static_cast<char32_t>(c)))
+        return "\u25CC" + std::string(s.substr(debut, fin - debut));
+    return std::string(s.substr(debut, fin - debut));
+}
+
 } // namespace
+
+bool TexteEnregistrable(std::string_view utf8) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const long c = LireUtf8(utf8, i);
+        if (c < 0 || OctetDe(static_cast<char32_t>(c)) < 0)
+            return false;
+    }
+    return true;
+}
+
+std::vector<std::string> CaracteresNonEnregistrables(std::string_view utf8) {
+    std::vector<std::string> caracteres;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t debut = i;
+        const long c = LireUtf8(utf8, i);
+        if (c >= 0 && OctetDe(static_cast<char32_t>(c)) >= 0)
+            continue;
+        std::string affiche = CaractereAffiche(utf8, debut, i, c);
+        if (std::find(caracteres.begin(), caracteres.end(), affiche) == caracteres.end())
+            caracteres.push_back(std::move(affiche));
+    }
+    return caracteres;
+}
+
+std::string FormeEnregistrable(std::string_view utf8) {
+    std::string sortie;
+    sortie.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const long c = LireUtf8(utf8, i);
+        const int octet = c < 0 ? -1 : OctetDe(static_cast<char32_t>(c));
+        // The combining marks that follow: composed with a plain letter
+        // when the code page has the accented one, dropped otherwise.
+        int compose = octet;
+        bool marques = false;
+        for (;;) {
+            std::size_t j = i;
+            if (j >= utf8.size())
+                break;
+            const long m = LireUtf8(utf8, j);
+            if (m < 0 || !MarqueCombinante(static_cast<char32_t>(m)))
+                break;
+            compose = compose < 0 ? -1
+                                  : ComposerAccent(PointDeCode(static_cast<unsigned char>(compose)),
+                                                   static_cast<char32_t>(m));
+            marques = true;
+            i = j;
+        }
+        if (octet >= 0) {
+            AjouterUtf8(sortie,
+                        PointDeCode(static_cast<unsigned char>(marques && compose >= 0 ? compose : octet)));
+        } else if (c < 0 || MarqueCombinante(static_cast<char32_t>(c))) {
+            // A malformed byte has no near form; a mark with no letter goes.
+            if (c < 0)
+                sortie += '?';
+        } else if (const auto proche = FormeProcheCaractere(static_cast<char32_t>(c))) {
+            sortie += *proche;
+        } else {
+            sortie += '?';
+        }
+    }
+    return sortie;
+}
+
+std::string TexteCourt(std::string_view utf8, std::size_t maximum) {
+    std::size_t i = 0, n = 0;
+    while (i < utf8.size() && n < maximum) {
+        ++i;
+        while (i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80)
+            ++i;
+        ++n;
+    }
+    return i < utf8.size() ? std::string(utf8.substr(0, i)) + "…" : std::string(utf8);
+}
 
 std::string Cp1252VersUtf8(std::string_view octets) {
     std::string sortie;

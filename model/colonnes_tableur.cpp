@@ -12,11 +12,18 @@ namespace {
 
 // Each helper gives one column over a field's getter and setter.
 template <class E, class G, class S> TColonneTableur<E> Texte(const char* titre, G lire, S ecrire) {
-    return {titre, [lire](const E& e) { return std::string((e.*lire)()); },
+    return {titre, [lire](const E& e) { return TexteSansFormule((e.*lire)()); },
             [ecrire](E& e, std::string_view t) {
-                (e.*ecrire)(std::string(t));
+                (e.*ecrire)(AvecFormule(t));
                 return true;
-            }};
+            },
+            true};
+}
+
+// A text that is only written: a computed one, or a column of a list that is
+// never read back.
+template <class E, class F> TColonneTableur<E> TexteSeul(const char* titre, F lire) {
+    return {titre, [lire](const E& e) { return TexteSansFormule(lire(e)); }, {}, true};
 }
 
 // The document keeps Windows line ends in multi-line texts; a spreadsheet
@@ -39,11 +46,12 @@ std::string LignesWindows(std::string_view t) {
 }
 
 template <class E, class G, class S> TColonneTableur<E> Memo(const char* titre, G lire, S ecrire) {
-    return {titre, [lire](const E& e) { return std::string((e.*lire)()); },
+    return {titre, [lire](const E& e) { return TexteSansFormule((e.*lire)()); },
             [ecrire](E& e, std::string_view t) {
-                (e.*ecrire)(LignesWindows(t));
+                (e.*ecrire)(LignesWindows(AvecFormule(t)));
                 return true;
-            }};
+            },
+            true};
 }
 
 template <class E, class G, class S> TColonneTableur<E> Date(const char* titre, G lire, S ecrire) {
@@ -141,9 +149,10 @@ const std::vector<TColonneTableur<TAdherent>>& ColonnesAdherents() {
     static const std::vector<TColonneTableur<A>> colonnes = {
         Texte<A>("Nom", &A::Nom, &A::SetNom),
         Texte<A>("Prénom", &A::Prenom, &A::SetPrenom),
-        {"Sexe", [](const A& a) { return a.Sexe(); }, EcrireSexe},
+        {"Sexe", [](const A& a) { return TexteSansFormule(a.Sexe()); }, EcrireSexe, true},
         Date<A>("Date de naissance", &A::DateNaissance, &A::SetDateNaissance),
-        {"Categorie", [](const A& a) { return a.DateNaissance() == 0 ? std::string() : a.Categorie(); }, {}},
+        TexteSeul<A>("Categorie",
+                     [](const A& a) { return a.DateNaissance() == 0 ? std::string() : a.Categorie(); }),
         Texte<A>("Lieu de naissance", &A::LieuNaissance, &A::SetLieuNaissance),
         Memo<A>("Adresse", &A::Adresse, &A::SetAdresse),
         CodePostal<A>(),
@@ -189,11 +198,11 @@ const std::vector<TColonneTableur<TCorrespondant>>& ColonnesCorrespondants() {
 const std::vector<TColonneTableur<TLigneTableurEcriture>>& ColonnesEcritures() {
     using L = TLigneTableurEcriture;
     static const std::vector<TColonneTableur<L>> colonnes = {
-        {"Compte", [](const L& l) { return l.compte.Article(); }, {}},
-        {"Intitulé du compte", [](const L& l) { return l.compte.Intitule(); }, {}},
+        TexteSeul<L>("Compte", [](const L& l) { return l.compte.Article(); }),
+        TexteSeul<L>("Intitulé du compte", [](const L& l) { return l.compte.Intitule(); }),
         {"Nature", [](const L& l) { return std::string(l.produit ? "Produit" : "Charge"); }, {}},
         {"Date", [](const L& l) { return DateTableur(l.ligne.Date()); }, {}},
-        {"Libellé", [](const L& l) { return l.ligne.Libelle(); }, {}},
+        TexteSeul<L>("Libellé", [](const L& l) { return l.ligne.Libelle(); }),
         {"Montant", [](const L& l) { return MontantTableur(l.ligne.Montant()); }, {}},
         {"Type de paiement",
          [](const L& l) {
@@ -203,9 +212,9 @@ const std::vector<TColonneTableur<TLigneTableurEcriture>>& ColonnesEcritures() {
          {}},
         // Kept for every payment but meaningful for a cheque only, as the
         // account's list shows it.
-        {"N° chèque",
-         [](const L& l) { return l.ligne.TypePaiement() == 0 ? l.ligne.NumeroCheque() : std::string(); },
-         {}},
+        TexteSeul<L>(
+            "N° chèque",
+            [](const L& l) { return l.ligne.TypePaiement() == 0 ? l.ligne.NumeroCheque() : std::string(); }),
         {"Automatique", [](const L& l) { return BooleenTableur(l.ligne.Automatique); }, {}},
     };
     return colonnes;
@@ -216,9 +225,9 @@ const std::vector<TColonneTableur<TParticipantTableur>>& ColonnesParticipants() 
     static const std::vector<TColonneTableur<P>> colonnes = {
         {"Catégorie", [](const P& p) { return TCompet::NomCategorie(p.categorie); }, {}},
         {"Tête de série", [](const P& p) { return std::to_string(p.rang + 1); }, {}},
-        {"Nom", [](const P& p) { return p.participant.Nom(); }, {}},
-        {"Prénom", [](const P& p) { return p.participant.Prenom(); }, {}},
-        {"Club", [](const P& p) { return p.participant.Club(); }, {}},
+        TexteSeul<P>("Nom", [](const P& p) { return p.participant.Nom(); }),
+        TexteSeul<P>("Prénom", [](const P& p) { return p.participant.Prenom(); }),
+        TexteSeul<P>("Club", [](const P& p) { return p.participant.Club(); }),
     };
     return colonnes;
 }

@@ -16,12 +16,18 @@
 
 namespace tramonta {
 
+// `lire` gives the field as the file holds it, `ecrire` takes it from there.
+// A text column (`texte`) holds what the user typed: its field goes out
+// through TexteSansFormule, so that a spreadsheet never runs it as a formula,
+// and comes back through AvecFormule; its text must fit the season file.
+// Amounts, dates, numbers and booleans are written as they are.
 template <class E> struct TColonneTableur {
     const char* titre;
     std::function<std::string(const E&)> lire;
     // False when the text cannot be read: the field then stays untouched.
     // Empty for a column that is only written (a computed one).
     std::function<bool(E&, std::string_view)> ecrire;
+    bool texte = false;
 };
 
 // The member sheet's fields, titled with its labels, in its order. The

@@ -29,6 +29,10 @@ bool ColonneCalculee(std::size_t i) {
 bool EcrireColonne(std::size_t i, TAdherent& a, std::string_view texte) {
     return ColonnesAdherents()[i].ecrire(a, texte);
 }
+// A column whose text goes into the record as it is (a name, an address).
+bool ColonneTexte(std::size_t i) {
+    return ColonnesAdherents()[i].texte;
+}
 
 bool EstBlancOctet(unsigned char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -204,9 +208,7 @@ bool AnalyserTitres(const TTableurLu& tableur, TApercuImport& apercu, std::strin
     apercu.premieresLignes.assign(tableur.lignes.begin(), tableur.lignes.begin() + static_cast<long>(n));
 
     if (!connu) {
-        std::string lus;
-        for (const std::string& t : tableur.titres.champs)
-            lus += (lus.empty() ? "" : ", ") + Guillemets(t);
+        const std::string lus = ListeTitres(tableur.titres.champs);
         erreur = "Aucun titre de la première ligne n'est celui d'un champ d'adhérent (" + lus +
                  ") : la première ligne doit donner les titres des colonnes (« Nom », « Prénom », …).";
         return false;
@@ -218,12 +220,66 @@ bool AnalyserTitres(const TTableurLu& tableur, TApercuImport& apercu, std::strin
     return true;
 }
 
-TRapportImport ImporterAdherents(TAdherents& adherents, const TTableurLu& tableur) {
+std::vector<std::string> PremieresLignes(const std::vector<std::string>& lignes, std::size_t maximum) {
+    if (lignes.size() <= maximum)
+        return lignes;
+    std::vector<std::string> r(lignes.begin(), lignes.begin() + static_cast<long>(maximum));
+    r.push_back("… et " + std::to_string(lignes.size() - maximum) + " autres");
+    return r;
+}
+
+std::string ListeTitres(const std::vector<std::string>& titres) {
+    constexpr std::size_t kMaximum = 20;
+    std::string liste;
+    for (std::size_t i = 0; i < titres.size() && i < kMaximum; ++i)
+        liste += (liste.empty() ? "" : ", ") + Guillemets(TexteCourt(titres[i], 60));
+    if (titres.size() > kMaximum)
+        liste += " … et " + std::to_string(titres.size() - kMaximum) + " autres";
+    return liste;
+}
+
+std::vector<TTexteNonEnregistrable> TextesNonEnregistrables(const TTableurLu& tableur,
+                                                            const TApercuImport& apercu) {
+    std::vector<TTexteNonEnregistrable> textes;
+    for (const TLigneTableur& ligne : tableur.lignes) {
+        for (std::size_t k = 0; k < apercu.colonnes.size() && k < ligne.champs.size(); ++k) {
+            const TColonneImport& c = apercu.colonnes[k];
+            if (c.colonne < 0 || !ColonneTexte(static_cast<std::size_t>(c.colonne)) ||
+                TexteEnregistrable(ligne.champs[k]))
+                continue;
+            textes.push_back(
+                {ligne.numero, c.titre, ligne.champs[k], CaracteresNonEnregistrables(ligne.champs[k])});
+        }
+    }
+    return textes;
+}
+
+std::string MessageNonEnregistrable(const TTexteNonEnregistrable& texte) {
+    std::string caracteres;
+    for (const std::string& c : texte.caracteres)
+        caracteres += (caracteres.empty() ? "" : ", ") + Guillemets(c);
+    return Formater("Ligne %s, colonne %s : %s",
+                    {std::to_string(texte.ligne), Guillemets(TexteCourt(texte.colonne, 60)), caracteres}) +
+           (texte.caracteres.size() >= 2 ? " ne peuvent pas être enregistrés"
+                                         : " ne peut pas être enregistré");
+}
+
+TRapportImport ImporterAdherents(TAdherents& adherents, const TTableurLu& tableur, TFormeTexte forme) {
     TRapportImport rapport;
     TApercuImport apercu;
     std::string erreur;
     if (!AnalyserTitres(tableur, apercu, erreur)) {
         rapport.lignes.push_back(erreur);
+        return rapport;
+    }
+    const std::vector<TTexteNonEnregistrable> nonEnregistrables = TextesNonEnregistrables(tableur, apercu);
+    if (!nonEnregistrables.empty() && forme == TFormeTexte::Refuser) {
+        std::vector<std::string> messages;
+        for (const auto& t : nonEnregistrables)
+            messages.push_back(MessageNonEnregistrable(t) + ".");
+        rapport.lignes = PremieresLignes(messages);
+        rapport.lignes.push_back("Aucun adhérent n'a été importé : la saison ne peut enregistrer que les "
+                                 "caractères de Windows-1252.");
         return rapport;
     }
     rapport.reussi = true;
@@ -234,22 +290,30 @@ TRapportImport ImporterAdherents(TAdherents& adherents, const TTableurLu& tableu
         const std::string numero = std::to_string(ligne.numero);
         // Made for the collection but not added yet: its setters tell nobody.
         auto adherent = std::make_unique<TAdherent>(&adherents);
-        std::vector<std::string> illisibles;
+        std::vector<std::string> illisibles, remplaces;
         for (std::size_t k = 0; k < apercu.colonnes.size() && k < ligne.champs.size(); ++k) {
             const TColonneImport& c = apercu.colonnes[k];
             if (c.colonne < 0)
                 continue;
-            const std::string& texte = ligne.champs[k];
             const auto colonne = static_cast<std::size_t>(c.colonne);
+            std::string texte = ligne.champs[k];
+            if (ColonneTexte(colonne) && !TexteEnregistrable(texte)) {
+                std::string proche = FormeEnregistrable(texte);
+                remplaces.push_back(
+                    Formater("Ligne %s, colonne %s : %s enregistré sous la forme %s.",
+                             {numero, Guillemets(TexteCourt(c.titre, 60)), Guillemets(TexteCourt(texte, 60)),
+                              Guillemets(TexteCourt(proche, 60))}));
+                texte = std::move(proche);
+            }
             bool lu = EcrireColonne(colonne, *adherent, texte);
             if (!lu)
                 if (const auto date = DateSurQuatreChiffres(texte))
                     lu = EcrireColonne(colonne, *adherent, *date);
             // An empty cell leaves the field as a new member has it.
             if (!lu && !SansBlancs(texte).empty())
-                illisibles.push_back(
-                    Formater("Ligne %s : %s illisible dans la colonne %s, champ non importé.",
-                             {numero, Guillemets(texte), Guillemets(c.titre)}));
+                illisibles.push_back(Formater(
+                    "Ligne %s : %s illisible dans la colonne %s, champ non importé.",
+                    {numero, Guillemets(TexteCourt(texte, 60)), Guillemets(TexteCourt(c.titre, 60))}));
         }
         for (const Enregistrement genre : kEnregistrements)
             adherent->SetEnCompta(genre, false);
@@ -268,6 +332,7 @@ TRapportImport ImporterAdherents(TAdherents& adherents, const TTableurLu& tableu
             ++rapport.ignores;
             continue;
         }
+        rapport.lignes.insert(rapport.lignes.end(), remplaces.begin(), remplaces.end());
         rapport.lignes.insert(rapport.lignes.end(), illisibles.begin(), illisibles.end());
         adherents.Add(std::move(adherent));
         ++rapport.ajoutes;

@@ -1,15 +1,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Drives a private, headless LibreOffice for the mail merge.
 #
-# Started by the program with: python3 -c <this text> <profile folder> <soffice>.
-# Reads one JSON request a line on standard input and answers one JSON line on
-# standard output: {"ok": true, ...} or {"ok": false, "erreur": "..."}. The
-# first line it writes tells whether LibreOffice could be reached. When the
-# program goes away (end of input), LibreOffice is closed with it.
+# Written by the program into a private folder and started from there as
+# python3 -I <this file> <profile folder> <soffice>: isolated, so that no
+# module of the user's folders or of PYTHONPATH is ever imported, in a process
+# group of its own that LibreOffice joins. Reads one JSON request a line on
+# standard input and answers one JSON line on standard output: {"ok": true,
+# ...} or {"ok": false, "erreur": "..."}. The first line it writes tells
+# whether LibreOffice could be reached. When the program goes away (end of
+# input, or the signal that the program's end sends), LibreOffice goes with it.
 import json
 import os
+import signal
 import subprocess
 import sys
+import threading
 import time
 
 import uno
@@ -32,7 +37,7 @@ def propriete(nom, valeur):
 
 
 class Pilote:
-    def __init__(self, profil, soffice):
+    def __init__(self, profil, soffice, courant):
         self.tube = "tramonta_%d_%d" % (os.getpid(), int(time.time() * 1000))
         self.office = subprocess.Popen(
             [soffice, "--headless", "--invisible", "--norestore", "--nologo", "--nodefault",
@@ -40,6 +45,7 @@ class Pilote:
              "-env:UserInstallation=" + uno.systemPathToFileUrl(profil),
              "--accept=pipe,name=%s;urp;StarOffice.ComponentContext" % self.tube],
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        courant["office"] = self.office
         local = uno.getComponentContext()
         resolveur = local.ServiceManager.createInstanceWithContext(
             "com.sun.star.bridge.UnoUrlResolver", local)
@@ -162,9 +168,35 @@ class Pilote:
             self.office.wait()
 
 
+# A stopping signal ends LibreOffice and the driver at once, even while a
+# call into LibreOffice is stuck: the signal wakes a thread of its own
+# (Python runs its handlers only between two steps of the main thread).
+def surveiller_arret(pilote_courant):
+    lecture, ecriture = os.pipe()
+    os.set_blocking(ecriture, False)
+    signal.set_wakeup_fd(ecriture)
+    for s in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+        signal.signal(s, lambda *_: None)
+
+    def arreter():
+        os.read(lecture, 1)
+        office = pilote_courant.get("office")
+        if os.getpgrp() == os.getpid():
+            # The group the program made for the driver: LibreOffice and
+            # whatever it started, the driver last.
+            os.killpg(os.getpgrp(), signal.SIGKILL)
+        if office is not None:
+            office.kill()
+        os._exit(1)
+
+    threading.Thread(target=arreter, daemon=True).start()
+
+
 def main():
+    courant = {}
+    surveiller_arret(courant)
     try:
-        pilote = Pilote(sys.argv[1], sys.argv[2])
+        pilote = Pilote(sys.argv[1], sys.argv[2], courant)
     except Exception as e:
         repondre(ok=False, erreur=str(e))
         return

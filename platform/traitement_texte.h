@@ -17,6 +17,12 @@ class TErreurTraitementTexte : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The user cancelled while the word processor did not answer: it was stopped.
+class TAnnulationTraitementTexte : public TErreurTraitementTexte {
+  public:
+    using TErreurTraitementTexte::TErreurTraitementTexte;
+};
+
 class TTraitementTexte {
   public:
     virtual ~TTraitementTexte() = default;
@@ -39,6 +45,10 @@ class TTraitementTexte {
     virtual int ImpressionEnCours() = 0;
     virtual void FermerSansEnregistrer() = 0;
     virtual void Quitter() = 0;
+    // Asked while a call waits for the word processor: true when the user
+    // cancelled, and the call may then give up on a word processor that no
+    // longer answers (TAnnulationTraitementTexte). None by default.
+    virtual void DefinirAnnulation(std::function<bool()> annulation) { (void)annulation; }
 };
 
 using FabriqueTraitementTexte = std::function<std::unique_ptr<TTraitementTexte>()>;

@@ -3,15 +3,25 @@
 
 #include "pilote_libreoffice_texte.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QSaveFile>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <csignal>
 #include <utility>
+
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace tramonta {
 
@@ -22,13 +32,27 @@ FabriqueTraitementTexte& Fabrique() {
     return fabrique;
 }
 
+// A program of the path, found only in its absolute folders: a "." or an
+// empty entry would run whatever lies in the current folder under that name.
+QString Executable(const QString& nom) {
+    QStringList dossiers;
+    for (const QString& d : qEnvironmentVariable("PATH").split(':', Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(d))
+            dossiers << d;
+    return dossiers.isEmpty() ? QString() : QStandardPaths::findExecutable(nom, dossiers);
+}
+
 // python3-uno belongs to the system's Python, which a Python of the user's
 // own earlier in the path would not see.
 QString Python() {
     if (QFile::exists("/usr/bin/python3"))
         return "/usr/bin/python3";
-    return QStandardPaths::findExecutable("python3");
+    return Executable("python3");
 }
+
+// How long a cancelled call may still take to answer: the copy under way
+// ends normally when LibreOffice answers, and is cut off when it is stuck.
+constexpr int kDelaiAnnulationMs = 2000;
 
 } // namespace
 
@@ -51,7 +75,7 @@ TTraitementTexteLibreOffice::~TTraitementTexteLibreOffice() {
 
 QString TTraitementTexteLibreOffice::Soffice() {
     for (const char* nom : {"soffice", "libreoffice"}) {
-        const QString chemin = QStandardPaths::findExecutable(nom);
+        const QString chemin = Executable(nom);
         if (!chemin.isEmpty())
             return chemin;
     }
@@ -72,17 +96,39 @@ void TTraitementTexteLibreOffice::Attacher(bool nouvelleInstance) {
     const QString python = Python();
     if (python.isEmpty())
         throw TErreurTraitementTexte("python3 n'est pas installé");
+    // One private folder (0700) for the run: the driver's file alone in its
+    // own folder, which is also the working folder (Python looks for modules
+    // beside the script it runs), and LibreOffice's profile.
     profil_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("tramonta-libreoffice-XXXXXX"));
-    if (!profil_->isValid())
+    const QDir prive(profil_->path());
+    if (!profil_->isValid() || !prive.mkdir("pilote") || !prive.mkdir("profil"))
         throw TErreurTraitementTexte("dossier de profil impossible à créer");
+    const QString script = prive.filePath("pilote/pilote_libreoffice.py");
+    QSaveFile fichier(script);
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(kPiloteLibreOffice) < 0 || !fichier.commit())
+        throw TErreurTraitementTexte("pilote de LibreOffice impossible à écrire");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner);
+
     pilote_ = std::make_unique<QProcess>();
     pilote_->setProcessChannelMode(QProcess::SeparateChannels);
     pilote_->setStandardErrorFile(QProcess::nullDevice());
-    pilote_->start(python, {"-c", QString::fromUtf8(kPiloteLibreOffice), profil_->path(), soffice});
+    pilote_->setWorkingDirectory(prive.filePath("pilote"));
+    // A process group of its own, which LibreOffice joins, so that stopping
+    // the group stops everything the driver started; and the driver is told
+    // when the program ends, however it ends.
+    pilote_->setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    });
+    // The group outlives the driver when the driver alone is killed:
+    // LibreOffice goes as soon as the driver is seen gone.
+    QObject::connect(pilote_.get(), &QProcess::finished, pilote_.get(), [this] { TuerGroupe(); });
+    pilote_->start(python, {"-I", script, prive.filePath("profil"), soffice});
     if (!pilote_->waitForStarted(30000)) {
         Arreter();
         throw TErreurTraitementTexte("python3 ne démarre pas");
     }
+    groupe_ = static_cast<int>(pilote_->processId());
     // The first answer comes once LibreOffice listens on its pipe.
     Demander(QJsonObject(), 120000);
 }
@@ -149,6 +195,9 @@ void TTraitementTexteLibreOffice::FermerSansEnregistrer() {
 
 void TTraitementTexteLibreOffice::Quitter() {
     if (pilote_ && pilote_->state() == QProcess::Running) {
+        // LibreOffice closes in its own time, even after a cancel.
+        const auto annulation = std::exchange(annulation_, nullptr);
+        const auto remettre = qScopeGuard([&] { annulation_ = annulation; });
         try {
             Demander({{"op", "quitter"}}, 60000);
         } catch (const TErreurTraitementTexte&) {
@@ -159,20 +208,61 @@ void TTraitementTexteLibreOffice::Quitter() {
     visible_ = false;
 }
 
-void TTraitementTexteLibreOffice::Arreter() {
+void TTraitementTexteLibreOffice::TuerGroupe() {
+    if (groupe_ > 0) {
+        ::kill(-groupe_, SIGKILL);
+        groupe_ = 0;
+    }
+}
+
+void TTraitementTexteLibreOffice::Arreter(bool attendre) {
     if (pilote_) {
         if (pilote_->state() != QProcess::NotRunning) {
             // End of input makes the driver close LibreOffice and leave.
             pilote_->closeWriteChannel();
-            if (!pilote_->waitForFinished(30000)) {
-                pilote_->kill();
-                pilote_->waitForFinished(5000);
-            }
+            if (attendre)
+                Attendre([this] { return pilote_->state() == QProcess::NotRunning; }, 30000);
         }
+        // Whatever is left of the group: a LibreOffice that did not close,
+        // or the driver itself.
+        TuerGroupe();
+        if (pilote_->state() != QProcess::NotRunning) {
+            pilote_->kill();
+            pilote_->waitForFinished(5000);
+        }
+        pilote_->disconnect();
         pilote_.reset();
     }
     profil_.reset();
     mots_.clear();
+}
+
+bool TTraitementTexteLibreOffice::Attendre(const std::function<bool()>& fini, int delaiMs, bool annulable) {
+    QElapsedTimer ecoule;
+    ecoule.start();
+    qint64 annuleA = -1;
+    while (!fini()) {
+        if (ecoule.elapsed() >= delaiMs)
+            return false;
+        if (QCoreApplication::instance()) {
+            // The program's events go on, so that the progress window paints
+            // and its "Annuler" can be pressed while LibreOffice works.
+            QEventLoop boucle;
+            QTimer::singleShot(50, &boucle, &QEventLoop::quit);
+            QObject::connect(pilote_.get(), &QProcess::readyReadStandardOutput, &boucle, &QEventLoop::quit);
+            QObject::connect(pilote_.get(), &QProcess::finished, &boucle, &QEventLoop::quit);
+            boucle.exec();
+        } else {
+            pilote_->waitForReadyRead(50);
+        }
+        if (annulable && annuleA < 0 && annulation_ && annulation_())
+            annuleA = ecoule.elapsed();
+        if (annuleA >= 0 && !fini() && ecoule.elapsed() - annuleA >= kDelaiAnnulationMs) {
+            Arreter(false);
+            throw TAnnulationTraitementTexte("publipostage annulé");
+        }
+    }
+    return true;
 }
 
 QJsonObject TTraitementTexteLibreOffice::Demander(const QJsonObject& demande, int delaiMs) {
@@ -183,11 +273,12 @@ QJsonObject TTraitementTexteLibreOffice::Demander(const QJsonObject& demande, in
         if (!pilote_->waitForBytesWritten(delaiMs))
             throw TErreurTraitementTexte("LibreOffice ne reçoit pas la demande");
     }
-    while (!pilote_->canReadLine()) {
-        if (!pilote_->waitForReadyRead(delaiMs)) {
-            Arreter();
-            throw TErreurTraitementTexte("LibreOffice ne répond pas");
-        }
+    const bool repondu = Attendre(
+        [this] { return pilote_->canReadLine() || pilote_->state() != QProcess::Running; }, delaiMs, true);
+    if (!repondu || !pilote_->canReadLine()) {
+        // Stuck, or gone: nothing of it stays behind.
+        Arreter(false);
+        throw TErreurTraitementTexte("LibreOffice ne répond pas");
     }
     QJsonParseError erreur{};
     const QJsonObject reponse = QJsonDocument::fromJson(pilote_->readLine(), &erreur).object();

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -43,17 +44,32 @@ class TTraitementTexteLibreOffice : public TTraitementTexte {
         dossierCopies_ = std::move(dossier);
         suffixeCopies_ = std::move(suffixe);
     }
+    // The process group of the driver and its LibreOffice, 0 when none runs.
+    int Groupe() const { return groupe_; }
     // The files written so far in the copies folder.
     const std::vector<QString>& Copies() const { return copies_; }
 
+    void DefinirAnnulation(std::function<bool()> annulation) override { annulation_ = std::move(annulation); }
+
   private:
     QJsonObject Demander(const QJsonObject& demande, int delaiMs = 120000);
-    void Arreter();
+    // Until `fini` holds or the delay runs out (false), with the program's
+    // events going on; a cancellation seen meanwhile (when `annulable`) and
+    // still unanswered after a short delay stops LibreOffice and throws
+    // TAnnulationTraitementTexte.
+    bool Attendre(const std::function<bool()>& fini, int delaiMs, bool annulable = false);
+    // Ends the driver and everything it started; `attendre` gives the driver
+    // its chance to close LibreOffice first.
+    void Arreter(bool attendre = true);
+    void TuerGroupe();
 
     QString dossierCopies_;
     QString suffixeCopies_;
     bool visible_ = false;
     std::unique_ptr<QProcess> pilote_;
+    // The driver's process group, which LibreOffice shares; 0 when none.
+    int groupe_ = 0;
+    std::function<bool()> annulation_;
     std::unique_ptr<QTemporaryDir> profil_;
     std::vector<std::string> mots_;
     std::vector<QString> copies_;

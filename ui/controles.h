@@ -98,4 +98,16 @@ inline std::string LireTelephone(const QLineEdit* e) {
 // "706 - Cotisations", or the number alone when the account has no title.
 QString TexteCompte(const TCompte& compte);
 
+// The season file holds Windows-1252, so that a text with another character
+// would change silently at the next save. A field (QLineEdit, QPlainTextEdit)
+// whose text it cannot hold is named to the user with those characters and
+// the text's nearest storable form (FormeEnregistrable): "Oui" puts that form
+// in the field and gives true, "Non" puts the focus back in the field and
+// gives false, so that the caller stores nothing. True at once for a text
+// that the file can hold, and for a read-only or masked field.
+bool ChampEnregistrable(QWidget* champ);
+// The same for every editable text field of a window, in their order, up to
+// the first refused: what a sheet asks before storing on its "OK".
+bool ChampsEnregistrables(QWidget* fenetre);
+
 } // namespace tramonta

@@ -409,6 +409,8 @@ void TFicheAdherent::Stocker(TAdherent& a, const Saisie& s) const {
 }
 
 void TFicheAdherent::BoutonOkClick() {
+    if (!ChampsEnregistrables(this))
+        return;
     TAdherent& a = *adherent_;
     const std::string nom = S(EditNom->text());
     const std::string prenom = S(EditPrenom->text());

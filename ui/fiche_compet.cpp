@@ -103,6 +103,8 @@ void TFicheParticipant::MajOk() {
 }
 
 void TFicheParticipant::BoutonOkClick() {
+    if (!ChampsEnregistrables(this))
+        return;
     if (!Participant || EditNom->text().isEmpty())
         return;
     const std::string nom = EditNom->text().toStdString();
@@ -559,6 +561,8 @@ void TFicheCompet::StockerChamps() {
 }
 
 void TFicheCompet::BoutonOkClick() {
+    if (!ChampsEnregistrables(this))
+        return;
     if (!Compet || EditIntitule->text().isEmpty())
         return;
     const std::string intitule = EditIntitule->text().toStdString();

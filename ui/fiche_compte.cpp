@@ -336,6 +336,8 @@ void TFicheCompte::BoutonEuroConverterClick() {
 }
 
 void TFicheCompte::BoutonOkClick() {
+    if (!ChampsEnregistrables(this))
+        return;
     if (!Compte || EditNumero->text().isEmpty())
         return;
     const TCompte& c = *Compte;

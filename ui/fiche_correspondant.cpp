@@ -208,6 +208,8 @@ void TFicheCorrespondant::Stocker(TCorrespondant& c) const {
 }
 
 void TFicheCorrespondant::BoutonOkClick() {
+    if (!ChampsEnregistrables(this))
+        return;
     TCorrespondant& c = *correspondant_;
     const std::string nom = S(EditNom->text());
     if (const TCorrespondants* collection = c.Proprietaire()) {

@@ -164,6 +164,8 @@ bool TFicheEcriture::LibelleExisteDeja() const {
 }
 
 void TFicheEcriture::BoutonOkClick() {
+    if (!ChampsEnregistrables(this))
+        return;
     if (!Ligne || EditLibelle->text().isEmpty())
         return;
     TLigneEcriture& l = *Ligne;

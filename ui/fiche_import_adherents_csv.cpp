@@ -194,11 +194,9 @@ int TFicheImportAdherentsCsv::Executer(const QString& fichier, const TTableurLu&
     LabelFormat->setText("Séparateur : " + Q(NomSeparateur(tableur.separateur)) +
                          "    Encodage : " + Q(NomEncodage(tableur.encodage)));
     modeleColonnes_->Definir(apercu.colonnes);
-    QStringList ignores;
-    for (const std::string& t : apercu.titresIgnores)
-        ignores << "« " + Q(t) + " »";
-    LabelIgnores->setText(ignores.isEmpty() ? QStringLiteral("Toutes les colonnes ont trouvé leur champ.")
-                                            : "Colonnes ignorées : " + ignores.join(", "));
+    LabelIgnores->setText(apercu.titresIgnores.empty()
+                              ? QStringLiteral("Toutes les colonnes ont trouvé leur champ.")
+                              : "Colonnes ignorées : " + Q(ListeTitres(apercu.titresIgnores)));
     modeleApercu_->Definir(apercu);
     const auto montrees = static_cast<qsizetype>(apercu.premieresLignes.size());
     const auto total = static_cast<qsizetype>(apercu.nombreLignes);
@@ -267,10 +265,27 @@ bool ImporterAdherentsCsv(QWidget* parent, TExercice& exercice, TFicheImportAdhe
     if (!AnalyserTitres(tableur, apercu, message))
         return erreur(message);
 
+    // Texts that the season file cannot hold would change at the next save:
+    // the user sees them and their nearest form before anything is added.
+    const auto nonEnregistrables = TextesNonEnregistrables(tableur, apercu);
+    if (!nonEnregistrables.empty()) {
+        std::vector<std::string> messages;
+        for (const auto& t : nonEnregistrables)
+            messages.push_back(MessageNonEnregistrable(t) + " : « " +
+                               TexteCourt(FormeEnregistrable(t.texte), 60) + " ».");
+        std::string texte = "La saison ne peut enregistrer que les caractères de Windows-1252 :\n";
+        for (const std::string& l : PremieresLignes(messages))
+            texte += l + "\n";
+        texte += "\nImporter ces textes sous la forme la plus proche, donnée après chacun ?\n"
+                 "(Non : aucun adhérent n'est importé.)";
+        if (MessageBoxTexte(texte, "Question", MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return false;
+    }
+
     const std::string nom = QFileInfo(*chemin).fileName().toStdString();
     int ajoutes = 0;
     fiche.Executer(*chemin, tableur, apercu, [&] {
-        TRapportImport rapport = ImporterAdherents(exercice.Adherents(), tableur);
+        TRapportImport rapport = ImporterAdherents(exercice.Adherents(), tableur, TFormeTexte::FormeProche);
         ajoutes = rapport.ajoutes;
         AjouterLigneAgenda(Formater("Import CSV de \"%s\" : %s", {nom, ResumeImport(rapport)}));
         return rapport;

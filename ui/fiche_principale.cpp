@@ -280,6 +280,10 @@ bool TFichePrincipale::eventFilter(QObject* objet, QEvent* e) {
 }
 
 void TFichePrincipale::Quitter(QObject* controle) {
+    // A text that the season file cannot hold is not stored as it is: the
+    // user takes its nearest form or goes back to the field.
+    if (auto* champ = qobject_cast<QWidget*>(controle); champ && !ChampEnregistrable(champ))
+        return;
     TExercice& e = Exercice();
     TComptabilite& c = e.Comptabilite();
     if (controle == EditIntitule)

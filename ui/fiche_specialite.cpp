@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/fiche_specialite.h"
 
+#include "ui/controles.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,7 +26,10 @@ TFicheSpecialite::TFicheSpecialite(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     auto* annuler = new QPushButton("&Annuler", this);
     annuler->setObjectName("BoutonAnnuler");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        if (ChampsEnregistrables(this))
+            accept();
+    });
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* formulaire = new QFormLayout;

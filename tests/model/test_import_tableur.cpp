@@ -60,6 +60,17 @@ TEST(AnalyseTitres, PlaceChaqueColonneEtListeCellesQuIlNePlacePas) {
     EXPECT_EQ(apercu.premieresLignes[0].numero, 2);
 }
 
+TEST(AnalyseTitres, ListeAuPlusVingtTitresChacunCoupe) {
+    Textes titres;
+    for (int i = 1; i <= 25; ++i)
+        titres.push_back("T" + std::to_string(i));
+    titres[0] = std::string(100, 'x');
+    const std::string liste = ListeTitres(titres);
+    EXPECT_TRUE(liste.starts_with("« " + std::string(60, 'x') + "… », « T2 », ")) << liste;
+    EXPECT_TRUE(liste.ends_with("« T20 » … et 5 autres")) << liste;
+    EXPECT_EQ(ListeTitres({"A", "B"}), "« A », « B »");
+}
+
 TEST(AnalyseTitres, ReconnaitLesTitresUsuelsDesAutresFichiers) {
     const TTableurLu lu = Lire("Nom de famille;Prénoms;Né(e) le;CP;Commune;Téléphone;Portable;"
                                "Numéro de licence;Observations\n");
@@ -97,6 +108,7 @@ struct CasFichier {
     int ignores;
     Textes rapport;
     Textes noms; // "NOM Prénom" of the members after the import
+    TFormeTexte forme = TFormeTexte::Refuser;
 };
 
 void PrintTo(const CasFichier& c, std::ostream* os) {
@@ -124,17 +136,32 @@ TEST_P(FichierImporte, DonneLeRapportEtLesAdherentsAttendus) {
         return;
     }
     ASSERT_TRUE(lisible) << erreur;
-    const TRapportImport r = ImporterAdherents(e.Adherents(), lu);
+    const TRapportImport r = ImporterAdherents(e.Adherents(), lu, cas.forme);
     EXPECT_EQ(r.reussi, cas.reussi);
     EXPECT_EQ(r.ajoutes, cas.ajoutes);
     EXPECT_EQ(r.ignores, cas.ignores);
     EXPECT_EQ(r.lignes, cas.rapport);
-    Textes noms;
-    for (int i = 0; i < e.Adherents().Count(); ++i)
-        noms.push_back(e.Adherents().Adherent(i)->Nom() + " " + e.Adherents().Adherent(i)->Prenom());
-    EXPECT_EQ(noms, cas.noms);
+    const auto noms = [&] {
+        Textes n;
+        for (int i = 0; i < e.Adherents().Count(); ++i)
+            n.push_back(e.Adherents().Adherent(i)->Nom() + " " + e.Adherents().Adherent(i)->Prenom());
+        return n;
+    };
+    EXPECT_EQ(noms(), cas.noms);
     EXPECT_EQ(e.Adherents().IsModified(), cas.ajoutes > 0);
+    // Saved and read back, every text is the one that was imported: none
+    // changes silently at the save.
+    Charger(e, OctetsDuDocument(e));
+    EXPECT_EQ(noms(), cas.noms);
 }
+
+// The texts of a file that the season file cannot hold: where they are, and
+// what they would become.
+const char* const kNonEnregistrables = "Nom;Prénom;Ville;Date de naissance\n"
+                                       "KOWALSKI;Łukasz;Paris;01/02/2003\u202F\n"
+                                       "Nguyễn;Văn;Hanoï\u202FCentre;\n"
+                                       "DURAND;Jean;Ł;\n"
+                                       "KOWALSKI;Lukasz;;\n";
 
 const char* const kSansTitres = "Le fichier est vide : sa première ligne doit donner les titres des colonnes "
                                 "(« Nom », « Prénom », …).";
@@ -249,6 +276,68 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Ligne 2 : impossible d'importer l'adhérent \"martin LéA\" ! Cet adhérent existe déjà.",
                     "Import terminé : 1 adhérent ajouté, 1 ignoré."},
                    {"MARTIN Léa", "MARTIN LÉA"}},
+        // Nothing is added before the user took the nearest forms; a date
+        // is read, not stored as a text.
+        CasFichier{"caracteres_non_enregistrables_refuses",
+                   kNonEnregistrables,
+                   nullptr,
+                   false,
+                   0,
+                   0,
+                   {"Ligne 2, colonne « Prénom » : « Ł » ne peut pas être enregistré.",
+                    "Ligne 3, colonne « Nom » : « ễ » ne peut pas être enregistré.",
+                    "Ligne 3, colonne « Prénom » : « ă » ne peut pas être enregistré.",
+                    "Ligne 3, colonne « Ville » : « \u202F » ne peut pas être enregistré.",
+                    "Ligne 4, colonne « Ville » : « Ł » ne peut pas être enregistré.",
+                    "Aucun adhérent n'a été importé : la saison ne peut enregistrer que les caractères de "
+                    "Windows-1252."},
+                   {"MARTIN Léa"}},
+        // Each replacement is said, and two people who become the same are
+        // reported as such rather than merged.
+        CasFichier{
+            "caracteres_non_enregistrables_sous_la_forme_proche",
+            kNonEnregistrables,
+            nullptr,
+            true,
+            3,
+            1,
+            {"Ligne 2, colonne « Prénom » : « Łukasz » enregistré sous la forme « Lukasz ».",
+             "Ligne 3, colonne « Nom » : « Nguyễn » enregistré sous la forme « Nguyen ».",
+             "Ligne 3, colonne « Prénom » : « Văn » enregistré sous la forme « Van ».",
+             "Ligne 3, colonne « Ville » : « Hanoï\u202FCentre » enregistré sous la forme « Hanoï Centre ».",
+             "Ligne 4, colonne « Ville » : « Ł » enregistré sous la forme « L ».",
+             "Ligne 5 : impossible d'importer l'adhérent \"KOWALSKI Lukasz\" ! Cet adhérent existe déjà.",
+             "Import terminé : 3 adhérents ajoutés, 1 ignoré."},
+            {"MARTIN Léa", "KOWALSKI Lukasz", "Nguyen Van", "DURAND Jean"},
+            TFormeTexte::FormeProche},
+        // The apostrophe that an export puts before a formula sign comes off,
+        // and only there.
+        CasFichier{"apostrophe_des_formules_retiree",
+                   "Nom;Prénom\n'=1+1;''=x\n'-Dupont;'Ami\n",
+                   nullptr,
+                   true,
+                   2,
+                   0,
+                   {"Import terminé : 2 adhérents ajoutés, 0 ignoré."},
+                   {"MARTIN Léa", "=1+1 '=x", "-Dupont 'Ami"}},
+        // The message names at most 20 of the titles.
+        CasFichier{
+            "trente_titres_inconnus",
+            [] {
+                std::string titres;
+                for (int i = 1; i <= 30; ++i)
+                    titres += (i > 1 ? ";T" : "T") + std::to_string(i);
+                return titres + "\n";
+            }(),
+            nullptr,
+            false,
+            0,
+            0,
+            {"Aucun titre de la première ligne n'est celui d'un champ d'adhérent (« T1 », « T2 », « T3 », "
+             "« T4 », « T5 », « T6 », « T7 », « T8 », « T9 », « T10 », « T11 », « T12 », « T13 », "
+             "« T14 », « T15 », « T16 », « T17 », « T18 », « T19 », « T20 » … et 10 autres) : la "
+             "première ligne doit donner les titres des colonnes (« Nom », « Prénom », …)."},
+            {"MARTIN Léa"}},
         // Only titles: nothing to add, which is no error.
         CasFichier{"titres_seuls",
                    "Nom;Prénom\n",

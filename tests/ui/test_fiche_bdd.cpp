@@ -7,6 +7,7 @@
 
 #include "core/dates.h"
 #include "core/messages.h"
+#include "core/texte.h"
 #include "model/enregistrement.h"
 #include "model/exercice.h"
 #include "platform/boite_message.h"
@@ -456,6 +457,41 @@ TEST_F(FicheBDD, ToutesLesValeursSontStockeesAuOk) {
     EXPECT_EQ(a.ForfaitLecon(), 0);
     EXPECT_TRUE(a.LicenceCompet());
     EXPECT_EQ(a.Classement(), -3);
+}
+
+// The season file holds Windows-1252: a text that it cannot hold is named
+// with its nearest form at "OK"; "Non" leaves the sheet open on the field and
+// the member untouched, "Oui" takes the nearest form.
+TEST_F(FicheBDD, UnTexteQueLaSaisonNePeutEnregistrerEstProposeSousSaFormeProche) {
+    TAdherent& a = Ajouter("Dupont", "Zoé");
+    ScriptDialogues script;
+    script.Puis([this](QDialog& d) {
+        Taper(d, "EditPrenom", "Łukasz");
+        Taper(d, "EditVille", "Paris\u202F15e");
+        Taper(d, "EditTel1", "0559757340");
+        messages.Repondre(IDNO);
+        Cliquer(d, "BoutonOk");
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(d.focusWidget(), Controle<QLineEdit>(d, "EditPrenom"));
+        EXPECT_EQ(Controle<QLineEdit>(d, "EditPrenom")->text(), "Łukasz");
+        messages.Repondre(IDYES);
+        messages.Repondre(IDYES);
+        Cliquer(d, "BoutonOk");
+    });
+    ASSERT_EQ(ficheAdherent.Editer(a, false), QDialog::Accepted);
+    EXPECT_EQ(
+        messages.Textes(),
+        (std::vector<std::string>{
+            "Champ « Prénom » : « Ł » ne peut pas être enregistré.\n\nLe remplacer par la forme la plus "
+            "proche, « Lukasz » ?",
+            "Champ « Prénom » : « Ł » ne peut pas être enregistré.\n\nLe remplacer par la forme la plus "
+            "proche, « Lukasz » ?",
+            "Champ « Ville » : « \u202F » ne peut pas être enregistré.\n\nLe remplacer par la forme la plus "
+            "proche, « Paris 15e » ?"}));
+    EXPECT_EQ(a.Prenom(), "Lukasz");
+    EXPECT_EQ(a.Ville(), "Paris 15e");
+    EXPECT_EQ(a.Tel1(), "05-59-75-73-40");
+    EXPECT_TRUE(TexteEnregistrable(a.Prenom() + a.Ville()));
 }
 
 TEST_F(FicheBDD, UnClassementQuiNEstPasEntierEstSignaleEnQuittantLeChamp) {

@@ -2,6 +2,7 @@
 // "Fichier" → "Importer" → "Adhérents (CSV)...", driven through the main window.
 #include "outils_shell.h"
 
+#include "core/messages.h"
 #include "ui/fiche_import_adherents_csv.h"
 #include "ui/main_fenetre.h"
 #include "ui/sous_vue.h"
@@ -131,6 +132,74 @@ TEST_F(ImportCsv, ImporterAjouteMontreLeRapportEtEcritUneLigneDeJournal) {
     EXPECT_EQ(liste->model()->rowCount(), 3);
 }
 
+// Texts that the season file cannot hold: the user is told where, with
+// their nearest forms, before anything is added. "Non" adds nothing.
+TEST_F(ImportCsv, LesCaracteresNonEnregistrablesSontProposesSousLeurFormeProche) {
+    const QString chemin = Chemin("polonais.csv");
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Nom;Prénom;Ville\nKOWALSKI;Łukasz;Paris\nNguyễn;Anh;Hanoï\u202FCentre\n");
+    f.close();
+    const std::string question =
+        "La saison ne peut enregistrer que les caractères de Windows-1252 :\n"
+        "Ligne 2, colonne « Prénom » : « Ł » ne peut pas être enregistré : « Lukasz ».\n"
+        "Ligne 3, colonne « Nom » : « ễ » ne peut pas être enregistré : « Nguyen ».\n"
+        "Ligne 3, colonne « Ville » : « \u202F » ne peut pas être enregistré : « Hanoï Centre ».\n"
+        "\nImporter ces textes sous la forme la plus proche, donnée après chacun ?\n"
+        "(Non : aucun adhérent n'est importé.)";
+
+    fichiers_.Repondre(chemin);
+    messages_.Repondre(IDNO);
+    Declencher();
+    EXPECT_EQ(Textes(), std::vector<std::string>{question});
+    EXPECT_EQ(main_->Exercice().Adherents().Count(), 1);
+
+    messages_.Oublier();
+    fichiers_.Repondre(chemin);
+    messages_.Repondre(IDYES);
+    ScriptDialogues dialogues;
+    QString rapport;
+    dialogues.Puis([&](QDialog& d) {
+        Cliquer(d, "BoutonImporter");
+        rapport = d.findChild<QPlainTextEdit*>("MemoResultat")->toPlainText();
+        Cliquer(d, "BoutonFermer");
+    });
+    Declencher();
+    EXPECT_EQ(Textes(), std::vector<std::string>{question});
+    EXPECT_TRUE(
+        rapport.startsWith("Ligne 2, colonne « Prénom » : « Łukasz » enregistré sous la forme « Lukasz »."))
+        << rapport.toStdString();
+    TAdherents& adherents = main_->Exercice().Adherents();
+    ASSERT_EQ(adherents.Count(), 3);
+    EXPECT_EQ(adherents.Adherent(1)->Prenom(), "Lukasz");
+    EXPECT_EQ(adherents.Adherent(2)->Nom(), "Nguyen");
+    EXPECT_EQ(adherents.Adherent(2)->Ville(), "Hanoï Centre");
+}
+
+// A title row past the limits is refused with a short message, and the
+// preview lists at most 20 ignored titles.
+TEST_F(ImportCsv, LesColonnesEnTropSontRefuseesOuResumees) {
+    const QString chemin = Chemin("large.csv");
+    QFile f(chemin);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    QByteArray titres = "Nom";
+    for (int i = 1; i <= 25; ++i)
+        titres += ";Inconnu " + QByteArray::number(i);
+    f.write(titres + "\nDURAND\n");
+    f.close();
+    fichiers_.Repondre(chemin);
+    ScriptDialogues dialogues;
+    dialogues.Puis([&](QDialog& d) {
+        const QString ignores = d.findChild<QLabel*>("LabelIgnores")->text();
+        EXPECT_TRUE(ignores.startsWith("Colonnes ignorées : « Inconnu 1 », « Inconnu 2 », "))
+            << ignores.toStdString();
+        EXPECT_TRUE(ignores.endsWith("« Inconnu 20 » … et 5 autres")) << ignores.toStdString();
+        Cliquer(d, "BoutonAnnuler");
+    });
+    Declencher();
+    EXPECT_TRUE(Textes().empty());
+}
+
 struct CasRefus {
     const char* nom;
     QByteArray contenu; // empty: no file at all
@@ -155,13 +224,16 @@ TEST_P(ImportCsvRefuse, VaALaBoiteDErreurSansDialogue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ImportCsvRefuse,
-    ::testing::Values(CasRefus{"sans_nom", "Prénom;Ville\nJean;Hossegor\n",
-                               "Le fichier ne contient pas de colonne « Nom »."},
-                      CasRefus{"absent", {}, "Le fichier \"%1\" est introuvable."},
-                      CasRefus{
-                          "coupe", "Nom\n\"DURAND\n",
-                          "Le fichier s'arrête au milieu d'un champ entre guillemets commencé à la ligne "
-                          "2."}),
+    ::testing::Values(
+        CasRefus{"sans_nom", "Prénom;Ville\nJean;Hossegor\n",
+                 "Le fichier ne contient pas de colonne « Nom »."},
+        CasRefus{"absent", {}, "Le fichier \"%1\" est introuvable."},
+        CasRefus{"trop_de_colonnes", QByteArray("Nom") + QByteArray(100000, ';') + "\n",
+                 "Ligne 1 : plus de 512 colonnes. Ce fichier n'est pas un tableau d'adhérents, ou "
+                 "il faut d'abord en retirer les colonnes vides depuis le tableur."},
+        CasRefus{"coupe", "Nom\n\"DURAND\n",
+                 "Le fichier s'arrête au milieu d'un champ entre guillemets commencé à la ligne "
+                 "2."}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 } // namespace

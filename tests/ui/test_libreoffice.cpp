@@ -12,13 +12,18 @@
 #include "ui/agenda.h"
 #include "ui/publipostage.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <memory>
 
 namespace tramonta::test {
@@ -226,6 +231,121 @@ TEST(LibreOffice, LePublipostageRemplitChaqueLettreParLesMotsEntiers) {
     EXPECT_EQ(LireCopie(lo.Copies()[avant + 1]),
               "Cher Prénom Nom,\nNom\nAdhérent\n29200 Brest\nRappel : Nom  doit payer. NomCorrespondant");
     EXPECT_EQ(exercice.Agenda().Count(), 1);
+}
+
+// The live processes of a process group (zombies, which only wait for their
+// parent to read them, do not count).
+int ProcessusDuGroupe(int groupe) {
+    int n = 0;
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile stat("/proc/" + pid + "/stat");
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray ligne = stat.readAll();
+        const auto champs = ligne.mid(ligne.lastIndexOf(')') + 2).split(' ');
+        if (champs.size() > 2 && champs[0] != "Z" && champs[2].toInt() == groupe)
+            ++n;
+    }
+    return n;
+}
+
+bool GroupeTermine(int groupe, int delaiMs = 10000) {
+    QElapsedTimer t;
+    t.start();
+    while (ProcessusDuGroupe(groupe) > 0) {
+        if (t.elapsed() > delaiMs)
+            return false;
+        QCoreApplication::processEvents();
+        QThread::msleep(50);
+    }
+    return true;
+}
+
+// The driver is started isolated, from a private folder: modules lying in
+// the program's working folder or in PYTHONPATH are never imported. And
+// LibreOffice goes with the driver whatever way it ends: cancelled while
+// stuck, the driver killed, the program's object destroyed.
+TEST(LibreOffice, LePiloteEstIsoleEtLibreOfficeSArreteAvecLui) {
+    EXIGER_LIBREOFFICE();
+    QTemporaryDir piege;
+    const QString temoin = QDir(piege.path()).filePath("temoin");
+    for (const char* module : {"uno.py", "json.py", "os.py", "subprocess.py"}) {
+        QFile f(QDir(piege.path()).filePath(module));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QString("open('%1', 'w').write('%2')\n").arg(temoin, QString::fromUtf8(module)).toUtf8());
+    }
+    const QString courant = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(piege.path()));
+    const QByteArray cheminPython = qgetenv("PYTHONPATH");
+    qputenv("PYTHONPATH", piege.path().toUtf8());
+    const auto remettre = qScopeGuard([&] {
+        QDir::setCurrent(courant);
+        if (cheminPython.isNull())
+            qunsetenv("PYTHONPATH");
+        else
+            qputenv("PYTHONPATH", cheminPython);
+    });
+    const QString lettre = QDir(piege.path()).filePath("lettre.fodt");
+    ASSERT_TRUE(EcrireLettre(lettre, {"Cher NomAdhérent,"}));
+
+    // Cancelled while LibreOffice is stuck (stopped): given up within the
+    // cancel's delay, and nothing left running.
+    {
+        TTraitementTexteLibreOffice lo;
+        lo.Attacher(true);
+        const int groupe = lo.Groupe();
+        ASSERT_GT(groupe, 0);
+        EXPECT_GE(ProcessusDuGroupe(groupe), 2) << "LibreOffice runs in the driver's group";
+        lo.Ouvrir(lettre.toStdString());
+        EXPECT_EQ(lo.NombreMots(), 3);
+        lo.FermerSansEnregistrer();
+        ::kill(-groupe, SIGSTOP);
+        bool annule = false;
+        lo.DefinirAnnulation([&] { return annule = true; });
+        QElapsedTimer t;
+        t.start();
+        EXPECT_THROW(lo.Ouvrir(lettre.toStdString()), TAnnulationTraitementTexte);
+        EXPECT_LT(t.elapsed(), 10000);
+        EXPECT_TRUE(annule);
+        EXPECT_EQ(lo.Groupe(), 0);
+        EXPECT_TRUE(GroupeTermine(groupe));
+        EXPECT_NO_THROW(lo.Quitter());
+    }
+    // The driver killed: LibreOffice goes as soon as that is seen.
+    {
+        TTraitementTexteLibreOffice lo;
+        lo.Attacher(true);
+        const int groupe = lo.Groupe();
+        ASSERT_GT(groupe, 0);
+        ::kill(groupe, SIGKILL);
+        EXPECT_TRUE(GroupeTermine(groupe));
+        EXPECT_THROW(lo.Ouvrir(lettre.toStdString()), TErreurTraitementTexte);
+    }
+    // The driver told to stop, as when the program ends: it takes
+    // LibreOffice with it, even with nobody to notice.
+    {
+        TTraitementTexteLibreOffice lo;
+        lo.Attacher(true);
+        const int groupe = lo.Groupe();
+        ASSERT_GT(groupe, 0);
+        ::kill(groupe, SIGTERM);
+        QElapsedTimer t;
+        t.start();
+        while (ProcessusDuGroupe(groupe) > 0 && t.elapsed() < 10000)
+            QThread::msleep(50);
+        EXPECT_EQ(ProcessusDuGroupe(groupe), 0);
+    }
+    // The object destroyed: nothing of the group outlives it.
+    int groupe = 0;
+    {
+        TTraitementTexteLibreOffice lo;
+        lo.Attacher(true);
+        groupe = lo.Groupe();
+        ASSERT_GT(groupe, 0);
+    }
+    EXPECT_EQ(ProcessusDuGroupe(groupe), 0);
+    EXPECT_FALSE(QFile::exists(temoin))
+        << "a module of the working folder was imported: " << QFile(temoin).readAll().toStdString();
 }
 
 TEST(LibreOffice, RienNeMarcheAvantAttacher) {
