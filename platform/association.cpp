@@ -130,9 +130,8 @@ QStringList Extensions(const QStringList& motifs) {
 }
 
 bool Contient(const QStringList& extensions, const QString& extension) {
-    return std::any_of(extensions.cbegin(), extensions.cend(), [&](const QString& e) {
-        return e.compare(extension, Qt::CaseInsensitive) == 0;
-    });
+    return std::any_of(extensions.cbegin(), extensions.cend(),
+                       [&](const QString& e) { return e.compare(extension, Qt::CaseInsensitive) == 0; });
 }
 
 QString EchapperXml(QString s) {
@@ -182,7 +181,8 @@ bool TMILAssociate::DejaAssociee(const QString& extension) const {
     if (!types.isEmpty())
         for (const QString& dossier : DossiersDonnees()) {
             const QFileInfo propre(dossier + paquet);
-            if (propre.isFile() && Contient(Extensions(MotifsDuPaquet(Lire(propre.filePath()), types)), extension))
+            if (propre.isFile() &&
+                Contient(Extensions(MotifsDuPaquet(Lire(propre.filePath()), types)), extension))
                 return true;
         }
     return Contient(AssociatedExtensions(), extension);
