@@ -3,7 +3,8 @@
 // TRAMONTA_MESURE_DEMARRAGE set, the program writes on its standard output
 // the time (CLOCK_REALTIME, in nanoseconds) at which its main window, shown
 // on the screen, first lets its event loop run, and the processor time it
-// has used until then, then closes that window the usual way. Shared by the program and the bare window it is compared with.
+// has used until then, then closes that window the usual way. Shared by the program and the bare window it is
+// compared with.
 #pragma once
 
 #include <QString>

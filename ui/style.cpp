@@ -11,7 +11,8 @@ namespace {
 
 class TStyle : public QProxyStyle {
   public:
-    QIcon standardIcon(StandardPixmap icone, const QStyleOption* option, const QWidget* widget) const override {
+    QIcon standardIcon(StandardPixmap icone, const QStyleOption* option,
+                       const QWidget* widget) const override {
         switch (icone) {
         case SP_LineEditClearButton:
             return QIcon(QStringLiteral(":/icones/EFFACER.svg"));
