@@ -115,10 +115,19 @@ TDateTime Maintenant() {
         return HorlogeCourante()();
     timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);
-    std::tm local{};
-    localtime_r(&ts.tv_sec, &local);
-    const double jour = EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    const double secondes = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + ts.tv_nsec / 1e9;
+    // The local day and second change once a second: a load that makes a
+    // hundred thousand records (each dated now, then read) asks the time
+    // zone once, not once per record.
+    thread_local time_t seconde = -1;
+    thread_local double jour = 0, secondesDuJour = 0;
+    if (ts.tv_sec != seconde) {
+        std::tm local{};
+        localtime_r(&ts.tv_sec, &local);
+        jour = EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+        secondesDuJour = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
+        seconde = ts.tv_sec;
+    }
+    const double secondes = secondesDuJour + ts.tv_nsec / 1e9;
     return jour + std::floor(secondes * 1000.0) / 86400000.0;
 }
 

@@ -2,6 +2,7 @@
 #include "core/etendu.h"
 
 #include <bit>
+#include <cstring>
 
 namespace tramonta {
 
@@ -13,8 +14,12 @@ constexpr std::uint64_t kFractionDouble = (1ULL << 52) - 1;
 
 Etendu Composer(bool negatif, std::uint32_t exposant, std::uint64_t mantisse) {
     Etendu e{};
-    for (int i = 0; i < 8; ++i)
-        e[i] = static_cast<std::uint8_t>(mantisse >> (8 * i));
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(e.data(), &mantisse, 8);
+    } else {
+        for (int i = 0; i < 8; ++i)
+            e[i] = static_cast<std::uint8_t>(mantisse >> (8 * i));
+    }
     const std::uint32_t haut = (negatif ? 0x8000u : 0u) | (exposant & 0x7FFFu);
     e[8] = static_cast<std::uint8_t>(haut);
     e[9] = static_cast<std::uint8_t>(haut >> 8);
@@ -62,8 +67,12 @@ Etendu DoubleVersEtendu(double valeur) {
 
 double EtenduVersDouble(const Etendu& o) {
     std::uint64_t mantisse = 0;
-    for (int i = 7; i >= 0; --i)
-        mantisse = (mantisse << 8) | o[i];
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&mantisse, o.data(), 8);
+    } else {
+        for (int i = 7; i >= 0; --i)
+            mantisse = (mantisse << 8) | o[i];
+    }
     const std::uint32_t haut = o[8] | (static_cast<std::uint32_t>(o[9]) << 8);
     const bool negatif = (haut & 0x8000u) != 0;
     const int exposant = static_cast<int>(haut & 0x7FFFu);

@@ -2,6 +2,7 @@
 #include "core/flux.h"
 
 #include "core/texte.h"
+#include "core/texte_flux.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -113,6 +114,19 @@ TFiler::TFiler(TStream& flux, std::size_t tailleTampon)
 
 // --- TWriter ---------------------------------------------------------------
 
+namespace {
+// Where `n` bytes go when the buffer has room for them and stays short of
+// full (a full buffer is flushed at once): the bytes of most values are
+// stored there directly. Nothing when the value must go the slow way.
+std::uint8_t* Place(std::vector<std::uint8_t>& tampon, std::size_t& position, std::size_t n) {
+    if (n >= tampon.size() - position)
+        return nullptr;
+    std::uint8_t* p = tampon.data() + position;
+    position += n;
+    return p;
+}
+} // namespace
+
 TWriter::~TWriter() {
     try {
         FlushBuffer();
@@ -129,6 +143,10 @@ void TWriter::FlushBuffer() {
 }
 
 void TWriter::Write(const void* octets, std::size_t n) {
+    if (std::uint8_t* p = Place(tampon_, position_, n)) {
+        std::memcpy(p, octets, n);
+        return;
+    }
     const auto* p = static_cast<const std::uint8_t*>(octets);
     while (n > 0) {
         const std::size_t place = tampon_.size() - position_;
@@ -156,15 +174,34 @@ void TWriter::WriteInteger(std::int32_t v) {
         n = 4;
     }
     const auto u = static_cast<std::uint32_t>(v);
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < 4; ++i)
         o[1 + i] = static_cast<std::uint8_t>(u >> (8 * i));
+    // Five bytes stored at once where there is room (only n + 1 count).
+    if (tampon_.size() - position_ > 5) {
+        std::memcpy(tampon_.data() + position_, o, 5);
+        position_ += n + 1;
+        return;
+    }
     Write(o, n + 1);
 }
 
 void TWriter::WriteString(const std::string& texteUtf8) {
-    const std::string octets = Utf8VersCp1252(texteUtf8);
+    // A plain ASCII text is its own Windows-1252 form.
+    std::string_view octets = texteUtf8;
+    thread_local std::string cp1252; // its buffer serves every text
+    if (!EstAscii(octets)) {
+        cp1252.clear();
+        AjouterCp1252(cp1252, texteUtf8);
+        octets = cp1252;
+    }
     const std::size_t n = octets.size();
     if (n <= 255) {
+        if (std::uint8_t* p = Place(tampon_, position_, 2 + n)) {
+            p[0] = vaString;
+            p[1] = static_cast<std::uint8_t>(n);
+            std::memcpy(p + 2, octets.data(), n);
+            return;
+        }
         const std::uint8_t entete[2] = {vaString, static_cast<std::uint8_t>(n)};
         Write(entete, 2);
     } else {
@@ -178,7 +215,10 @@ void TWriter::WriteString(const std::string& texteUtf8) {
 }
 
 void TWriter::WriteBoolean(bool v) {
-    WriteTag(v ? vaTrue : vaFalse);
+    if (std::uint8_t* p = Place(tampon_, position_, 1))
+        *p = v ? vaTrue : vaFalse;
+    else
+        WriteTag(v ? vaTrue : vaFalse);
 }
 
 void TWriter::WriteFloat(double v) {
@@ -186,6 +226,11 @@ void TWriter::WriteFloat(double v) {
 }
 
 void TWriter::WriteExtended(const Etendu& v) {
+    if (std::uint8_t* p = Place(tampon_, position_, 1 + v.size())) {
+        p[0] = vaExtended;
+        std::memcpy(p + 1, v.data(), v.size());
+        return;
+    }
     WriteTag(vaExtended);
     Write(v.data(), v.size());
 }
@@ -213,6 +258,12 @@ void TReader::Remplir() {
 }
 
 void TReader::Read(void* octets, std::size_t n) {
+    // Most values lie whole in the buffer.
+    if (n <= fin_ - position_) {
+        std::memcpy(octets, tampon_.data() + position_, n);
+        position_ += n;
+        return;
+    }
     auto* p = static_cast<std::uint8_t*>(octets);
     while (n > 0) {
         if (position_ == fin_)
@@ -230,6 +281,8 @@ std::int64_t TReader::Restant() const {
 }
 
 std::uint8_t TReader::ReadTag() {
+    if (position_ < fin_)
+        return tampon_[position_++];
     std::uint8_t t;
     Read(&t, 1);
     return t;
@@ -247,6 +300,22 @@ void TReader::ExigerTag(std::uint8_t tag) {
 }
 
 std::int32_t TReader::LireEntier(std::uint8_t tag) {
+    // Decoded where it lies when the buffer holds it whole.
+    const std::size_t reste = fin_ - position_;
+    const std::uint8_t* ici = tampon_.data() + position_;
+    if (tag == vaInt8 && reste >= 1) {
+        position_ += 1;
+        return static_cast<std::int8_t>(ici[0]);
+    }
+    if (tag == vaInt16 && reste >= 2) {
+        position_ += 2;
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>(ici[0] | (ici[1] << 8)));
+    }
+    if (tag == vaInt32 && reste >= 4) {
+        position_ += 4;
+        return static_cast<std::int32_t>(ici[0] | (ici[1] << 8) | (ici[2] << 16) |
+                                         (static_cast<std::uint32_t>(ici[3]) << 24));
+    }
     switch (tag) {
     case vaInt8: {
         std::uint8_t o;
@@ -277,9 +346,7 @@ std::string TReader::ReadString() {
     const std::uint8_t tag = ReadTag();
     std::int64_t n;
     if (tag == vaString) {
-        std::uint8_t o;
-        Read(&o, 1);
-        n = o;
+        n = ReadTag(); // the one byte of the length
     } else if (tag == vaLString) {
         std::uint8_t o[4];
         Read(o, 4);
@@ -292,7 +359,14 @@ std::string TReader::ReadString() {
     } else {
         throw EReadError(kValeurIncorrecte);
     }
-    std::string octets(static_cast<std::size_t>(n), '\0');
+    const auto taille = static_cast<std::size_t>(n);
+    // Converted straight from the buffer when the text lies whole in it.
+    if (taille <= fin_ - position_) {
+        const std::string_view octets(reinterpret_cast<const char*>(tampon_.data() + position_), taille);
+        position_ += taille;
+        return Cp1252VersUtf8(octets);
+    }
+    std::string octets(taille, '\0');
     Read(octets.data(), octets.size());
     return Cp1252VersUtf8(octets);
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/texte.h"
+#include "core/texte_flux.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace tramonta {
 
@@ -260,24 +262,91 @@ std::string TexteCourt(std::string_view utf8, std::size_t maximum) {
     return i < utf8.size() ? std::string(utf8.substr(0, i)) + "…" : std::string(utf8);
 }
 
+namespace {
+
+// Where the first byte above 0x7F is, or the size: a document's texts are
+// mostly plain ASCII, which both conversions copy as it is.
+std::size_t FinAscii(std::string_view s) {
+    std::size_t i = 0;
+    // Eight bytes at a time while none has its high bit set.
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t bloc;
+        std::memcpy(&bloc, s.data() + i, 8);
+        if (bloc & 0x8080808080808080ULL)
+            break;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80)
+        ++i;
+    return i;
+}
+
+// The UTF-8 form of each byte from 0x80 up: its length, then its bytes.
+struct TableUtf8 {
+    std::array<std::array<char, 4>, 128> formes{};
+    constexpr TableUtf8() {
+        for (int o = 0x80; o < 0x100; ++o) {
+            const char32_t c = o < 0xA0 ? kC1[static_cast<std::size_t>(o - 0x80)] : static_cast<char32_t>(o);
+            auto& f = formes[static_cast<std::size_t>(o - 0x80)];
+            if (c < 0x800) {
+                f = {2, static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0};
+            } else {
+                f = {3, static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                     static_cast<char>(0x80 | (c & 0x3F))};
+            }
+        }
+    }
+};
+constexpr TableUtf8 kTableUtf8;
+
+} // namespace
+
 std::string Cp1252VersUtf8(std::string_view octets) {
+    std::size_t i = FinAscii(octets);
+    if (i == octets.size())
+        return std::string(octets);
     std::string sortie;
-    sortie.reserve(octets.size() + octets.size() / 8);
-    for (char o : octets)
-        AjouterUtf8(sortie, PointDeCode(static_cast<unsigned char>(o)));
+    sortie.reserve(octets.size() + (octets.size() - i) / 2 + 2);
+    sortie.append(octets.data(), i);
+    while (i < octets.size()) {
+        const auto o = static_cast<unsigned char>(octets[i]);
+        if (o < 0x80) {
+            const std::size_t fin = i + FinAscii(octets.substr(i));
+            sortie.append(octets.data() + i, fin - i);
+            i = fin;
+            continue;
+        }
+        const auto& f = kTableUtf8.formes[o - 0x80];
+        sortie.append(f.data() + 1, static_cast<std::size_t>(f[0]));
+        ++i;
+    }
     return sortie;
+}
+
+void AjouterCp1252(std::string& sortie, std::string_view utf8) {
+    std::size_t i = FinAscii(utf8);
+    sortie.append(utf8.data(), i);
+    while (i < utf8.size()) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            const std::size_t fin = i + FinAscii(utf8.substr(i));
+            sortie.append(utf8.data() + i, fin - i);
+            i = fin;
+            continue;
+        }
+        const long c = LireUtf8(utf8, i);
+        const int octet = c < 0 ? -1 : OctetDe(static_cast<char32_t>(c));
+        sortie.push_back(octet < 0 ? '?' : static_cast<char>(octet));
+    }
 }
 
 std::string Utf8VersCp1252(std::string_view utf8) {
     std::string sortie;
     sortie.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const long c = LireUtf8(utf8, i);
-        const int octet = c < 0 ? -1 : OctetDe(static_cast<char32_t>(c));
-        sortie.push_back(octet < 0 ? '?' : static_cast<char>(octet));
-    }
+    AjouterCp1252(sortie, utf8);
     return sortie;
+}
+
+bool EstAscii(std::string_view s) {
+    return FinAscii(s) == s.size();
 }
 
 bool MemeTexteAscii(std::string_view a, std::string_view b) {

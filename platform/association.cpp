@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace tramonta {
 
 namespace {
@@ -43,10 +45,10 @@ QByteArray Lire(const QString& chemin) {
 }
 
 // The keys of the [Desktop Entry] group of a desktop file.
-QHash<QString, QString> EntreeBureau(const QString& chemin) {
+QHash<QString, QString> EntreeBureau(const QByteArray& contenu) {
     QHash<QString, QString> cles;
     bool dansGroupe = false;
-    for (const QByteArray& brute : Lire(chemin).split('\n')) {
+    for (const QByteArray& brute : contenu.split('\n')) {
         const QString ligne = QString::fromUtf8(brute).trimmed();
         if (ligne.startsWith('[')) {
             dansGroupe = ligne == "[Desktop Entry]";
@@ -69,25 +71,67 @@ QString Programme(const QString& exec) {
     return e.section(' ', 0, 0);
 }
 
+// The MIME types that a desktop entry opens when it runs the program (its
+// file name) with a file. An entry that does not spell that name anywhere
+// cannot run it: the system's many entries are only searched, not parsed.
+QStringList TypesOuverts(const QByteArray& entree, const QString& nomProgramme) {
+    if (!nomProgramme.isEmpty() && !entree.contains(nomProgramme.toUtf8()))
+        return {};
+    static const QRegularExpression champFichier("%[fFuU]");
+    const auto cles = EntreeBureau(entree);
+    const QString exec = cles.value("Exec");
+    if (QFileInfo(Programme(exec)).fileName() == nomProgramme && exec.contains(champFichier))
+        return cles.value("MimeType").split(';', Qt::SkipEmptyParts);
+    return {};
+}
+
+// The glob patterns that a MIME package gives the types. A package that
+// does not spell one of them anywhere cannot declare it: the shared database
+// (megabytes of XML) is only searched, not parsed.
+QStringList MotifsDuPaquet(const QByteArray& paquet, const QStringList& types) {
+    QStringList motifs;
+    if (std::none_of(types.cbegin(), types.cend(),
+                     [&](const QString& type) { return paquet.contains(type.toUtf8()); }))
+        return motifs;
+    QXmlStreamReader xml(paquet);
+    QString type;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"mime-type")
+            type = xml.attributes().value("type").toString();
+        else if (xml.name() == u"glob" && types.contains(type))
+            motifs << xml.attributes().value("pattern").toString();
+    }
+    return motifs;
+}
+
 // Glob patterns of the given MIME types, from every MIME package found.
 QStringList Motifs(const QStringList& types) {
     QStringList motifs;
+    if (types.isEmpty())
+        return motifs;
     for (const QString& dossier : DossiersDonnees()) {
         const QDir paquets(dossier + "/mime/packages");
-        for (const QString& nom : paquets.entryList({"*.xml"}, QDir::Files)) {
-            QXmlStreamReader xml(Lire(paquets.filePath(nom)));
-            QString type;
-            while (!xml.atEnd()) {
-                if (xml.readNext() != QXmlStreamReader::StartElement)
-                    continue;
-                if (xml.name() == u"mime-type")
-                    type = xml.attributes().value("type").toString();
-                else if (xml.name() == u"glob" && types.contains(type))
-                    motifs << xml.attributes().value("pattern").toString();
-            }
-        }
+        for (const QString& nom : paquets.entryList({"*.xml"}, QDir::Files))
+            motifs << MotifsDuPaquet(Lire(paquets.filePath(nom)), types);
     }
     return motifs;
+}
+
+// The extensions that "*.ext" patterns give.
+QStringList Extensions(const QStringList& motifs) {
+    QStringList extensions;
+    for (const QString& motif : motifs)
+        if (motif.startsWith("*."))
+            extensions << motif.mid(1);
+    extensions.removeDuplicates();
+    return extensions;
+}
+
+bool Contient(const QStringList& extensions, const QString& extension) {
+    return std::any_of(extensions.cbegin(), extensions.cend(),
+                       [&](const QString& e) { return e.compare(extension, Qt::CaseInsensitive) == 0; });
 }
 
 QString EchapperXml(QString s) {
@@ -113,23 +157,35 @@ QString TMILAssociate::Commande() const {
 
 QStringList TMILAssociate::AssociatedExtensions() const {
     const QString nomProgramme = QFileInfo(PathToApp).fileName();
-    static const QRegularExpression champFichier("%[fFuU]");
     QStringList types;
     for (const QString& dossier : DossiersDonnees()) {
         const QDir applications(dossier + "/applications");
-        for (const QString& nom : applications.entryList({"*.desktop"}, QDir::Files)) {
-            const auto cles = EntreeBureau(applications.filePath(nom));
-            const QString exec = cles.value("Exec");
-            if (QFileInfo(Programme(exec)).fileName() == nomProgramme && exec.contains(champFichier))
-                types << cles.value("MimeType").split(';', Qt::SkipEmptyParts);
-        }
+        for (const QString& nom : applications.entryList({"*.desktop"}, QDir::Files))
+            types << TypesOuverts(Lire(applications.filePath(nom)), nomProgramme);
     }
-    QStringList extensions;
-    for (const QString& motif : Motifs(types))
-        if (motif.startsWith("*."))
-            extensions << motif.mid(1);
-    extensions.removeDuplicates();
-    return extensions;
+    return Extensions(Motifs(types));
+}
+
+bool TMILAssociate::DejaAssociee(const QString& extension) const {
+    // What the program wrote at its first start (or its package installed)
+    // answers at once; only when that is not enough is every entry and
+    // package of the desktop read.
+    const QString nomProgramme = QFileInfo(PathToApp).fileName();
+    const QString paquet = "/mime/packages/" + KeyName.toLower() + ".xml";
+    QStringList types;
+    for (const QString& dossier : DossiersDonnees()) {
+        const QFileInfo entree(dossier + "/applications/" + NomEntree());
+        if (!entree.fileName().startsWith('.') && entree.isFile())
+            types << TypesOuverts(Lire(entree.filePath()), nomProgramme);
+    }
+    if (!types.isEmpty())
+        for (const QString& dossier : DossiersDonnees()) {
+            const QFileInfo propre(dossier + paquet);
+            if (propre.isFile() &&
+                Contient(Extensions(MotifsDuPaquet(Lire(propre.filePath()), types)), extension))
+                return true;
+        }
+    return Contient(AssociatedExtensions(), extension);
 }
 
 void TMILAssociate::RegisterType() {
@@ -195,9 +251,8 @@ void TMILAssociate::Associate(const QString& extension) {
 }
 
 bool TMILAssociate::Verifier(const QString& extension) {
-    for (const QString& e : AssociatedExtensions())
-        if (e.compare(extension, Qt::CaseInsensitive) == 0)
-            return false;
+    if (DejaAssociee(extension))
+        return false;
     RegisterType();
     Associate(extension);
     return true;

@@ -38,6 +38,10 @@ class TMILAssociate {
     // user has chosen none, and refreshes the desktop's caches.
     void Associate(const QString& extension);
 
+    // Whether a desktop entry of this program opens the extension (any
+    // case): the same answer as a search of AssociatedExtensions, but the
+    // program's own entry and type are read first, and usually suffice.
+    bool DejaAssociee(const QString& extension) const;
     // The start-up check: true when something was written.
     bool Verifier(const QString& extension = ".TRM");
 

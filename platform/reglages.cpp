@@ -9,8 +9,14 @@
 namespace tramonta {
 
 namespace {
-QSettings Ouvrir() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Ventaro", "Tramonta");
+// One store for the whole run: the file is read the first time a value is
+// asked, and not checked again for each of the dozens of values read at
+// start-up, as a new QSettings does. A write goes to the file at once, as
+// before. Every QSettings of the process over the same file shares its
+// content, so a value written through another one is seen too.
+QSettings& Ouvrir() {
+    static QSettings reglages(QSettings::IniFormat, QSettings::UserScope, "Ventaro", "Tramonta");
+    return reglages;
 }
 
 QString Cle(const QString& section, const QString& nom) {
@@ -25,8 +31,9 @@ QString FichierReglages() {
 }
 
 void WriteRegString(const QString& section, const QString& nom, const QString& valeur) {
-    QSettings s = Ouvrir();
+    QSettings& s = Ouvrir();
     s.setValue(Cle(section, nom), valeur);
+    s.sync();
 }
 
 void WriteRegInteger(const QString& section, const QString& nom, int valeur) {
@@ -38,7 +45,7 @@ void WriteRegBool(const QString& section, const QString& nom, bool valeur) {
 }
 
 QString ReadRegString(const QString& section, const QString& nom, const QString& defaut) {
-    const QSettings s = Ouvrir();
+    const QSettings& s = Ouvrir();
     const QVariant v = s.value(Cle(section, nom));
     return v.isValid() ? v.toString() : defaut;
 }

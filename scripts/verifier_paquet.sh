@@ -1,31 +1,43 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# verifier_paquet.sh: builds the Debian package of Tramonta as it is shipped
-# (Release, hardening flags, the programs only) in build-paquet, then checks
-# it as Debian's tools and the desktops do: lintian with no error nor warning,
-# the AppStream metadata, the desktop entry, the manual pages rendered without
-# a warning, the changelog's version, and the programs started from the
-# unpacked package. Called by ./test; fails at the first fault.
+# verifier_paquet.sh: makes the Debian package of Tramonta from the normal
+# build (whose optimised objects carry Debian's hardening flags, see
+# TRAMONTA_DURCI in CMakeLists.txt; cpack strips the programs), then checks
+# it as Debian's tools and the desktops do: lintian with no error nor
+# warning, the AppStream metadata, the desktop entry, the manual pages
+# rendered without a warning, the changelog's version, and the programs
+# started from the unpacked package. Called by ./test after the build;
+# alone, it configures and builds first. Fails at the first fault.
 set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-paquet="${TRAMONTA_BUILD_PAQUET:-$racine/build-paquet}"
+construction="${TRAMONTA_BUILD:-$racine/build}"
 
-export CCACHE_BASEDIR="$racine" CCACHE_NOHASHDIR=1
-lanceur=()
-command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-
-# The flags that Debian's own packages are built with (dpkg-buildflags,
-# hardening=+all: -O2, not CMake's -O3, at which GCC 12 reports false
-# overlaps in std::string), written out so that ccache sees the same command
-# lines from one clone to the next.
-cmake -S "$racine" -B "$paquet" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-  -DTRAMONTA_TESTS=OFF -DTRAMONTA_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS="-D_FORTIFY_SOURCE=2 -fstack-protector-strong -fstack-clash-protection -fcf-protection -Wformat -Werror=format-security" \
-  -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro -Wl,-z,now" "${lanceur[@]}" >/dev/null
-cmake --build "$paquet" -j"$(nproc)" --target tramonta tramonta-cli tramonta_doc_paquet
-rm -f "$paquet"/tramonta_*.deb
-(cd "$paquet" && cpack -G DEB >/dev/null)
-deb="$(ls "$paquet"/tramonta_*.deb)"
+if [ ! -f "$construction/CMakeCache.txt" ]; then
+  source "$racine/scripts/preparer.sh"
+fi
+# The package ships what Debian builds ship: optimised, hardened programs.
+reglage() { sed -n "s/^$1:[A-Z]*=//p" "$construction/CMakeCache.txt"; }
+case "$(reglage CMAKE_BUILD_TYPE)" in
+  Release | RelWithDebInfo) ;;
+  *)
+    echo "ÉCHEC : $construction n'est pas une construction optimisée"
+    exit 1
+    ;;
+esac
+for option in TRAMONTA_SANITIZE TRAMONTA_FUZZ; do
+  [ "$(reglage $option)" != ON ] || {
+    echo "ÉCHEC : $construction est construit avec $option"
+    exit 1
+  }
+done
+[ "$(reglage TRAMONTA_DURCI)" = ON ] || {
+  echo "ÉCHEC : $construction est construit sans les options de durcissement (TRAMONTA_DURCI)"
+  exit 1
+}
+cmake --build "$construction" -j"$(nproc)" --target tramonta tramonta-cli tramonta_doc_paquet
+rm -f "$construction"/tramonta_*.deb
+(cd "$construction" && cpack -G DEB >/dev/null)
+deb="$(ls "$construction"/tramonta_*.deb)"
 echo "Paquet : ${deb#"$racine"/}"
 
 echec=0

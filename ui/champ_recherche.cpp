@@ -45,7 +45,11 @@ void TChampRecherche::Filtrer(const QString& texte) {
 
 void TChampRecherche::MajCompte() {
     compte_.setVisible(tri_.RechercheActive());
-    compte_.setText(QString("%1 sur %2").arg(tri_.rowCount()).arg(tri_.Source()->rowCount()));
+    // Without a search the count is hidden: not asking the sorted list its
+    // rows leaves its sorting (keys of every record) to the first time it
+    // is shown, which a large season opened on another page may never need.
+    if (tri_.RechercheActive())
+        compte_.setText(QString("%1 sur %2").arg(tri_.rowCount()).arg(tri_.Source()->rowCount()));
 }
 
 void TChampRecherche::keyPressEvent(QKeyEvent* e) {
