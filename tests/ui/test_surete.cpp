@@ -4,6 +4,7 @@
 #include "outils_shell.h"
 
 #include "core/empreinte.h"
+#include "core/flux.h"
 #include "core/messages.h"
 #include "core/systeme.h"
 #include "core/texte.h"
@@ -30,11 +31,23 @@ namespace tramonta {
 namespace {
 
 using test::CreerDocument;
+using test::CreerSaisonDemo;
 using test::IntituleDe;
 
 const std::string kAvertissement = "Ce fichier est déjà ouvert par %s sur %s depuis le %s.";
 const std::string kModifieAilleurs =
     "Le fichier a été modifié par ailleurs depuis son ouverture. L'écraser ?";
+
+// The competitions as the file writes them, heat tables and places included.
+std::vector<std::uint8_t> OctetsCompets(TExercice& e) {
+    TMemoryStream flux;
+    {
+        TWriter w(flux);
+        for (int i = 0; i < e.Compets().Count(); ++i)
+            e.Compets().Compet(i)->Save(w);
+    }
+    return flux.Donnees();
+}
 
 QByteArray Octets(const QString& chemin) {
     QFile f(chemin);
@@ -299,7 +312,7 @@ TEST_F(Surete, UneReecritureEntreOuvertureEtSauvegardeFaitDemander) {
 
 TEST_F(Surete, EcraserEcritEtLaCopieDeRecuperationNEstPasUnChangement) {
     const QString a = Chemin("a.trm");
-    CreerDocument(a, "A");
+    CreerSaisonDemo(a, "A");
     auto m = Demarrer({a});
     m->Exercice().SetIntitule("Le mien");
     ASSERT_TRUE(m->Surete().EcrireCopie());
@@ -319,7 +332,7 @@ TEST_F(Surete, EcraserEcritEtLaCopieDeRecuperationNEstPasUnChangement) {
 
 TEST_F(Surete, LaCopieGardeLeDocumentModifieEtPartAvecLaSauvegarde) {
     const QString a = Chemin("a.trm");
-    CreerDocument(a, "A");
+    CreerSaisonDemo(a, "A");
     const QByteArray original = Octets(a);
     auto m = Demarrer({a});
     const QString copie = TRecuperation::FichierDeCeProcessus();
@@ -398,7 +411,7 @@ class Panne : public Surete, public ::testing::WithParamInterface<const char*> {
 TEST_P(Panne, LaCopieEstProposeeAuDemarrageSuivant) {
     const std::string reponse = GetParam();
     const QString a = Chemin("a.trm");
-    CreerDocument(a, "Saison");
+    CreerSaisonDemo(a, "Saison");
     const QByteArray original = Octets(a);
     Tuer(a);
     EXPECT_EQ(Octets(a), original);
@@ -425,6 +438,10 @@ TEST_P(Panne, LaCopieEstProposeeAuDemarrageSuivant) {
         EXPECT_EQ(messages_.Affiches().size(), 1u);
         EXPECT_EQ(IntituleDe(a), "Saisi avant la panne");
         EXPECT_FALSE(QFile::exists(TRecuperation::FichierDeCeProcessus()));
+        TExercice relu, demo;
+        ASSERT_TRUE(relu.LoadFromFile(a.toStdString()));
+        ASSERT_TRUE(demo.LoadFromFile(test::CheminSaisonDemo()));
+        EXPECT_EQ(OctetsCompets(relu), OctetsCompets(demo));
     } else {
         EXPECT_EQ(m->Exercice().Intitule(), reponse == "&Ignorer" ? "" : "Saison");
         EXPECT_EQ(m->FichierCourant(), reponse == "&Ignorer" ? QString() : a);
