@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,8 @@ namespace tramonta {
 // object; Clear, Save and Load leave the flags clear.
 template <class T> class TListePossedee;
 
+class TConservationDrapeaux;
+
 // A modified flag. While a TConservationDrapeaux lives, every change of a
 // flag is noted and undone when it ends: a recovery copy is written by the
 // same Save as a file, and must not make the document look saved.
@@ -20,41 +23,55 @@ class TDrapeau {
   public:
     TDrapeau(bool valeur = false) : valeur_(valeur) {}
     TDrapeau(const TDrapeau& autre) : valeur_(autre.valeur_) {}
+    ~TDrapeau();
     TDrapeau& operator=(const TDrapeau& autre) { return *this = autre.valeur_; }
-    TDrapeau& operator=(bool valeur) {
-        if (valeur != valeur_ && Notes())
-            Notes()->push_back({this, valeur_});
-        valeur_ = valeur;
-        return *this;
-    }
+    TDrapeau& operator=(bool valeur);
     operator bool() const { return valeur_; }
 
   private:
     friend class TConservationDrapeaux;
-    static std::vector<std::pair<TDrapeau*, bool>>*& Notes() {
-        static thread_local std::vector<std::pair<TDrapeau*, bool>>* notes = nullptr;
-        return notes;
-    }
     bool valeur_;
 };
 
-// Every flag changed while it lives gets its value back at its end. Only
-// for the length of a Save: no flagged object may be destroyed meanwhile.
+// Every flag changed while it lives gets its value back at its end. A save
+// may build and free objects of its own (a template table to compare a
+// table's shape with): a flag that dies meanwhile leaves the guard, which
+// therefore only ever writes into flags that outlive it, whatever the save
+// does.
 class TConservationDrapeaux {
   public:
-    TConservationDrapeaux() : precedentes_(TDrapeau::Notes()) { TDrapeau::Notes() = &notes_; }
+    TConservationDrapeaux() : precedente_(Active()) { Active() = this; }
     ~TConservationDrapeaux() {
-        for (auto i = notes_.rbegin(); i != notes_.rend(); ++i)
-            i->first->valeur_ = i->second;
-        TDrapeau::Notes() = precedentes_;
+        for (const auto& [drapeau, valeur] : valeurs_)
+            drapeau->valeur_ = valeur;
+        Active() = precedente_;
     }
     TConservationDrapeaux(const TConservationDrapeaux&) = delete;
     TConservationDrapeaux& operator=(const TConservationDrapeaux&) = delete;
 
   private:
-    std::vector<std::pair<TDrapeau*, bool>> notes_;
-    std::vector<std::pair<TDrapeau*, bool>>* precedentes_;
+    friend class TDrapeau;
+    static TConservationDrapeaux*& Active() {
+        static thread_local TConservationDrapeaux* active = nullptr;
+        return active;
+    }
+    TConservationDrapeaux* precedente_;
+    // Each flag with the value it had before its first change.
+    std::unordered_map<TDrapeau*, bool> valeurs_;
 };
+
+inline TDrapeau::~TDrapeau() {
+    for (TConservationDrapeaux* c = TConservationDrapeaux::Active(); c; c = c->precedente_)
+        c->valeurs_.erase(this);
+}
+
+inline TDrapeau& TDrapeau::operator=(bool valeur) {
+    if (valeur != valeur_)
+        if (TConservationDrapeaux* c = TConservationDrapeaux::Active())
+            c->valeurs_.try_emplace(this, valeur_);
+    valeur_ = valeur;
+    return *this;
+}
 
 class TModifiedClass {
   public:

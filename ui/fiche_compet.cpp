@@ -474,6 +474,7 @@ int TFicheCompet::Executer(TCompet& compet) {
     BoutonOk->setEnabled(!EditIntitule->text().isEmpty());
     AfficherDate(EditDateDebut, compet.DateDebut());
     AfficherDate(EditDateFin, compet.DateFin());
+    datesAffichees_ = {EditDateDebut->text(), EditDateFin->text()};
     CheckOfficielle->setChecked(compet.Officielle());
 
     {
@@ -503,9 +504,16 @@ void TFicheCompet::AfficherCategorie() {
     TCategorieCompet* c = CategorieAffichee();
     modeleParticipants_->SetCategorie(c);
     MajCommandes();
-    MajTypes();
-    if (c && c->TypeTableau() >= 1 && c->TypeTableau() <= kNbTypesTableau)
-        radios_[c->TypeTableau() - 1u]->setChecked(true);
+    // Showing a category never changes it: its own type is selected first,
+    // even one that no longer fits its participants (an older file), and
+    // the availability only greys the other types. A category without a
+    // table shows the first type that fits, which "Tableau" would apply.
+    const int type = c ? c->TypeTableau() : 0;
+    MajDisponibles();
+    if (type >= 1 && type <= kNbTypesTableau)
+        radios_[static_cast<std::size_t>(type - 1)]->setChecked(true);
+    else if (const int propose = PremierTypeDisponible(); propose > 0)
+        radios_[static_cast<std::size_t>(propose - 1)]->setChecked(true);
 }
 
 int TFicheCompet::LigneSelectionnee() const {
@@ -532,20 +540,32 @@ void TFicheCompet::MajCommandes() {
     LabelPlaceParticipant->setText(choisi ? QString::number(ligne + 1) : QString());
 }
 
-void TFicheCompet::MajTypes() {
+void TFicheCompet::MajDisponibles() {
     const TCategorieCompet* c = CategorieAffichee();
     const int n = c ? c->Count() : 0;
     for (int i = 0; i < kNbTypesTableau; ++i)
         radios_[static_cast<std::size_t>(i)]->setEnabled(TypeTableauPropose(i + 1, n));
+}
+
+int TFicheCompet::PremierTypeDisponible() const {
+    for (int i = 0; i < kNbTypesTableau; ++i)
+        if (radios_[static_cast<std::size_t>(i)]->isEnabled())
+            return i + 1;
+    return 0;
+}
+
+void TFicheCompet::MajTypes() {
+    MajDisponibles();
+    // Only a change of the participants made by the user gets here: when
+    // the type on no longer fits them, the first that fits replaces it, as
+    // the user's click on it would.
     const int coche = groupeTypes_->checkedId();
     if (coche >= 0 && radios_[static_cast<std::size_t>(coche)]->isEnabled())
         return;
-    for (int i = 0; i < kNbTypesTableau; ++i)
-        if (radios_[static_cast<std::size_t>(i)]->isEnabled()) {
-            radios_[static_cast<std::size_t>(i)]->setChecked(true);
-            ChoisirType(i + 1);
-            return;
-        }
+    if (const int type = PremierTypeDisponible(); type > 0) {
+        radios_[static_cast<std::size_t>(type - 1)]->setChecked(true);
+        ChoisirType(type);
+    }
 }
 
 void TFicheCompet::ChoisirType(int type) {
@@ -553,10 +573,18 @@ void TFicheCompet::ChoisirType(int type) {
         c->SetTypeTableau(static_cast<std::uint8_t>(type));
 }
 
+TDateTime TFicheCompet::DateLue(const QLineEdit* edit, TDateTime stockee) const {
+    // A date left as shown keeps its time of day: a competition added by
+    // the program carries the time of its creation, which the field does
+    // not show.
+    const QString& affichee = edit == EditDateDebut ? datesAffichees_[0] : datesAffichees_[1];
+    return edit->text() == affichee ? stockee : LireDate(edit);
+}
+
 void TFicheCompet::StockerChamps() {
     copie_->SetIntitule(EditIntitule->text().toStdString());
-    copie_->SetDateDebut(LireDate(EditDateDebut));
-    copie_->SetDateFin(LireDate(EditDateFin));
+    copie_->SetDateDebut(DateLue(EditDateDebut, Compet ? Compet->DateDebut() : 0));
+    copie_->SetDateFin(DateLue(EditDateFin, Compet ? Compet->DateFin() : 0));
     copie_->SetOfficielle(CheckOfficielle->isChecked());
 }
 
@@ -575,8 +603,8 @@ void TFicheCompet::BoutonOkClick() {
         }
     }
     Compet->SetIntitule(intitule);
-    Compet->SetDateDebut(LireDate(EditDateDebut));
-    Compet->SetDateFin(LireDate(EditDateFin));
+    Compet->SetDateDebut(DateLue(EditDateDebut, Compet->DateDebut()));
+    Compet->SetDateFin(DateLue(EditDateFin, Compet->DateFin()));
     Compet->SetOfficielle(CheckOfficielle->isChecked());
     for (int i = 0; i < kNbCategoriesCompet; ++i)
         Compet->Categorie(i)->Assign(*copie_->Categorie(i), Compet);

@@ -7,6 +7,8 @@
 // the competition only through Ok.
 #pragma once
 
+#include "core/dates.h"
+
 #include <QDialog>
 #include <QTreeView>
 
@@ -138,13 +140,24 @@ class TFicheCompet : public QDialog {
   private:
     void AfficherCategorie();
     void MajCommandes();
+    // Enables the types that fit the displayed category's participants.
+    void MajDisponibles();
+    // The first enabled type (1 to 6), 0 when none fits.
+    int PremierTypeDisponible() const;
+    // After the user added or removed a participant: availability, and a
+    // type that no longer fits switched to the first that does.
     void MajTypes();
     void ChoisirType(int type);
     void StockerChamps();
+    // The date typed in `edit`, or `stockee` when the field shows it as it
+    // was shown.
+    TDateTime DateLue(const QLineEdit* edit, TDateTime stockee) const;
     int LigneSelectionnee() const;
     void Deplacer(int de, int vers);
 
     std::unique_ptr<TCompet> copie_;
+    // The two dates as shown when the form opened.
+    std::array<QString, 2> datesAffichees_;
     QLineEdit* EditIntitule;
     QLineEdit* EditDateDebut;
     QLineEdit* EditDateFin;

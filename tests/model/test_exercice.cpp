@@ -3,6 +3,7 @@
 
 #include "core/fichier.h"
 #include "core/texte.h"
+#include "model/tableau.h"
 
 #include <gtest/gtest.h>
 
@@ -436,6 +437,34 @@ TEST(CopieDeRecuperation, LesDrapeauxRestentCommeIlsEtaient) {
     tramonta::TMemoryStream encore;
     tramonta::TWriter w(encore);
     e.SaveCopie(w);
+    EXPECT_FALSE(e.IsModified());
+}
+} // namespace
+
+namespace {
+// The demonstration season holds heat tables: saving a category builds a
+// template table to compare its shape with, and frees it at once. The copy
+// must give back the flags of the season's own objects only.
+TEST(CopieDeRecuperation, SaisonDeDemonstrationAvecSesTableaux) {
+    tramonta::TExercice e;
+    ASSERT_TRUE(e.LoadFromFile(std::string(TRAMONTA_EXEMPLES) + "/saison-demo.trm"));
+    ASSERT_FALSE(e.IsModified());
+    ASSERT_GE(e.Compets().Count(), 2);
+    tramonta::TCategorieCompet* categorie = e.Compets().Compet(1)->Categorie(4);
+    ASSERT_NE(categorie->Tableau(), nullptr);
+    tramonta::TLigneSerie* ligne = categorie->Tableau()->Serie(1)->Ligne(0);
+    ligne->SetPlace(ligne->Place() == 1 ? 2 : 1);
+    e.SetIntitule(e.Intitule() + " (modifiée)");
+    std::vector<std::uint8_t> copies[2];
+    for (auto& copie : copies) {
+        copie = Ecrire([&](tramonta::TWriter& w) { e.SaveCopie(w); });
+        EXPECT_TRUE(e.IsModified());
+        EXPECT_TRUE(categorie->IsModified());
+        EXPECT_TRUE(ligne->Modified);
+        EXPECT_FALSE(e.Compets().Compet(0)->IsModified());
+    }
+    EXPECT_EQ(copies[0], copies[1]);
+    EXPECT_EQ(OctetsDuDocument(e), copies[0]);
     EXPECT_FALSE(e.IsModified());
 }
 } // namespace

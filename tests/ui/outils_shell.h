@@ -120,6 +120,19 @@ inline void CreerDocument(const QString& chemin, const std::string& intitule,
     ASSERT_TRUE(e.SaveToFile(chemin.toStdString()));
 }
 
+// The demonstration season, with its heat tables and places.
+inline std::string CheminSaisonDemo() {
+    return std::string(TRAMONTA_EXEMPLES) + "/saison-demo.trm";
+}
+
+// A document file holding the demonstration season under another title.
+inline void CreerSaisonDemo(const QString& chemin, const std::string& intitule) {
+    TExercice e;
+    ASSERT_TRUE(e.LoadFromFile(CheminSaisonDemo()));
+    e.SetIntitule(intitule);
+    ASSERT_TRUE(e.SaveToFile(chemin.toStdString()));
+}
+
 inline std::string IntituleDe(const QString& chemin) {
     TExercice e;
     return e.LoadFromFile(chemin.toStdString()) ? e.Intitule() : "<illisible>";

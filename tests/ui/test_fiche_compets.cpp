@@ -36,6 +36,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -323,9 +324,11 @@ const CasTypes kCasTypes[] = {
     {0, {true, false, false, false, false, false}, "Radio_0_10", 0},
     {9, {true, true, false, false, false, false}, "Radio_0_10", 0},
     {10, {true, true, false, false, false, false}, "Radio_0_10", 0},
-    {11, {false, true, false, false, false, false}, "Radio_9_12", 2},
-    {41, {false, false, false, false, false, true}, "Radio_64", 6},
-    {64, {false, false, false, false, false, true}, "Radio_64", 6},
+    // A category without a table shows the first type that fits; showing
+    // it stores nothing.
+    {11, {false, true, false, false, false, false}, "Radio_9_12", 0},
+    {41, {false, false, false, false, false, true}, "Radio_64", 0},
+    {64, {false, false, false, false, false, true}, "Radio_64", 0},
     // None is turned on anew: the one on stays on, disabled.
     {65, {false, false, false, false, false, false}, "Radio_0_10", 0},
 };
@@ -378,6 +381,102 @@ TEST_F(FicheCompets, UnClicSurUnTypeRemplaceLeTableau) {
     });
     EXPECT_EQ(compet.Categorie(2)->TypeTableau(), 3);
     EXPECT_EQ(compet.Categorie(0)->TypeTableau(), 0) << "an empty category keeps no table unless shown";
+}
+
+// ---- Looking changes nothing ----
+
+// The demonstration season, whose categories hold heat tables of several
+// types with places entered.
+class CompetsDemo : public FicheCompets {
+  protected:
+    void SetUp() override {
+        FicheCompets::SetUp();
+        ASSERT_TRUE(exercice.LoadFromFile(test::CheminSaisonDemo()));
+        page->Afficher();
+    }
+    int LigneDe(const std::string& intitule) {
+        const std::vector<std::string> titres = Colonne(0);
+        const auto i = std::find(titres.begin(), titres.end(), intitule);
+        EXPECT_NE(i, titres.end()) << intitule;
+        return static_cast<int>(i - titres.begin());
+    }
+    TCompet& Compet(const std::string& intitule) {
+        return *exercice.Compets().Compet(exercice.Compets().IndexOfIntitule(intitule));
+    }
+};
+
+int IndexCategorie(const char* nom) {
+    for (int i = 0; i < kNbCategoriesCompet; ++i)
+        if (TCompet::NomCategorie(i) == nom)
+            return i;
+    return -1;
+}
+
+// Browsing the categories one after the other, whatever type the one shown
+// before had, shows each one's own type and changes none of them.
+TEST_F(CompetsDemo, ParcourirLesCategoriesPuisOkNeChangeRien) {
+    const char* const parcours[] = {"Open",   "Juniors", "Benjamins", "Ondines",
+                                    "Cadets", "Minimes", "Open",      "Benjamins"};
+    // A competition added in the program carries the time of its creation,
+    // which the date fields do not show.
+    TCompet& datee = Compet("Championnat départemental");
+    datee.SetDateDebut(datee.DateDebut() + 10.5 / 24);
+    datee.SetDateFin(datee.DateFin() + 18.0 / 24);
+    for (const std::string intitule : {"Coupe d'automne des Vagues", "Championnat départemental"}) {
+        SCOPED_TRACE(intitule);
+        TCompet& compet = Compet(intitule);
+        const auto avant = Octets(compet);
+        Editer(LigneDe(intitule), [&](QDialog& f) {
+            auto* combo = Controle<QComboBox>(f, "ComboBoxCategorie");
+            for (const char* nom : parcours) {
+                combo->setCurrentIndex(IndexCategorie(nom));
+                const TCategorieCompet& c = *compet.Categorie(IndexCategorie(nom));
+                EXPECT_EQ(Coche(f), kRadios[c.TypeTableau() - 1]) << nom;
+                for (int t = 1; t <= kNbTypesTableau; ++t)
+                    EXPECT_EQ(Controle<QRadioButton>(f, kRadios[t - 1])->isEnabled(),
+                              TypeTableauPropose(t, c.Count()))
+                        << nom << " " << t;
+            }
+            Cliquer(f, "BoutonOk");
+        });
+        EXPECT_EQ(Octets(compet), avant);
+        EXPECT_EQ(Journal(exercice).back(), "Modification de la compétition \"" + intitule + "\"");
+    }
+}
+
+// A type that does not fit the participants (an older or hand-made file)
+// stays selected and stored until the user picks another.
+TEST_F(CompetsDemo, UnTypeQuiNeConvientPasResteChoisi) {
+    TCompet& compet = Compet("Coupe d'automne des Vagues");
+    const int open = IndexCategorie("Open");
+    TCategorieCompet& c = *compet.Categorie(open);
+    ASSERT_EQ(c.Count(), 20);
+    c.SetTypeTableau(1);
+    c.Tableau()->Serie(1)->Ligne(0)->SetPlace(2);
+    const auto avant = Octets(compet);
+    Editer(LigneDe(compet.Intitule()), [&](QDialog& f) {
+        auto& fiche = static_cast<TFicheCompet&>(f);
+        auto* combo = Controle<QComboBox>(f, "ComboBoxCategorie");
+        for (const char* nom : {"Open", "Juniors", "Open"}) {
+            combo->setCurrentIndex(IndexCategorie(nom));
+            if (std::string(nom) == "Open") {
+                EXPECT_EQ(Coche(f), "Radio_0_10");
+                EXPECT_EQ(Disponibles(f), (std::vector<bool>{false, false, true, true, false, false}));
+                EXPECT_EQ(fiche.CategorieAffichee()->TypeTableau(), 1);
+            }
+        }
+        Cliquer(f, "BoutonOk");
+    });
+    EXPECT_EQ(Octets(compet), avant);
+
+    // The user's click changes it.
+    Editer(LigneDe(compet.Intitule()), [&](QDialog& f) {
+        Controle<QComboBox>(f, "ComboBoxCategorie")->setCurrentIndex(open);
+        Cliquer(f, "Radio_18_24");
+        EXPECT_EQ(Coche(f), "Radio_18_24");
+        Cliquer(f, "BoutonOk");
+    });
+    EXPECT_EQ(c.TypeTableau(), 4);
 }
 
 // ---- The working copy ----

@@ -196,6 +196,33 @@ TEST_F(FicheEcriture, NumeroDeChequeSeulementPourUnCheque) {
     EXPECT_EQ(Existante().NumeroCheque(), "0001234");
 }
 
+// Reopened, a line shows its own payment and "Ok" keeps it, whichever it is.
+struct CasPaiement {
+    int type;
+    const char* radio;
+};
+
+class PaiementRouvert : public FicheEcriture, public testing::WithParamInterface<CasPaiement> {};
+
+TEST_P(PaiementRouvert, OkGardeLeTypeDePaiement) {
+    const CasPaiement& c = GetParam();
+    Existante().SetTypePaiement(c.type);
+    Existante().Modified = false;
+    dialogues.Puis([&c](QDialog& d) {
+        EXPECT_TRUE(d.findChild<QRadioButton*>(c.radio)->isChecked());
+        EXPECT_EQ(Edit(d, "EditNumeroCheque")->isEnabled(), c.type == 0);
+        Cliquer(d, "BoutonOk");
+    });
+    EXPECT_EQ(fiche.Executer(Existante()), QDialog::Accepted);
+    EXPECT_EQ(Existante().TypePaiement(), c.type);
+    EXPECT_FALSE(Existante().Modified);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, PaiementRouvert,
+                         testing::Values(CasPaiement{0, "RadioCheque"}, CasPaiement{1, "RadioEspeces"},
+                                         CasPaiement{2, "RadioVirement"}),
+                         [](const auto& i) { return std::string(i.param.radio); });
+
 // --- A typed amount that is not a number -------------------------------------
 
 struct CasMontant {

@@ -516,7 +516,9 @@ TEST_F(Specialite, BoutonsSuiventLaSelection) {
 class Historique : public FichePrincipale {
   protected:
     // Journal order differs from every sort order; "Marie" comes before
-    // "marie" so that a case-blind sort would keep them the wrong way.
+    // "marie" so that a case-blind sort would keep them the wrong way; "Luc"
+    // saved in the very second of paul's line, after it, so that equal keys
+    // show their order in both directions.
     void Preparer() override {
         const TDateTime jour = EncodeDate(2024, 3, 9) + 10.0 / 24;
         const TDateTime seconde = 1.0 / 86400;
@@ -525,6 +527,7 @@ class Historique : public FichePrincipale {
         Ligne("Création", "Zoé", jour - 3);
         Ligne("Impression du bilan comptable", "Élodie", jour + 5);
         Ligne("ajout manuel", "paul", jour + 1);
+        Ligne("Sauvegarde de l'exercice", "Luc", jour + 1);
     }
 
     void Ligne(const char* texte, const char* utilisateur, TDateTime quand) {
@@ -559,20 +562,22 @@ class Historique : public FichePrincipale {
 };
 
 using Users = std::vector<std::string>;
-const Users kParDate = {"Zoé", "marie", "Marie", "paul", "Élodie"};
-const Users kParUtilisateur = {"Élodie", "marie", "Marie", "paul", "Zoé"};
+const Users kParDate = {"Zoé", "marie", "Marie", "paul", "Luc", "Élodie"};
+// Equal dates keep the journal's order whichever the direction.
+const Users kParDateDescendante = {"Élodie", "paul", "Luc", "Marie", "marie", "Zoé"};
+const Users kParUtilisateur = {"Élodie", "Luc", "marie", "Marie", "paul", "Zoé"};
 // By text in the French order, where "Ajout de..." comes before "ajout manuel"
 // and "ajout manuel" before "Création", unlike the order of character codes.
-const Users kParTexte = {"marie", "paul", "Zoé", "Élodie", "Marie"};
+const Users kParTexte = {"marie", "paul", "Zoé", "Élodie", "Marie", "Luc"};
 
 Users Inverse(Users u) {
     return {u.rbegin(), u.rend()};
 }
 
 TEST_F(Historique, LignesAffichees) {
-    EXPECT_EQ(Colonne(0),
-              (std::vector<std::string>{"06/03/2024 10:00:00", "09/03/2024 10:00:02", "09/03/2024 10:00:02",
-                                        "10/03/2024 10:00:00", "14/03/2024 10:00:00"}));
+    EXPECT_EQ(Colonne(0), (std::vector<std::string>{"06/03/2024 10:00:00", "09/03/2024 10:00:02",
+                                                    "09/03/2024 10:00:02", "10/03/2024 10:00:00",
+                                                    "10/03/2024 10:00:00", "14/03/2024 10:00:00"}));
     EXPECT_EQ(Colonne(1)[0], "Création");
     const QAbstractItemModel* m = Liste()->model();
     EXPECT_EQ(m->headerData(0, Qt::Horizontal), "Date");
@@ -593,7 +598,7 @@ TEST_F(Historique, ClicsSurLesEntetes) {
         {"troisieme clic montant", {2, 2, 2}, kParUtilisateur},
         {"texte", {1}, kParTexte},
         {"date montante au premier clic", {0}, kParDate},
-        {"date descendante au second", {0, 0}, Inverse(kParDate)},
+        {"date descendante au second", {0, 0}, kParDateDescendante},
         {"chaque colonne garde son sens", {2, 1, 2}, Inverse(kParUtilisateur)},
     };
     for (const Cas& c : cas) {
@@ -615,11 +620,11 @@ TEST_F(Historique, UneLigneAjouteeGardeLOrdreAffiche) {
     ClicEntete(2);
     EXPECT_EQ(Colonne(2), kParUtilisateur);
     Ligne("Ajout du correspondant \"Mairie\"", "jean", EncodeDate(2024, 3, 20));
-    EXPECT_EQ(Colonne(2), (Users{"Élodie", "jean", "marie", "Marie", "paul", "Zoé"}));
+    EXPECT_EQ(Colonne(2), (Users{"Élodie", "jean", "Luc", "marie", "Marie", "paul", "Zoé"}));
     ClicEntete(2);
-    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Marie", "marie", "jean", "Élodie"}));
+    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Marie", "marie", "Luc", "jean", "Élodie"}));
     Ligne("Ajout du correspondant \"Port\"", "Nina", EncodeDate(2024, 3, 21));
-    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Nina", "Marie", "marie", "jean", "Élodie"}));
+    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Nina", "Marie", "marie", "Luc", "jean", "Élodie"}));
 }
 
 // The journal written by the program reaches the list at once, and a new
@@ -627,7 +632,7 @@ TEST_F(Historique, UneLigneAjouteeGardeLOrdreAffiche) {
 TEST_F(Historique, LaListeSuitLeJournal) {
     DefinirExerciceJournal(&exercice);
     AjouterLigneAgenda("Impression du bilan comptable");
-    EXPECT_EQ(Liste()->model()->rowCount(), 6);
+    EXPECT_EQ(Liste()->model()->rowCount(), 7);
     exercice.Clear();
     EXPECT_EQ(Liste()->model()->rowCount(), 0);
     AjouterLigneAgenda("Création");
@@ -654,7 +659,7 @@ TEST_F(Historique, LaRechercheFiltreSansDefaireLeTri) {
         EXPECT_EQ(Colonne(2), c.vus);
         EXPECT_EQ(compte->isVisible(), *c.tape != 0);
         if (*c.tape) {
-            EXPECT_EQ(compte->text(), QString("%1 sur 5").arg(c.vus.size()));
+            EXPECT_EQ(compte->text(), QString("%1 sur 6").arg(c.vus.size()));
         }
     }
     ClicEntete(2);
@@ -664,10 +669,10 @@ TEST_F(Historique, LaRechercheFiltreSansDefaireLeTri) {
     Ligne("Ajout de l'adhérent \"Marie Curie\"", "jean", EncodeDate(2024, 3, 20));
     Ligne("Sauvegarde", "jean", EncodeDate(2024, 3, 21));
     EXPECT_EQ(Colonne(2), (Users{"Marie", "marie", "jean"}));
-    EXPECT_EQ(compte->text(), "3 sur 7");
+    EXPECT_EQ(compte->text(), "3 sur 8");
     QTest::keyClick(champ, Qt::Key_Escape);
     EXPECT_EQ(champ->text(), "");
-    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Marie", "marie", "jean", "jean", "Élodie"}));
+    EXPECT_EQ(Colonne(2), (Users{"Zoé", "paul", "Marie", "marie", "Luc", "jean", "jean", "Élodie"}));
     EXPECT_FALSE(compte->isVisible());
 }
 

@@ -28,6 +28,11 @@ using test::CreerDocument;
 using test::IntituleDe;
 using test::ScriptDialogues;
 
+QByteArray Octets(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
 class MainFenetre : public test::TestFenetre {
   protected:
     std::unique_ptr<TMain> Demarrer(const QStringList& arguments = {}) {
@@ -276,7 +281,7 @@ TEST_F(MainFenetre, SauverUnDocumentNonModifieNEcritRien) {
 
 TEST_F(MainFenetre, SauverSousEcritToujoursEtPrendLeNouveauNom) {
     const QString a = Chemin("a.trm"), c = Chemin("c.trm");
-    CreerDocument(a, "A");
+    test::CreerSaisonDemo(a, "A");
     auto m = Demarrer({a});
     fichiers_.Repondre(c);
     Declencher(*m, "MenuSauverExerciceSous");
@@ -287,6 +292,7 @@ TEST_F(MainFenetre, SauverSousEcritToujoursEtPrendLeNouveauNom) {
     EXPECT_EQ(d.initial, a);
     EXPECT_EQ(d.suffixe, "trm");
     EXPECT_EQ(IntituleDe(c), "A");
+    EXPECT_EQ(Octets(c), Octets(a)) << "the season, heat tables included, written as it was read";
     EXPECT_EQ(m->FichierCourant(), c);
     EXPECT_EQ(m->windowTitle(), "Tramonta - " + c);
     EXPECT_EQ(m->RecentFileList().RecentList(), (QStringList{c, a}));

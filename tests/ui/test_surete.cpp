@@ -4,6 +4,7 @@
 #include "outils_shell.h"
 
 #include "core/empreinte.h"
+#include "core/flux.h"
 #include "core/messages.h"
 #include "core/systeme.h"
 #include "core/texte.h"
@@ -37,6 +38,7 @@ namespace {
 
 using test::Cliquer;
 using test::CreerDocument;
+using test::CreerSaisonDemo;
 using test::IntituleDe;
 using test::ScriptDialogues;
 using test::Taper;
@@ -48,6 +50,17 @@ const std::string kModifieAilleurs =
 mode_t Mode(const QString& chemin) {
     struct stat st {};
     return ::lstat(QFile::encodeName(chemin).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// The competitions as the file writes them, heat tables and places included.
+std::vector<std::uint8_t> OctetsCompets(TExercice& e) {
+    TMemoryStream flux;
+    {
+        TWriter w(flux);
+        for (int i = 0; i < e.Compets().Count(); ++i)
+            e.Compets().Compet(i)->Save(w);
+    }
+    return flux.Donnees();
 }
 
 QByteArray Octets(const QString& chemin) {
@@ -369,7 +382,7 @@ TEST_F(Surete, UneReecritureEntreOuvertureEtSauvegardeFaitDemander) {
 
 TEST_F(Surete, EcraserEcritEtLaCopieDeRecuperationNEstPasUnChangement) {
     const QString a = Chemin("a.trm");
-    CreerDocument(a, "A");
+    CreerSaisonDemo(a, "A");
     auto m = Demarrer({a});
     m->Exercice().SetIntitule("Le mien");
     ASSERT_TRUE(m->Surete().EcrireCopie());
@@ -389,7 +402,7 @@ TEST_F(Surete, EcraserEcritEtLaCopieDeRecuperationNEstPasUnChangement) {
 
 TEST_F(Surete, LaCopieGardeLeDocumentModifieEtPartAvecLaSauvegarde) {
     const QString a = Chemin("a.trm");
-    CreerDocument(a, "A");
+    CreerSaisonDemo(a, "A");
     const QByteArray original = Octets(a);
     auto m = Demarrer({a});
     const QString copie = TRecuperation::FichierDeCeProcessus();
@@ -558,7 +571,7 @@ class Panne : public Surete, public ::testing::WithParamInterface<const char*> {
 TEST_P(Panne, LaCopieEstProposeeAuDemarrageSuivant) {
     const std::string reponse = GetParam();
     const QString a = Chemin("a.trm");
-    CreerDocument(a, "Saison");
+    CreerSaisonDemo(a, "Saison");
     const QByteArray original = Octets(a);
     Tuer(a);
     EXPECT_EQ(Octets(a), original);
@@ -585,6 +598,10 @@ TEST_P(Panne, LaCopieEstProposeeAuDemarrageSuivant) {
         EXPECT_EQ(messages_.Affiches().size(), 1u);
         EXPECT_EQ(IntituleDe(a), "Saisi avant la panne");
         EXPECT_FALSE(QFile::exists(TRecuperation::FichierDeCeProcessus()));
+        TExercice relu, demo;
+        ASSERT_TRUE(relu.LoadFromFile(a.toStdString()));
+        ASSERT_TRUE(demo.LoadFromFile(test::CheminSaisonDemo()));
+        EXPECT_EQ(OctetsCompets(relu), OctetsCompets(demo));
     } else {
         EXPECT_EQ(m->Exercice().Intitule(), reponse == "&Ignorer" ? "" : "Saison");
         EXPECT_EQ(m->FichierCourant(), reponse == "&Ignorer" ? QString() : a);
