@@ -303,9 +303,7 @@ void TCanevasQt::NouvellePage() {
         nouvellePage_();
 }
 
-bool EcrirePdf(const QString& fichier, const QString& titre, Orientation orientation,
-               const std::function<void(TCanevas&)>& dessin) {
-    QPdfWriter pdf(fichier);
+void PreparerPdf(QPdfWriter& pdf, const QString& titre, Orientation orientation) {
     pdf.setTitle(titre);
     pdf.setCreator(QStringLiteral("Tramonta"));
     pdf.setResolution(1200);
@@ -313,6 +311,12 @@ bool EcrirePdf(const QString& fichier, const QString& titre, Orientation orienta
         QPageLayout(QPageSize(QPageSize::A4),
                     orientation == Orientation::Paysage ? QPageLayout::Landscape : QPageLayout::Portrait,
                     QMarginsF(0, 0, 0, 0)));
+}
+
+bool EcrirePdf(const QString& fichier, const QString& titre, Orientation orientation,
+               const std::function<void(TCanevas&)>& dessin) {
+    QPdfWriter pdf(fichier);
+    PreparerPdf(pdf, titre, orientation);
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
