@@ -51,8 +51,8 @@ bool LireDate(const std::map<std::string, std::string>& options, const std::stri
     return true;
 }
 
-bool Ecrire(const std::string& sortie, const std::function<void(TCanevas&)>& dessin) {
-    if (EcrirePdf(QString::fromStdString(sortie), "Impression comptabilité", Orientation::Portrait, dessin))
+bool Ecrire(const std::string& sortie, const char* titre, const std::function<void(TCanevas&)>& dessin) {
+    if (EcrirePdf(QString::fromStdString(sortie), QString::fromUtf8(titre), Orientation::Portrait, dessin))
         return true;
     std::cerr << Formater("Impossible d'écrire le fichier \"%s\" !", {sortie}) << '\n';
     return false;
@@ -87,7 +87,9 @@ int PdfCompta(const std::string& genre, const std::vector<std::string>& argument
     const std::string& sortie = arguments[1];
 
     if (genre == "bilan")
-        return Ecrire(sortie, [&](TCanevas& c) { DessinerBilan(compta, c, true, contexte); }) ? 0 : 1;
+        return Ecrire(sortie, kTitreBilan, [&](TCanevas& c) { DessinerBilan(compta, c, true, contexte); })
+                   ? 0
+                   : 1;
 
     const TCompte* compte = nullptr;
     if (a("--compte")) {
@@ -114,7 +116,8 @@ int PdfCompta(const std::string& genre, const std::vector<std::string>& argument
         edition.Compte = compte;
         if (!LireDate(*options, "--du", edition.Debut) || !LireDate(*options, "--au", edition.Fin))
             return 1;
-        return Ecrire(sortie, [&](TCanevas& c) { DessinerMouvements(compta, c, edition, true, contexte); })
+        return Ecrire(sortie, kTitreMouvements,
+                      [&](TCanevas& c) { DessinerMouvements(compta, c, edition, true, contexte); })
                    ? 0
                    : 1;
     }
@@ -128,7 +131,10 @@ int PdfCompta(const std::string& genre, const std::vector<std::string>& argument
         return 1;
     if (a("--numero"))
         edition.NumeroDepot = options->at("--numero");
-    return Ecrire(sortie, [&](TCanevas& c) { DessinerDepots(compta, c, edition, true, contexte); }) ? 0 : 1;
+    return Ecrire(sortie, kTitreDepots,
+                  [&](TCanevas& c) { DessinerDepots(compta, c, edition, true, contexte); })
+               ? 0
+               : 1;
 }
 
 } // namespace tramonta

@@ -308,10 +308,7 @@ void TCanevasQt::NouvellePage() {
         nouvellePage_();
 }
 
-namespace {
-bool DessinerPdf(QIODevice& sortie, const QString& titre, Orientation orientation,
-                 const std::function<void(TCanevas&)>& dessin) {
-    QPdfWriter pdf(&sortie);
+void PreparerPdf(QPdfWriter& pdf, const QString& titre, Orientation orientation) {
     pdf.setTitle(titre);
     pdf.setCreator(QStringLiteral("Tramonta"));
     pdf.setResolution(1200);
@@ -319,6 +316,13 @@ bool DessinerPdf(QIODevice& sortie, const QString& titre, Orientation orientatio
         QPageLayout(QPageSize(QPageSize::A4),
                     orientation == Orientation::Paysage ? QPageLayout::Landscape : QPageLayout::Portrait,
                     QMarginsF(0, 0, 0, 0)));
+}
+
+namespace {
+bool DessinerPdf(QIODevice& sortie, const QString& titre, Orientation orientation,
+                 const std::function<void(TCanevas&)>& dessin) {
+    QPdfWriter pdf(&sortie);
+    PreparerPdf(pdf, titre, orientation);
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;

@@ -16,6 +16,7 @@
 
 class QPainter;
 class QPagedPaintDevice;
+class QPdfWriter;
 
 namespace tramonta {
 
@@ -71,6 +72,10 @@ class TCanevasEnregistreurQt : public TCanevasEnregistreur {
 double PixelsEcranParUnite();
 int UnitesVersPixels(int unites);
 int PixelsVersUnites(int pixels);
+
+// A4 pages without margins in the given orientation, 1200 dots per inch:
+// the PDF form of every printed document, on paper or in a file.
+void PreparerPdf(QPdfWriter& pdf, const QString& titre, Orientation orientation);
 
 // Draws a document on A4 pages of a PDF file, with real (searchable) text.
 // `dessin` draws in printing mode. Gives false when the file cannot be

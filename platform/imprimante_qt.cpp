@@ -1,124 +1,139 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/imprimante_qt.h"
 
+#include "core/fichier.h"
 #include "platform/choix_fichier.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrintDialog>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace tramonta {
 
 namespace {
-TImprimanteQt::DialogueImpression& Dialogue() {
-    static TImprimanteQt::DialogueImpression d;
-    return d;
-}
+// The print server may take a few seconds to answer, or not to.
+class CurseurAttente {
+  public:
+    CurseurAttente() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurAttente() { QApplication::restoreOverrideCursor(); }
+    CurseurAttente(const CurseurAttente&) = delete;
+    CurseurAttente& operator=(const CurseurAttente&) = delete;
+};
 } // namespace
 
-void TImprimanteQt::DefinirDialogue(DialogueImpression dialogue) {
-    Dialogue() = std::move(dialogue);
-}
-
-TImprimanteQt::TImprimanteQt() : printer_(QPrinter::HighResolution) {
-    printer_.setFullPage(true);
-    printer_.setPageSize(QPageSize(QPageSize::A4));
-    printer_.setCopyCount(1);
-    if (!ImprimanteInstallee())
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-}
+TImprimanteQt::TImprimanteQt() = default;
 
 TImprimanteQt::~TImprimanteQt() {
-    canevas_.reset();
-    if (painter_.isActive())
-        painter_.end();
+    Fermer();
 }
 
-bool TImprimanteQt::ImprimanteInstallee() {
-    return !QPrinterInfo::availablePrinterNames().isEmpty();
-}
-
-bool TImprimanteQt::Configurer(QWidget* parent) {
-    printer_.setCopyCount(copies_);
-    bool accepte = false;
-    if (Dialogue()) {
-        accepte = Dialogue()(printer_, parent);
-    } else {
-        QPrintDialog dialogue(&printer_, parent);
-        dialogue.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
-        accepte = dialogue.exec() == QDialog::Accepted;
-    }
-    if (accepte)
-        copies_ = std::max(1, printer_.copyCount());
-    // The loop makes one job per copy: the printer must not repeat each.
-    printer_.setCopyCount(1);
-    return accepte;
+void TImprimanteQt::Choisir(const std::string& imprimante, int copies) {
+    choisie_ = imprimante;
+    copies_ = std::max(1, copies);
 }
 
 bool TImprimanteQt::Preparer(QWidget* parent, const QString& nom) {
-    if (printer_.outputFormat() != QPrinter::PdfFormat || ImprimanteInstallee())
+    imprimante_.clear();
+    fichier_.reset();
+    if (!choisie_.empty()) {
+        imprimante_ = choisie_;
+        return true;
+    }
+    ChoisirImprimanteParDefaut();
+    if (!imprimante_.empty())
         return true;
     DemandeFichier demande;
     demande.sens = DemandeFichier::Sens::Enregistrer;
     demande.titre = QStringLiteral("Aucune imprimante : enregistrer en PDF");
     demande.filtre = QStringLiteral("Document PDF (*.pdf);;Tous les fichiers (*)");
     demande.suffixe = QStringLiteral("pdf");
-    demande.initial =
-        printer_.outputFileName().isEmpty() ? QDir::home().filePath(nom + ".pdf") : printer_.outputFileName();
+    demande.initial = QDir::home().filePath(nom + ".pdf");
     const auto chemin = ChoisirFichier(parent, demande);
     if (!chemin)
         return false;
-    printer_.setOutputFileName(*chemin);
-    // One file holds the document once: copies of a file are the user's.
-    copies_ = 1;
+    fichier_ = *chemin;
     return true;
 }
 
+QString TImprimanteQt::Destination() const {
+    return fichier_ ? *fichier_ : QString::fromStdString(imprimante_);
+}
+
+TSystemeImpression::TImprimantes TImprimanteQt::Imprimantes() {
+    CurseurAttente attente;
+    return SystemeImpression().Imprimantes();
+}
+
 void TImprimanteQt::ChoisirImprimanteParDefaut() {
-    const QString defaut = QPrinterInfo::defaultPrinterName();
-    if (defaut.isEmpty())
+    if (!imprimante_.empty() || fichier_)
         return;
-    printer_.setOutputFormat(QPrinter::NativeFormat);
-    printer_.setPrinterName(defaut);
-    printer_.setFullPage(true);
-    printer_.setPageSize(QPageSize(QPageSize::A4));
+    const TSystemeImpression::TImprimantes imprimantes = Imprimantes();
+    if (!imprimantes.noms.empty())
+        imprimante_ = imprimantes.parDefaut.empty() ? imprimantes.noms.front() : imprimantes.parDefaut;
 }
 
-void TImprimanteQt::DefinirTitre(const std::string& titre) {
-    printer_.setDocName(QString::fromStdString(titre));
-}
-
-void TImprimanteQt::DefinirOrientation(Orientation orientation) {
-    printer_.setPageOrientation(orientation == Orientation::Paysage ? QPageLayout::Landscape
-                                                                    : QPageLayout::Portrait);
+int TImprimanteQt::NbCopies() const {
+    // One file holds the document once: copies of a file are the user's.
+    return fichier_ ? 1 : copies_;
 }
 
 TCanevas& TImprimanteQt::DebuterTravail() {
-    if (!painter_.begin(&printer_))
-        throw std::runtime_error("L'impression n'a pas pu commencer sur l'imprimante \"" +
-                                 printer_.printerName().toStdString() + "\"");
-    // With the full page, the painter's origin is the paper's corner.
-    canevas_ = std::make_unique<TCanevasQt>(painter_, printer_.resolution() / 254.0, QPointF(),
-                                            [this] { printer_.newPage(); });
+    Fermer();
+    if (!fichier_) {
+        if (imprimante_.empty())
+            throw TErreurImpression("Aucune imprimante n'est installée.");
+        CurseurAttente attente;
+        SystemeImpression().Verifier(imprimante_);
+    }
+    document_.setData(QByteArray());
+    document_.open(QIODevice::WriteOnly);
+    pdf_ = std::make_unique<QPdfWriter>(&document_);
+    PreparerPdf(*pdf_, QString::fromStdString(titre_), orientation_);
+    if (!painter_.begin(pdf_.get())) {
+        Fermer();
+        throw TErreurImpression("Le document « " + titre_ + " » n'a pas pu être préparé pour l'impression.");
+    }
+    canevas_ = std::make_unique<TCanevasQt>(painter_, pdf_->resolution() / 254.0, QPointF(),
+                                            [this] { pdf_->newPage(); });
     return *canevas_;
 }
 
 void TImprimanteQt::TerminerTravail() {
     canevas_.reset();
-    if (painter_.isActive())
-        painter_.end();
+    const bool fini = painter_.isActive() && painter_.end();
+    const QByteArray octets = document_.data();
+    Fermer();
+    if (!fini)
+        throw TErreurImpression("Le document « " + titre_ + " » n'a pas pu être préparé pour l'impression.");
+    if (fichier_) {
+        const std::string chemin = fichier_->toStdString();
+        TEcriture ecriture;
+        if (!EcrireFichierOctets(chemin, std::string_view(octets.constData(), std::size_t(octets.size())),
+                                 &ecriture))
+            throw TErreurImpression(ecriture.refus.empty()
+                                        ? "Impossible d'écrire le fichier « " + chemin + " »."
+                                        : ecriture.refus);
+        return;
+    }
+    CurseurAttente attente;
+    SystemeImpression().Envoyer(imprimante_, std::string_view(octets.constData(), std::size_t(octets.size())),
+                                titre_);
 }
 
 void TImprimanteQt::AbandonnerTravail() {
+    Fermer();
+}
+
+void TImprimanteQt::Fermer() {
     canevas_.reset();
-    printer_.abort();
     if (painter_.isActive())
         painter_.end();
+    pdf_.reset();
+    if (document_.isOpen())
+        document_.close();
+    document_.setData(QByteArray());
 }
 
 } // namespace tramonta

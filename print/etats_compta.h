@@ -50,6 +50,12 @@ int DessinerMouvements(const TComptabilite& compta, TCanevas& c, const TEditionM
 int DessinerDepots(const TComptabilite& compta, TCanevas& c, const TEditionDepotsBancaires& edition,
                    bool impression, const TContexteCompta& contexte);
 
+// The reports' own names: the titles of their print jobs and PDF files, so
+// that a print queue tells them apart.
+inline constexpr const char* kTitreBilan = "Bilan comptable";
+inline constexpr const char* kTitreMouvements = "Mouvements";
+inline constexpr const char* kTitreDepots = "Dépôts bancaires";
+
 // The journal lines of the printed reports.
 std::string LigneJournalBilan();
 std::string LigneJournalMouvements(const TEditionMouvements& edition);

@@ -44,7 +44,7 @@ int ImprimerCopies(TImprimante& imprimante, TProgression& progression, const TTr
     imprimante.DefinirOrientation(travail.orientation);
     const int copies = imprimante.NbCopies();
     int terminees = 0;
-    {
+    try {
         MasquageProgression masquage(progression);
         progression.Afficher();
         progression.DefinirBornes(1, copies);
@@ -65,6 +65,10 @@ int ImprimerCopies(TImprimante& imprimante, TProgression& progression, const TTr
             ++terminees;
             progression.Avancer();
         }
+    } catch (TErreurImpression& e) {
+        e.copiesEnvoyees = terminees;
+        e.copiesDemandees = copies;
+        throw;
     }
     if (journal)
         journal(travail.ligneJournal);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The print loop that every print command runs: one job per copy under a
 // progress window whose cancel aborts the job in progress only, then the
-// journal line, also after a cancel. The printer and the progress window are
+// journal line, also after a cancel. A job that the print system did not
+// take stops the loop and writes no journal line: what did not reach the
+// printer is not recorded as printed. The printer and the progress window are
 // interfaces so that the loop runs the same over Qt and in tests.
 #pragma once
 
@@ -9,10 +11,21 @@
 
 #include <functional>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace tramonta {
+
+// A job that did not reach the print system. The text is the user's: it
+// names the printer and the reason. The loop fills in how many copies had
+// been sent before it, out of how many.
+class TErreurImpression : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+    int copiesEnvoyees = 0;
+    int copiesDemandees = 0;
+};
 
 class TImprimante {
   public:
@@ -23,8 +36,11 @@ class TImprimante {
     virtual void DefinirTitre(const std::string& titre) = 0;
     virtual void DefinirOrientation(Orientation orientation) = 0;
     // Begins a job and gives its canvas, in page units with the top of the
-    // first page at y = 0. A printer that cannot start reports by throwing.
+    // first page at y = 0. A printer that cannot take a job (unknown,
+    // refusing jobs, print system silent) throws TErreurImpression.
     virtual TCanevas& DebuterTravail() = 0;
+    // Hands the job to the print system; throws TErreurImpression when the
+    // print system did not take it.
     virtual void TerminerTravail() = 0;
     virtual void AbandonnerTravail() = 0;
 };
@@ -57,7 +73,9 @@ struct TTravailImpression {
     bool imprimanteChoisie = false;
 };
 
-// Gives the number of copies ended (the cancelled one not counted).
+// Gives the number of copies ended (the cancelled one not counted). A
+// TErreurImpression leaves the loop at once, with the copies sent counted in
+// it: the copies after it are not sent and no journal line is written.
 int ImprimerCopies(TImprimante& imprimante, TProgression& progression, const TTravailImpression& travail,
                    const std::function<void(const std::string&)>& journal);
 

@@ -7,6 +7,8 @@ set -euo pipefail
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 construction="${TRAMONTA_BUILD:-$racine/build}"
 
+# The print test starts a print server of its own (cupsd, lpadmin,
+# cupsreject), never the machine's.
 paquets=(
   build-essential cmake ninja-build pkg-config git ccache
   clang libclang-rt-14-dev clang-format
@@ -15,6 +17,7 @@ paquets=(
   qt6-image-formats-plugins libgl1-mesa-dev libxkbcommon-dev
   libreoffice-writer-nogui libreoffice-calc-nogui python3-uno poppler-utils unzip
   fonts-wine fonts-dejavu-core xvfb xauth x11-utils desktop-file-utils
+  libcups2-dev cups cups-client printer-driver-cups-pdf
   dpkg-dev lintian appstream man-db groff-base
 )
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/fiche_apercu.h"
 
-#include "ui/agenda.h"
-#include "ui/fiche_print_progress.h"
+#include "ui/fiche_configuration_imprimante.h"
 
 #include <QIcon>
 #include <QToolBar>
@@ -46,15 +45,11 @@ TFicheApercu::TFicheApercu(QWidget* parent) : QDialog(parent) {
 }
 
 void TFicheApercu::BoutonPrintSetupClick() {
-    if (imprimante_.Configurer(this))
-        imprimanteChoisie_ = true;
+    ConfigurerImprimante(this, imprimante_);
 }
 
 void TFicheApercu::Imprimer(TTravailImpression travail, const QString& nomPdf) {
-    if (!imprimante_.Preparer(this, nomPdf))
-        return;
-    travail.imprimanteChoisie = imprimanteChoisie_;
-    ImprimerCopies(imprimante_, ProgressionImpression(this), travail, &AjouterLigneAgenda);
+    LancerImpression(this, imprimante_, std::move(travail), nomPdf);
 }
 
 } // namespace tramonta

@@ -26,8 +26,9 @@ class TFicheApercu : public QDialog {
     QToolButton* BoutonPrint;
 
     TImprimanteQt& Imprimante() { return imprimante_; }
-    // Set once the print dialog was accepted in this window, for the run.
-    bool ImprimanteChoisie() const { return imprimanteChoisie_; }
+    // Set once a printer was chosen in this window's printer setup, for the
+    // run.
+    bool ImprimanteChoisie() const { return !imprimante_.ImprimanteChoisie().empty(); }
 
     void BoutonPrintSetupClick();
     virtual void BoutonPrintClick() = 0;
@@ -36,12 +37,12 @@ class TFicheApercu : public QDialog {
     // The print loop on this window's printer: the job's drawing in printing
     // mode, then the journal line (also after a cancel). With no printer
     // installed, the user picks a PDF file first (`nomPdf` proposed); a
-    // cancel there prints nothing and writes nothing.
+    // cancel there prints nothing and writes nothing. A job that did not
+    // reach the print system is said and not journalled.
     void Imprimer(TTravailImpression travail, const QString& nomPdf);
 
   private:
     TImprimanteQt imprimante_;
-    bool imprimanteChoisie_ = false;
 };
 
 } // namespace tramonta

@@ -374,8 +374,6 @@ TFicheCompet::TFicheCompet(QWidget* parent) : QDialog(parent) {
 
     FicheParticipant_ = new TFicheParticipant(this);
     FichePlaceParticipant_ = new TFichePlaceParticipant(this);
-    FicheTableauCompet_ = new TFicheTableauCompet(this);
-    FicheImpressionCompet_ = new TFicheImpressionCompet(this);
 
     // Layout: the heading fields, then the category with its participants
     // and their commands, the table type, and the form's buttons.
@@ -704,19 +702,31 @@ void TFicheCompet::BoutonTableauClick() {
     t->PlacerParticipants();
     t->Propager();
     const TPreferences& preferences = Preferences();
-    FicheTableauCompet_->Parametres.CouleursLycra = preferences.CouleursLycra;
-    FicheTableauCompet_->Parametres.SeriesDemiA4 = preferences.SeriesDemiA4;
-    FicheTableauCompet_->SetTableau(t);
-    FicheTableauCompet_->exec();
+    FicheTableauCompet().Parametres.CouleursLycra = preferences.CouleursLycra;
+    FicheTableauCompet().Parametres.SeriesDemiA4 = preferences.SeriesDemiA4;
+    FicheTableauCompet().SetTableau(t);
+    FicheTableauCompet().exec();
     // The table is the copy's, and goes with the next type chosen.
-    FicheTableauCompet_->SetTableau(nullptr);
+    FicheTableauCompet().SetTableau(nullptr);
+}
+
+TFicheTableauCompet& TFicheCompet::FicheTableauCompet() {
+    if (!FicheTableauCompet_)
+        FicheTableauCompet_ = new TFicheTableauCompet(this);
+    return *FicheTableauCompet_;
+}
+
+TFicheImpressionCompet& TFicheCompet::FicheImpressionCompet() {
+    if (!FicheImpressionCompet_)
+        FicheImpressionCompet_ = new TFicheImpressionCompet(this);
+    return *FicheImpressionCompet_;
 }
 
 void TFicheCompet::ImprimerParticipants(int categorie) {
     if (!copie_)
         return;
     StockerChamps();
-    FicheImpressionCompet_->Montrer(*copie_, categorie);
+    FicheImpressionCompet().Montrer(*copie_, categorie);
 }
 
 bool TFicheCompet::eventFilter(QObject* objet, QEvent* e) {

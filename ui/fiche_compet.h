@@ -119,8 +119,10 @@ class TFicheCompet : public QDialog {
     TCategorieCompet* CategorieAffichee() const;
     TFicheParticipant& FicheParticipant() const { return *FicheParticipant_; }
     TFichePlaceParticipant& FichePlaceParticipant() const { return *FichePlaceParticipant_; }
-    TFicheTableauCompet& FicheTableauCompet() const { return *FicheTableauCompet_; }
-    TFicheImpressionCompet& FicheImpressionCompet() const { return *FicheImpressionCompet_; }
+    // The heat-table window and the participants preview, made when first
+    // asked for.
+    TFicheTableauCompet& FicheTableauCompet();
+    TFicheImpressionCompet& FicheImpressionCompet();
 
     void BoutonOkClick();
     void BoutonAjouterParticipantClick();

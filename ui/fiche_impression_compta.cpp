@@ -81,18 +81,20 @@ void TFicheImpressionCompta::BoutonPrintClick() {
     if (!compta_)
         return;
     TTravailImpression travail;
-    travail.titre = "Impression comptabilité";
     travail.orientation = Orientation::Portrait;
     switch (genre_) {
     case Bilan:
+        travail.titre = kTitreBilan;
         travail.statut = "Impression bilan (%d/%d)...";
         travail.ligneJournal = LigneJournalBilan();
         break;
     case Mouvements:
+        travail.titre = kTitreMouvements;
         travail.statut = "Impression mouvements (%d/%d)...";
         travail.ligneJournal = LigneJournalMouvements(mouvements_);
         break;
     case Depots:
+        travail.titre = kTitreDepots;
         travail.statut = "Impression dépôts bancaires (%d/%d)...";
         travail.ligneJournal = LigneJournalDepots(depots_);
         break;

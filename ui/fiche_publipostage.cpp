@@ -249,9 +249,9 @@ void TFichePublipostage::BoutonLancerPublipostageClick() {
     contenu_->setEnabled(false);
     // The program's one progress window, given by the main window; a window
     // of its own only when the dialog is used alone.
-    if (!progression_)
-        progression_ = new TFichePrintProgress(this);
-    LancerPublipostage(p, *traitement, *progression_);
+    if (!progression_ && !propre_)
+        propre_ = new TFichePrintProgress(this);
+    LancerPublipostage(p, *traitement, progression_ ? progression_() : *propre_);
     contenu_->setEnabled(true);
     enCours_ = false;
     MajEtats();

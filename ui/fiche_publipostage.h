@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -36,7 +37,8 @@ class TFichePublipostage : public QDialog {
     TTriListe& TriCorrespondants() const { return *triCorrespondants_; }
     // The window that follows the merge; the dialog's own unless a test
     // sets another.
-    void SetProgression(TProgression* progression) { progression_ = progression; }
+    // The main window's progress window, asked for when a merge runs.
+    void SetProgression(std::function<TProgression&()> progression) { progression_ = std::move(progression); }
 
     // The selected records, in the order shown.
     std::vector<const TAdherent*> AdherentsSelectionnes() const;
@@ -59,7 +61,8 @@ class TFichePublipostage : public QDialog {
     TModeleCorrespondants* modeleCorrespondants_;
     TTriListe* triAdherents_;
     TTriListe* triCorrespondants_;
-    TProgression* progression_ = nullptr;
+    std::function<TProgression&()> progression_;
+    TProgression* propre_ = nullptr;
     QWidget* contenu_;
     bool enCours_ = false;
 

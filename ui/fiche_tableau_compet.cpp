@@ -4,8 +4,7 @@
 #include "model/compets.h"
 #include "model/tableau.h"
 #include "platform/canevas_qt.h"
-#include "ui/agenda.h"
-#include "ui/fiche_print_progress.h"
+#include "ui/fiche_configuration_imprimante.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -441,8 +440,7 @@ void TFicheTableauCompet::hideEvent(QHideEvent* e) {
 }
 
 void TFicheTableauCompet::BoutonPrintSetupClick() {
-    if (imprimante_.Configurer(this))
-        imprimanteChoisie_ = true;
+    ConfigurerImprimante(this, imprimante_);
 }
 
 void TFicheTableauCompet::BoutonPrintClick() {
@@ -469,10 +467,7 @@ void TFicheTableauCompet::BoutonPrintClick() {
     if (compet)
         travail.ligneJournal = "Impression du tableau de compétition \"" + compet->Intitule() + "\" - " +
                                compet->NomDeCategorie(categorie);
-    if (!imprimante_.Preparer(this, "Tableau de compétition"))
-        return;
-    travail.imprimanteChoisie = imprimanteChoisie_;
-    ImprimerCopies(imprimante_, ProgressionImpression(this), travail, &AjouterLigneAgenda);
+    LancerImpression(this, imprimante_, std::move(travail), "Tableau de compétition");
 }
 
 QImage TFicheTableauCompet::Image() const {

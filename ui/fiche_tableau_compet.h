@@ -89,7 +89,7 @@ class TFicheTableauCompet : public QDialog {
     TFicheChoixImpressionCompet& FicheChoixImpression() const { return *choix_; }
     TFicheAideTouches& FicheAideTouches() const { return *aide_; }
     TImprimanteQt& Imprimante() { return imprimante_; }
-    bool ImprimanteChoisie() const { return imprimanteChoisie_; }
+    bool ImprimanteChoisie() const { return !imprimante_.ImprimanteChoisie().empty(); }
 
     // A place cell in the paper's pixels.
     QRect CadrePlacePixels(int serie, int ligne) const;
@@ -134,7 +134,6 @@ class TFicheTableauCompet : public QDialog {
     TFicheChoixImpressionCompet* choix_;
     TFicheAideTouches* aide_;
     TImprimanteQt imprimante_;
-    bool imprimanteChoisie_ = false;
 };
 
 } // namespace tramonta

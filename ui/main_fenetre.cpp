@@ -74,6 +74,51 @@ TMain* TMain::Instance() {
     return gInstance;
 }
 
+// The print previews, their dialogs and the progress window are made the
+// first time they are used: the start neither waits for them nor touches the
+// print system.
+TFicheImpressionAdherent& TMain::FicheImpressionAdherent() {
+    if (!ficheImpressionAdherent_)
+        ficheImpressionAdherent_ = new TFicheImpressionAdherent(this);
+    return *ficheImpressionAdherent_;
+}
+
+TFicheImpressionCorrespondant& TMain::FicheImpressionCorrespondant() {
+    if (!ficheImpressionCorrespondant_)
+        ficheImpressionCorrespondant_ = new TFicheImpressionCorrespondant(this);
+    return *ficheImpressionCorrespondant_;
+}
+
+TFicheImpressionAdherents& TMain::FicheImpressionAdherents() {
+    if (!ficheImpressionAdherents_)
+        ficheImpressionAdherents_ = new TFicheImpressionAdherents(this);
+    return *ficheImpressionAdherents_;
+}
+
+TFichePrintProgress& TMain::FichePrintProgress() {
+    if (!fichePrintProgress_)
+        fichePrintProgress_ = new TFichePrintProgress(this);
+    return *fichePrintProgress_;
+}
+
+TFicheImpressionCompta& TMain::FicheImpressionCompta() {
+    if (!ficheImpressionCompta_)
+        ficheImpressionCompta_ = new TFicheImpressionCompta(this);
+    return *ficheImpressionCompta_;
+}
+
+TFicheMouvementsCompta& TMain::FicheMouvementsCompta() {
+    if (!ficheMouvementsCompta_)
+        ficheMouvementsCompta_ = new TFicheMouvementsCompta(FicheImpressionCompta(), this);
+    return *ficheMouvementsCompta_;
+}
+
+TFicheDepotsBancaires& TMain::FicheDepotsBancaires() {
+    if (!ficheDepotsBancaires_)
+        ficheDepotsBancaires_ = new TFicheDepotsBancaires(FicheImpressionCompta(), this);
+    return *ficheDepotsBancaires_;
+}
+
 TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
     setObjectName("Main");
     setWindowIcon(QIcon(":/icones/TRAMONTA.svg"));
@@ -93,9 +138,6 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     aboutForm_ = new TAboutForm(this);
     ficheEcriture_ = new TFicheEcriture(this);
     ficheCompte_ = new TFicheCompte(*ficheEcriture_, this);
-    ficheImpressionAdherent_ = new TFicheImpressionAdherent(this);
-    ficheImpressionCorrespondant_ = new TFicheImpressionCorrespondant(this);
-    ficheImpressionAdherents_ = new TFicheImpressionAdherents(this);
     ficheProtectionDocument_ = new TFicheProtectionDocument(this);
     ficheProtection_ = new TFicheProtection(this);
     fichePreferences_ = new TFichePreferences(this);
@@ -108,19 +150,15 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheAdherent_->OuvrirEcritureAutomatique = [this](TLigneEcriture& ligne, double montantAffiche) {
         ficheEcriture_->ExecuterAutomatique(ligne, montantAffiche);
     };
-    ficheAdherent_->ImprimerFiche = [this](const TAdherent& a) { ficheImpressionAdherent_->Montrer(a); };
+    ficheAdherent_->ImprimerFiche = [this](const TAdherent& a) { FicheImpressionAdherent().Montrer(a); };
     ficheCorrespondant_ = new TFicheCorrespondant(this);
     ficheCorrespondant_->ImprimerFiche = [this](const TCorrespondant& c) {
-        ficheImpressionCorrespondant_->Montrer(c);
+        FicheImpressionCorrespondant().Montrer(c);
     };
     ficheCriteresRequete_ = new TFicheCriteresRequete(this);
     ficheNouvelleSaison_ = new TFicheNouvelleSaison(this);
-    fichePrintProgress_ = new TFichePrintProgress(this);
-    ficheImpressionCompta_ = new TFicheImpressionCompta(this);
-    ficheMouvementsCompta_ = new TFicheMouvementsCompta(*ficheImpressionCompta_, this);
-    ficheDepotsBancaires_ = new TFicheDepotsBancaires(*ficheImpressionCompta_, this);
     ficheCompte_->MontrerMouvements = [this](const TCompte& compte) {
-        ficheImpressionCompta_->MontrerMouvementsCompte(*exercice_, compte);
+        FicheImpressionCompta().MontrerMouvementsCompte(*exercice_, compte);
     };
 
     recentFileList_ = new TRecentFileList(this);
@@ -133,7 +171,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
 
     exercice_ = std::make_unique<TExercice>();
     fichePublipostage_ = new TFichePublipostage(*exercice_, *ficheCriteresRequete_, this);
-    fichePublipostage_->SetProgression(fichePrintProgress_);
+    fichePublipostage_->SetProgression([this]() -> TProgression& { return FichePrintProgress(); });
     DefinirExerciceJournal(exercice_.get());
     gInstance = this;
     surete_ = new TSurete(
@@ -360,7 +398,7 @@ void TMain::CreerPanneau() {
     auto* bdd =
         new TFicheBDD(*exercice_, *ficheAdherent_, *ficheCorrespondant_, *ficheCriteresRequete_, zonePages_);
     bdd->AfficherListeAdherents = [this](TAdherents& adherents, const TCriteresRequete& criteres) {
-        ficheImpressionAdherents_->Montrer(adherents, criteres);
+        FicheImpressionAdherents().Montrer(adherents, criteres);
     };
     pages_[1] = bdd;
     pages_[2] = new TFicheCompta(*exercice_, *ficheCompte_, zonePages_);
@@ -634,15 +672,15 @@ void TMain::dropEvent(QDropEvent* e) {
 }
 
 void TMain::MenuBilanComptableClick() {
-    ficheImpressionCompta_->MontrerBilan(*exercice_);
+    FicheImpressionCompta().MontrerBilan(*exercice_);
 }
 
 void TMain::MenuMouvementsClick() {
-    ficheMouvementsCompta_->Executer(*exercice_);
+    FicheMouvementsCompta().Executer(*exercice_);
 }
 
 void TMain::MenuDepotsBancairesClick() {
-    ficheDepotsBancaires_->Executer(*exercice_);
+    FicheDepotsBancaires().Executer(*exercice_);
 }
 
 } // namespace tramonta

@@ -68,10 +68,11 @@ class TMain : public QMainWindow {
     // The lock, the check before a save and the recovery copy.
     TSurete& Surete() { return *surete_; }
 
-    // Dialogs, made once and reused.
-    TFicheImpressionAdherent& FicheImpressionAdherent() { return *ficheImpressionAdherent_; }
-    TFicheImpressionCorrespondant& FicheImpressionCorrespondant() { return *ficheImpressionCorrespondant_; }
-    TFicheImpressionAdherents& FicheImpressionAdherents() { return *ficheImpressionAdherents_; }
+    // Dialogs, made once and reused; the print previews, their dialogs and
+    // the progress window when first asked for.
+    TFicheImpressionAdherent& FicheImpressionAdherent();
+    TFicheImpressionCorrespondant& FicheImpressionCorrespondant();
+    TFicheImpressionAdherents& FicheImpressionAdherents();
     TAboutForm& AboutForm() { return *aboutForm_; }
     TFicheProtection& FicheProtection() { return *ficheProtection_; }
     TFicheProtectionDocument& FicheProtectionDocument() { return *ficheProtectionDocument_; }
@@ -87,10 +88,10 @@ class TMain : public QMainWindow {
     TFicheCriteresRequete& FicheCriteresRequete() { return *ficheCriteresRequete_; }
     TFicheListeComptes& FicheListeComptes() { return *ficheListeComptes_; }
     TFicheNouvelleSaison& FicheNouvelleSaison() { return *ficheNouvelleSaison_; }
-    TFichePrintProgress& FichePrintProgress() { return *fichePrintProgress_; }
-    TFicheImpressionCompta& FicheImpressionCompta() { return *ficheImpressionCompta_; }
-    TFicheMouvementsCompta& FicheMouvementsCompta() { return *ficheMouvementsCompta_; }
-    TFicheDepotsBancaires& FicheDepotsBancaires() { return *ficheDepotsBancaires_; }
+    TFichePrintProgress& FichePrintProgress();
+    TFicheImpressionCompta& FicheImpressionCompta();
+    TFicheMouvementsCompta& FicheMouvementsCompta();
+    TFicheDepotsBancaires& FicheDepotsBancaires();
     // "&Fichier" → "&Exporter" and its dialogs.
     TExportsTableur& ExportsTableur() { return *exportsTableur_; }
 

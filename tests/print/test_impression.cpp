@@ -24,17 +24,27 @@ class ImprimanteFactice : public TImprimante {
     }
     TCanevas& DebuterTravail() override {
         trace_.push_back("début");
+        ++debuts_;
+        if (debuts_ == refusAuDebut)
+            throw TErreurImpression("L'imprimante « PDF » refuse les travaux d'impression.");
         canevas_ = std::make_unique<TCanevasEnregistreur>();
         return *canevas_;
     }
     void TerminerTravail() override {
         trace_.push_back("fin " + std::to_string(canevas_->Primitives().size()));
+        if (debuts_ == refusALaFin)
+            throw TErreurImpression("Le service d'impression ne répond pas.");
         ++imprimees;
     }
     void AbandonnerTravail() override { trace_.push_back("abandon"); }
     int imprimees = 0;
+    // The job (counted from 1) that the print system does not take, when it
+    // starts or when it is handed over; 0 for none.
+    int refusAuDebut = 0;
+    int refusALaFin = 0;
 
   private:
+    int debuts_ = 0;
     int copies_;
     std::vector<std::string>& trace_;
     std::unique_ptr<TCanevasEnregistreur> canevas_;
@@ -123,6 +133,33 @@ TEST(BoucleImpression, UneErreurDImprimanteAbandonneLeTravailEtMasqueLaProgressi
     EXPECT_EQ(trace.back(), "masque");
     EXPECT_EQ(trace[trace.size() - 2], "abandon");
     EXPECT_EQ(lignes, 0);
+}
+
+// A job that did not reach the print system is said by the printer: the loop
+// stops there, sends no later copy and records nothing.
+TEST(BoucleImpression, UnTravailNonPrisArreteLesCopiesSansJournal) {
+    struct Cas {
+        int debut, fin, envoyees;
+    };
+    for (const Cas c : {Cas{1, 0, 0}, Cas{2, 0, 1}, Cas{3, 0, 2}, Cas{0, 1, 0}, Cas{0, 2, 1}}) {
+        std::vector<std::string> trace;
+        ImprimanteFactice imprimante(3, trace);
+        imprimante.refusAuDebut = c.debut;
+        imprimante.refusALaFin = c.fin;
+        ProgressionFactice progression(trace, 0);
+        int lignes = 0;
+        try {
+            ImprimerCopies(imprimante, progression, Travail(true), [&](const std::string&) { ++lignes; });
+            ADD_FAILURE() << "no error for " << c.debut << "/" << c.fin;
+        } catch (const TErreurImpression& e) {
+            EXPECT_EQ(e.copiesEnvoyees, c.envoyees);
+            EXPECT_EQ(e.copiesDemandees, 3);
+        }
+        EXPECT_EQ(imprimante.imprimees, c.envoyees);
+        EXPECT_EQ(std::count(trace.begin(), trace.end(), "début"), c.envoyees + 1) << "no copy after it";
+        EXPECT_EQ(trace.back(), "masque");
+        EXPECT_EQ(lignes, 0);
+    }
 }
 
 TEST(BoucleImpression, FormateLesNumerosDeCopie) {

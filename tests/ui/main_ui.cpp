@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The user-interface tests run inside one QApplication, offscreen, with the
 // configuration and data folders in a temporary directory so that no test
-// reads or writes the user's own settings, and in a French locale.
+// reads or writes the user's own settings, and in a French locale. Printing
+// goes to a private print system without any printer, so that no test sends
+// a job to a printer of the machine, whether it has some or not.
+#include "outils_impression.h"
 #include "platform/application.h"
 
 #include <QTemporaryDir>
@@ -27,6 +30,7 @@ int main(int argc, char** argv) {
     // The program's own application: its last-resort error box is tested.
     tramonta::TApplication application(argc, argv);
     tramonta::ChargerTraductionsQt(application);
+    tramonta::DefinirSystemeImpression(std::make_unique<tramonta::test::SystemeImpressionFactice>());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 #include "ui/fiche_adherent.h"
 #include "ui/fiche_cartes_meteo.h"
 #include "ui/fiche_compte.h"
+#include "ui/fiche_configuration_imprimante.h"
 #include "ui/fiche_correspondant.h"
 #include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_ecriture.h"
@@ -84,6 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasFenetre{"mouvements", [](TMain& m) -> QWidget* { return &m.FicheMouvementsCompta(); }},
         CasFenetre{"depots", [](TMain& m) -> QWidget* { return &m.FicheDepotsBancaires(); }},
         CasFenetre{"impression_adherent", [](TMain& m) -> QWidget* { return &m.FicheImpressionAdherent(); }},
+        CasFenetre{"configuration_imprimante",
+                   [](TMain& m) -> QWidget* { return new TFicheConfigurationImprimante(&m); }},
         CasFenetre{"impression_adherents",
                    [](TMain& m) -> QWidget* { return &m.FicheImpressionAdherents(); }},
         CasFenetre{"export_adherents",

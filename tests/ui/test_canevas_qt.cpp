@@ -3,7 +3,6 @@
 // ending where their measure says, so that right-aligned amounts line up.
 #include "platform/application.h"
 #include "platform/canevas_qt.h"
-#include "platform/imprimante_qt.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -87,26 +86,6 @@ TEST_F(CanevasQt, LesCadresEtLesTraitsTombentSurLeursCoordonnees) {
     EXPECT_NEAR(encre.right(), 250 + 2, 1);
     EXPECT_NEAR(encre.bottom(), 150 + 2, 1);
     EXPECT_EQ(qGray(image.pixel(150, 100)), 255);
-}
-
-TEST_F(CanevasQt, LaConfigurationDeLImprimanteDonneLesCopies) {
-    TImprimanteQt imprimante;
-    EXPECT_EQ(imprimante.NbCopies(), 1);
-    TImprimanteQt::DefinirDialogue([](QPrinter& p, QWidget*) {
-        p.setCopyCount(3);
-        return true;
-    });
-    EXPECT_TRUE(imprimante.Configurer(nullptr));
-    EXPECT_EQ(imprimante.NbCopies(), 3);
-    // The loop makes the copies, one job each.
-    EXPECT_EQ(imprimante.Printer().copyCount(), 1);
-    TImprimanteQt::DefinirDialogue([](QPrinter& p, QWidget*) {
-        p.setCopyCount(7);
-        return false;
-    });
-    EXPECT_FALSE(imprimante.Configurer(nullptr));
-    EXPECT_EQ(imprimante.NbCopies(), 3);
-    TImprimanteQt::DefinirDialogue({});
 }
 
 } // namespace
