@@ -142,9 +142,11 @@ QWidget* TFicheBDD::CreerOnglet(Onglet& o, TTriListe& tri, const char* suffixe, 
     o.liste->setContextMenuPolicy(Qt::CustomContextMenu);
     libelle->setBuddy(o.liste);
 
-    o.ajouter = Nomme(new QPushButton("&Ajouter", page), "BoutonAjouter" + s);
+    // The menu bar holds Alt+A ("&Aide") and Alt+E ("&Edition") on every
+    // page, so the list's buttons answer to J and D.
+    o.ajouter = Nomme(new QPushButton("A&jouter", page), "BoutonAjouter" + s);
     o.supprimer = Nomme(new QPushButton("&Supprimer", page), "BoutonSupprimer" + s);
-    o.editer = Nomme(new QPushButton("&Editer", page), "BoutonEditer" + s);
+    o.editer = Nomme(new QPushButton("E&diter", page), "BoutonEditer" + s);
     o.ajouter->setToolTip(QString("Ajout %1").arg(genre));
     o.supprimer->setToolTip(QString("Suppression %1").arg(genre));
     o.editer->setToolTip(QString("Edition %1").arg(genre));

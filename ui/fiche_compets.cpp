@@ -53,9 +53,10 @@ TFicheCompets::TFicheCompets(TExercice& exercice, QWidget* parent) : TSousVue(ex
     ListView->setColumnWidth(2, 80);
     ListView->installEventFilter(this);
 
-    BoutonAjouter = Bouton("BoutonAjouter", "&Ajouter", this, "Ajout d'une compétition");
+    // Alt+A and Alt+E belong to the menu bar's "&Aide" and "&Edition".
+    BoutonAjouter = Bouton("BoutonAjouter", "A&jouter", this, "Ajout d'une compétition");
     BoutonSupprimer = Bouton("BoutonSupprimer", "&Supprimer", this, "Suppression d'une compétition");
-    BoutonEditer = Bouton("BoutonEditer", "&Editer", this, "Edition d'une compétition");
+    BoutonEditer = Bouton("BoutonEditer", "E&diter", this, "Edition d'une compétition");
 
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName("PopupMenu");

@@ -77,11 +77,12 @@ QWidget* TFicheCompta::CreerOnglet(Onglet& o) {
     LargeursColonnes(o, true);
     o.vue->installEventFilter(this);
 
-    o.ajouter = new QPushButton("&Ajouter", onglet);
+    // Alt+A and Alt+E belong to the menu bar's "&Aide" and "&Edition".
+    o.ajouter = new QPushButton("A&jouter", onglet);
     o.ajouter->setObjectName(nom("BoutonAjouterCompte"));
     o.supprimer = new QPushButton("&Supprimer", onglet);
     o.supprimer->setObjectName(nom("BoutonSupprimerCompte"));
-    o.editer = new QPushButton("&Editer", onglet);
+    o.editer = new QPushButton("E&diter", onglet);
     o.editer->setObjectName(nom("BoutonEditerCompte"));
 
     auto* menu = new QMenu(onglet);

@@ -99,9 +99,10 @@ TFicheCompte::TFicheCompte(TFicheEcriture& ecriture, QWidget* parent) : QDialog(
     EditTotal->setFont(gras);
     EditTotal->setFixedWidth(EditTotal->fontMetrics().horizontalAdvance(QString(14, '0')));
 
-    BoutonAjouter = Bouton("BoutonAjouter", "&Ajouter", this);
+    // "&Annuler" holds Alt+A and "Convertisseur &Euro" Alt+E.
+    BoutonAjouter = Bouton("BoutonAjouter", "A&jouter", this);
     BoutonSupprimer = Bouton("BoutonSupprimer", "&Supprimer", this);
-    BoutonEditer = Bouton("BoutonEditer", "&Editer", this);
+    BoutonEditer = Bouton("BoutonEditer", "E&diter", this);
     BoutonToutSupprimer = Bouton("BoutonToutSupprimer", "&Tout Suppr.", this);
     BoutonMouvements = Bouton("BoutonMouvements", "&Mouvements", this);
     BoutonCalculette = Bouton("BoutonCalculette", "&Calculette", this);

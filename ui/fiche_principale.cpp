@@ -120,7 +120,8 @@ QWidget* TFichePrincipale::CreerOngletBase() {
     ListBoxSpecialitesCorrespondants->setToolTip("Liste des spécialisés correspondants");
     ListBoxSpecialitesCorrespondants->setAccessibleName("Spécialités correspondants");
     ListBoxSpecialitesCorrespondants->setSelectionMode(QAbstractItemView::SingleSelection);
-    BoutonAjouterSpecialite = Bouton("BoutonAjouterSpecialite", "&Ajouter", groupe);
+    // Alt+A belongs to the menu bar's "&Aide".
+    BoutonAjouterSpecialite = Bouton("BoutonAjouterSpecialite", "A&jouter", groupe);
     BoutonSupprimerSpecialite = Bouton("BoutonSupprimerSpecialite", "&Supprimer", groupe);
     BoutonRenommerSpecialite = Bouton("BoutonRenommerSpecialite", "&Renommer", groupe);
     connect(BoutonAjouterSpecialite, &QPushButton::clicked, this,

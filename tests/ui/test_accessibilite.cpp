@@ -215,22 +215,7 @@ TEST_F(RaccourcisClavier, ChaqueLettreUneSeuleFoisParFenetre) {
             onglets ? onglets->setCurrentIndex(courant) : pile->setCurrentIndex(courant);
         }
     }
-    // The letters that the menu bar and the account form's buttons hold
-    // with the page buttons are the program's own established texts, each
-    // underlined where it always was: they are known and listed here, and
-    // any other letter used twice fails.
-    const QStringList connus = {
-        "Main [ZonePages 1] : Alt+A : « &Aide » (MenuAide), « &Ajouter » (BoutonAjouterAdherent)",
-        "Main [ZonePages 1] : Alt+E : « &Edition » (MenuEdition), « &Editer » (BoutonEditerAdherent)",
-        "Main [ZonePages 2] : Alt+A : « &Aide » (MenuAide), « &Ajouter » (BoutonAjouterCompteCharge)",
-        "Main [ZonePages 2] : Alt+E : « &Edition » (MenuEdition), « &Editer » (BoutonEditerCompteCharge)",
-        "Main [ZonePages 3] : Alt+A : « &Aide » (MenuAide), « &Ajouter » (BoutonAjouter)",
-        "Main [ZonePages 3] : Alt+E : « &Edition » (MenuEdition), « &Editer » (BoutonEditer)",
-        "Main [PageControl 1] : Alt+A : « &Aide » (MenuAide), « &Ajouter » (BoutonAjouterSpecialite)",
-        "FicheCompte : Alt+A : « &Ajouter » (BoutonAjouter), « &Annuler » (BoutonAnnuler)",
-        "FicheCompte : Alt+E : « &Editer » (BoutonEditer), « Convertisseur &Euro » (BoutonEuroConverter)",
-    };
-    EXPECT_EQ(doubles, connus) << doubles.join("\n").toStdString();
+    EXPECT_TRUE(doubles.isEmpty()) << doubles.join("\n").toStdString();
 }
 
 } // namespace
