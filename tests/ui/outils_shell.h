@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,9 +20,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 // Readable texts in the failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -55,16 +58,23 @@ class ScriptDialogues {
     void Tour() {
         Armer();
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!d || !d->isVisible() || actions_.empty())
+        // An action that lets events run (a field left, a list filled) must
+        // not see the next action played on its own dialog: only a dialog
+        // that it opened takes the next one.
+        if (!d || !d->isVisible() || actions_.empty() ||
+            std::find(enCours_.begin(), enCours_.end(), d) != enCours_.end())
             return;
         auto action = std::move(actions_.front());
         actions_.pop_front();
         vus_.push_back(d);
+        enCours_.push_back(d);
         action(*d);
+        enCours_.pop_back();
     }
     QObject garde_; // its destruction cancels the pending turn
     std::deque<std::function<void(QDialog&)>> actions_;
     std::vector<QDialog*> vus_;
+    std::vector<QPointer<QDialog>> enCours_;
 };
 
 inline void Cliquer(QWidget& fenetre, const char* bouton) {

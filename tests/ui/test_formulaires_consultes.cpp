@@ -12,6 +12,7 @@
 #include "model/exercice.h"
 #include "model/tableau.h"
 #include "ui/fiche_compet.h"
+#include "ui/fiche_criteres_requete.h"
 #include "ui/fiche_tableau_compet.h"
 #include "ui/main_fenetre.h"
 #include "ui/sous_vue.h"
@@ -271,6 +272,34 @@ void Competitions(TMain& m, ScriptDialogues& d, Fin fin) {
     });
 }
 
+void Criteres(TMain& m, ScriptDialogues& d, Fin fin) {
+    QWidget& page = Page(m, 1);
+    Controle<QTabWidget>(page, "PageControl")->setCurrentIndex(0);
+    auto* fiche = m.findChild<TFicheCriteresRequete*>("FicheCriteresRequete");
+    ASSERT_NE(fiche, nullptr);
+    const TCriteresRequete avant = fiche->Criteres();
+    d.Puis([fin](QDialog& f) {
+        VisiterChamps(f);
+        if (fin == Fin::AnnulerApresSaisie)
+            for (auto* r : f.findChildren<QRadioButton*>()) {
+                r->click();
+                for (auto* c : f.findChildren<QComboBox*>())
+                    if (c->isEnabled() && c->count() > 1)
+                        c->setCurrentIndex(c->count() - 1);
+            }
+        Fermer(f, fin);
+    });
+    // Confirmed, the list of the members that the criteria keep is shown.
+    if (fin == Fin::Ok)
+        d.Puis([](QDialog& apercu) { apercu.reject(); });
+    Controle<QAbstractButton>(page, "BoutonRequete")->click();
+    const TCriteresRequete& apres = fiche->Criteres();
+    EXPECT_EQ(apres.TypeRequete, avant.TypeRequete);
+    EXPECT_EQ(apres.Relance, avant.Relance);
+    EXPECT_EQ(apres.CategorieDemandee, avant.CategorieDemandee);
+    EXPECT_EQ(apres.LicenceDemandee, avant.LicenceDemandee);
+}
+
 // The club page has no "Ok": a field stores what it holds when it is left.
 void PageClub(TMain& m, ScriptDialogues&, Fin) {
     QWidget& page = Page(m, 0);
@@ -351,6 +380,7 @@ const CasFormulaire kFormulaires[] = {
              l.push_back("Modification de la compétition \"" + e.Compets().Compet(i)->Intitule() + "\"");
          return l;
      }},
+    {"criteres_de_requete", Criteres, Aucune},
     {"page_club", PageClub, Aucune},
     {"protection", Protection, Aucune},
 };
