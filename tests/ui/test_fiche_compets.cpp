@@ -3,7 +3,7 @@
 // the list and its journal lines, the working copy that only Ok stores, the
 // participants' commands, the table types that follow the participant count,
 // and the small participant and place forms.
-#include "ui/fiche_compets.h"
+#include "ui/compet/fiche_compets.h"
 
 #include "core/dates.h"
 #include "core/flux.h"
@@ -14,11 +14,11 @@
 #include "platform/imprimante_qt.h"
 #include "platform/preferences.h"
 #include "print/canevas_enregistreur.h"
-#include "ui/agenda.h"
-#include "ui/apercu.h"
-#include "ui/fiche_compet.h"
-#include "ui/fiche_impression_compet.h"
-#include "ui/fiche_tableau_compet.h"
+#include "ui/communs/agenda.h"
+#include "ui/communs/apercu.h"
+#include "ui/compet/fiche_compet.h"
+#include "ui/compet/fiche_impression_compet.h"
+#include "ui/compet/fiche_tableau_compet.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QAction>

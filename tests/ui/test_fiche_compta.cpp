@@ -10,11 +10,11 @@
 #include "platform/boite_message.h"
 #include "platform/programmes.h"
 #include "platform/reglages.h"
-#include "ui/agenda.h"
-#include "ui/fiche_compta.h"
-#include "ui/fiche_compte.h"
-#include "ui/fiche_ecriture.h"
-#include "ui/main_fenetre.h"
+#include "ui/communs/agenda.h"
+#include "ui/compta/fiche_compta.h"
+#include "ui/compta/fiche_compte.h"
+#include "ui/compta/fiche_ecriture.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,15 +2,15 @@
 // The club page on its real widgets: edits reach the document when the
 // user leaves each control, the specialities go through their dialog and
 // message boxes, and the journal sorts by the column headers.
-#include "ui/fiche_principale.h"
+#include "ui/principal/fiche_principale.h"
 
 #include "core/dates.h"
 #include "core/messages.h"
 #include "model/exercice.h"
 #include "platform/boite_message.h"
-#include "ui/agenda.h"
-#include "ui/edit_monetaire.h"
-#include "ui/fiche_specialite.h"
+#include "ui/communs/agenda.h"
+#include "ui/communs/edit_monetaire.h"
+#include "ui/principal/fiche_specialite.h"
 
 #include <QApplication>
 #include <QCheckBox>

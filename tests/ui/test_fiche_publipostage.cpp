@@ -5,10 +5,10 @@
 #include "outils_publipostage.h"
 #include "outils_shell.h"
 #include "platform/preferences.h"
-#include "ui/agenda.h"
-#include "ui/fiche_criteres_requete.h"
-#include "ui/fiche_print_progress.h"
-#include "ui/fiche_publipostage.h"
+#include "ui/bdd/fiche_criteres_requete.h"
+#include "ui/bdd/fiche_publipostage.h"
+#include "ui/communs/agenda.h"
+#include "ui/communs/fiche_print_progress.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QLabel>

@@ -11,10 +11,10 @@
 #include "cli/json_document.h"
 #include "model/exercice.h"
 #include "model/tableau.h"
-#include "ui/fiche_compet.h"
-#include "ui/fiche_tableau_compet.h"
-#include "ui/main_fenetre.h"
-#include "ui/sous_vue.h"
+#include "ui/communs/sous_vue.h"
+#include "ui/compet/fiche_compet.h"
+#include "ui/compet/fiche_tableau_compet.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -6,8 +6,8 @@
 #include "model/requete.h"
 #include "outils_publipostage.h"
 #include "platform/boite_message.h"
-#include "ui/agenda.h"
-#include "ui/publipostage.h"
+#include "ui/bdd/publipostage.h"
+#include "ui/communs/agenda.h"
 
 #include <gtest/gtest.h>
 

@@ -7,12 +7,12 @@
 #include "core/messages.h"
 #include "model/exercice.h"
 #include "platform/boite_message.h"
-#include "ui/agenda.h"
-#include "ui/fiche_adherent.h"
-#include "ui/fiche_bdd.h"
-#include "ui/fiche_correspondant.h"
-#include "ui/fiche_criteres_requete.h"
-#include "ui/fiche_liste_comptes.h"
+#include "ui/bdd/fiche_adherent.h"
+#include "ui/bdd/fiche_bdd.h"
+#include "ui/bdd/fiche_correspondant.h"
+#include "ui/bdd/fiche_criteres_requete.h"
+#include "ui/bdd/fiche_liste_comptes.h"
+#include "ui/communs/agenda.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QLabel>
