@@ -41,30 +41,9 @@ namespace tramonta {
 namespace {
 
 using test::Cliquer;
+using test::Controle;
 using test::ScriptDialogues;
-
-template <class W> W* Controle(QWidget& fenetre, const char* nom) {
-    W* w = fenetre.findChild<W*>(nom);
-    EXPECT_NE(w, nullptr) << nom;
-    return w;
-}
-
-// Types into a field, replacing its text, key by key; letters outside ASCII
-// come as the keyboard sends them, a key event that carries the character.
-void Taper(QWidget& fenetre, const char* nom, const QString& texte) {
-    auto* e = Controle<QLineEdit>(fenetre, nom);
-    ASSERT_NE(e, nullptr);
-    e->setFocus();
-    e->selectAll();
-    if (texte.isEmpty())
-        QTest::keyClick(e, Qt::Key_Delete);
-    for (const QChar c : texte) {
-        if (c.unicode() < 128)
-            QTest::keyClick(e, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
+using test::Taper;
 
 QString Texte(QWidget& fenetre, const char* nom) {
     auto* e = Controle<QLineEdit>(fenetre, nom);

@@ -39,6 +39,7 @@ namespace tramonta {
 namespace {
 
 using test::Cliquer;
+using test::Journal;
 using test::ScriptDialogues;
 using test::Taper;
 
@@ -88,13 +89,6 @@ std::vector<std::string> Lignes(const TCompte& c) {
     std::vector<std::string> t;
     for (int i = 0; i < c.NbLignes(); ++i)
         t.push_back(c.GetLigne(i)->Libelle() + "|" + std::to_string(c.GetLigne(i)->Montant()));
-    return t;
-}
-
-std::vector<std::string> Journal(const TExercice& e) {
-    std::vector<std::string> t;
-    for (int i = 0; i < e.Agenda().Count(); ++i)
-        t.push_back(e.Agenda().Ligne(i)->Texte());
     return t;
 }
 

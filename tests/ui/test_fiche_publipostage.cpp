@@ -103,12 +103,7 @@ class FichePublipostage : public TestFenetre {
             vue->selectionModel()->select(vue->model()->index(l, 0),
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
-    std::vector<std::string> Journal() const {
-        std::vector<std::string> lignes;
-        for (int i = 0; i < exercice_.Agenda().Count(); ++i)
-            lignes.push_back(exercice_.Agenda().Ligne(i)->Texte());
-        return lignes;
-    }
+    std::vector<std::string> Journal() const { return test::Journal(exercice_); }
 
     TExercice exercice_;
     TFicheCriteresRequete criteres_;

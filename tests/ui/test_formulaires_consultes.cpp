@@ -33,6 +33,8 @@
 namespace tramonta {
 namespace {
 
+using test::Controle;
+using test::Journal;
 using test::ScriptDialogues;
 using Json = nlohmann::ordered_json;
 
@@ -44,19 +46,6 @@ Json Contenu(const TExercice& e) {
     Json j = DocumentVersJson(e);
     j.erase("Agenda");
     return j;
-}
-
-std::vector<std::string> Journal(const TExercice& e) {
-    std::vector<std::string> lignes;
-    for (int i = 0; i < e.Agenda().Count(); ++i)
-        lignes.push_back(e.Agenda().Ligne(i)->Texte());
-    return lignes;
-}
-
-template <class W> W* Controle(QWidget& parent, const char* nom) {
-    W* w = parent.findChild<W*>(nom);
-    EXPECT_NE(w, nullptr) << nom;
-    return w;
 }
 
 void Selectionner(QTreeView* liste, int ligne) {

@@ -31,18 +31,8 @@ namespace {
 
 using test::Cliquer;
 using test::ScriptDialogues;
+using test::TaperTouches;
 using Noms = std::vector<std::string>;
-
-// Letters outside ASCII come as the keyboard sends them, a key event that
-// carries the character.
-void TaperTouches(QWidget* w, const QString& texte) {
-    for (const QChar c : texte) {
-        if (c.unicode() < 128)
-            QTest::keyClick(w, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
 
 class Recherche : public ::testing::Test {
   protected:

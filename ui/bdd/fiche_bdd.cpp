@@ -16,13 +16,11 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QShowEvent>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>

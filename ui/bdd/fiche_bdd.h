@@ -13,7 +13,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QModelIndex;
 class QPushButton;
 class QTabWidget;
 class QTreeView;

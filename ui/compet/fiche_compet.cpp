@@ -22,7 +22,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,9 +178,9 @@ TListeParticipants::TListeParticipants(QWidget* parent) : QTreeView(parent) {
     // The list scrolls by its own timer while an item is held near an edge.
     setAutoScroll(false);
     setDropIndicatorShown(true);
-    TimerDrag_ = Nomme(new QTimer(this), "TimerDrag");
-    TimerDrag_->setInterval(500);
-    connect(TimerDrag_, &QTimer::timeout, this, &TListeParticipants::TimerDragTimer);
+    timerDrag_ = Nomme(new QTimer(this), "TimerDrag");
+    timerDrag_->setInterval(500);
+    connect(timerDrag_, &QTimer::timeout, this, &TListeParticipants::TimerDragTimer);
 }
 
 QMimeData* TListeParticipants::DonneesGlisser(int ligne) const {
@@ -217,7 +216,7 @@ void TListeParticipants::mouseMoveEvent(QMouseEvent* e) {
     auto* drag = new QDrag(this);
     drag->setMimeData(DonneesGlisser(index.row()));
     drag->exec(Qt::MoveAction);
-    TimerDrag_->stop();
+    timerDrag_->stop();
 }
 
 void TListeParticipants::dragEnterEvent(QDragEnterEvent* e) {
@@ -232,7 +231,7 @@ void TListeParticipants::dragEnterEvent(QDragEnterEvent* e) {
 void TListeParticipants::dragMoveEvent(QDragMoveEvent* e) {
     if (LigneGlissee(e->mimeData()) < 0) {
         e->ignore();
-        TimerDrag_->stop();
+        timerDrag_->stop();
         return;
     }
     e->setDropAction(Qt::MoveAction);
@@ -245,18 +244,18 @@ void TListeParticipants::dragMoveEvent(QDragMoveEvent* e) {
     else
         sens_ = 0;
     if (sens_ == 0)
-        TimerDrag_->stop();
-    else if (!TimerDrag_->isActive())
-        TimerDrag_->start();
+        timerDrag_->stop();
+    else if (!timerDrag_->isActive())
+        timerDrag_->start();
 }
 
 void TListeParticipants::dragLeaveEvent(QDragLeaveEvent* e) {
-    TimerDrag_->stop();
+    timerDrag_->stop();
     QTreeView::dragLeaveEvent(e);
 }
 
 void TListeParticipants::dropEvent(QDropEvent* e) {
-    TimerDrag_->stop();
+    timerDrag_->stop();
     const int de = LigneGlissee(e->mimeData());
     if (de < 0) {
         e->ignore();
@@ -372,8 +371,8 @@ TFicheCompet::TFicheCompet(QWidget* parent) : QDialog(parent) {
     BoutonOk->setDefault(true);
     BoutonAnnuler = Bouton("BoutonAnnuler", "&Annuler", this);
 
-    FicheParticipant_ = new TFicheParticipant(this);
-    FichePlaceParticipant_ = new TFichePlaceParticipant(this);
+    ficheParticipant_ = new TFicheParticipant(this);
+    fichePlaceParticipant_ = new TFichePlaceParticipant(this);
 
     // Layout: the heading fields, then the category with its participants
     // and their commands, the table type, and the form's buttons.
@@ -614,9 +613,9 @@ void TFicheCompet::BoutonAjouterParticipantClick() {
     if (!c)
         return;
     auto p = std::make_unique<TParticipantCompet>(c);
-    FicheParticipant_->Participant = p.get();
-    const int r = FicheParticipant_->exec();
-    FicheParticipant_->Participant = nullptr;
+    ficheParticipant_->Participant = p.get();
+    const int r = ficheParticipant_->exec();
+    ficheParticipant_->Participant = nullptr;
     if (r != QDialog::Accepted)
         return;
     const int index = c->Add(std::move(p));
@@ -646,9 +645,9 @@ void TFicheCompet::BoutonEditerParticipantClick() {
     const int ligne = LigneSelectionnee();
     if (!c || ligne < 0)
         return;
-    FicheParticipant_->Participant = c->Participant(ligne);
-    FicheParticipant_->exec();
-    FicheParticipant_->Participant = nullptr;
+    ficheParticipant_->Participant = c->Participant(ligne);
+    ficheParticipant_->exec();
+    ficheParticipant_->Participant = nullptr;
 }
 
 void TFicheCompet::BoutonMonterParticipantClick() {
@@ -669,10 +668,10 @@ void TFicheCompet::BoutonPlacerParticipantClick() {
     const int ligne = LigneSelectionnee();
     if (!c || ligne < 0)
         return;
-    FichePlaceParticipant_->Maximum = c->Count();
-    FichePlaceParticipant_->Place = ligne + 1;
-    if (FichePlaceParticipant_->exec() == QDialog::Accepted)
-        Deplacer(ligne, FichePlaceParticipant_->Place - 1);
+    fichePlaceParticipant_->Maximum = c->Count();
+    fichePlaceParticipant_->Place = ligne + 1;
+    if (fichePlaceParticipant_->exec() == QDialog::Accepted)
+        Deplacer(ligne, fichePlaceParticipant_->Place - 1);
 }
 
 void TFicheCompet::Deplacer(int de, int vers) {
@@ -711,15 +710,15 @@ void TFicheCompet::BoutonTableauClick() {
 }
 
 TFicheTableauCompet& TFicheCompet::FicheTableauCompet() {
-    if (!FicheTableauCompet_)
-        FicheTableauCompet_ = new TFicheTableauCompet(this);
-    return *FicheTableauCompet_;
+    if (!ficheTableauCompet_)
+        ficheTableauCompet_ = new TFicheTableauCompet(this);
+    return *ficheTableauCompet_;
 }
 
 TFicheImpressionCompet& TFicheCompet::FicheImpressionCompet() {
-    if (!FicheImpressionCompet_)
-        FicheImpressionCompet_ = new TFicheImpressionCompet(this);
-    return *FicheImpressionCompet_;
+    if (!ficheImpressionCompet_)
+        ficheImpressionCompet_ = new TFicheImpressionCompet(this);
+    return *ficheImpressionCompet_;
 }
 
 void TFicheCompet::ImprimerParticipants(int categorie) {

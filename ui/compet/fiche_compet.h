@@ -83,7 +83,7 @@ class TListeParticipants : public QTreeView {
     explicit TListeParticipants(QWidget* parent = nullptr);
     // What a drag from this list carries; a drop of anything else is refused.
     QMimeData* DonneesGlisser(int ligne) const;
-    QTimer& TimerDrag() const { return *TimerDrag_; }
+    QTimer& TimerDrag() const { return *timerDrag_; }
 
   signals:
     // The dragged row dropped on the row `vers`.
@@ -100,7 +100,7 @@ class TListeParticipants : public QTreeView {
   private:
     int LigneGlissee(const QMimeData* donnees) const;
     void TimerDragTimer();
-    QTimer* TimerDrag_;
+    QTimer* timerDrag_;
     QPoint depart_;
     int sens_ = 0; // -1 up, 1 down
 };
@@ -117,8 +117,8 @@ class TFicheCompet : public QDialog {
     TCompet* Compet = nullptr;
     TCompet* Copie() const { return copie_.get(); }
     TCategorieCompet* CategorieAffichee() const;
-    TFicheParticipant& FicheParticipant() const { return *FicheParticipant_; }
-    TFichePlaceParticipant& FichePlaceParticipant() const { return *FichePlaceParticipant_; }
+    TFicheParticipant& FicheParticipant() const { return *ficheParticipant_; }
+    TFichePlaceParticipant& FichePlaceParticipant() const { return *fichePlaceParticipant_; }
     // The heat-table window and the participants preview, made when first
     // asked for.
     TFicheTableauCompet& FicheTableauCompet();
@@ -188,10 +188,10 @@ class TFicheCompet : public QDialog {
     QLabel* LabelPlaceParticipant;
     QPushButton* BoutonOk;
     QPushButton* BoutonAnnuler;
-    TFicheParticipant* FicheParticipant_;
-    TFichePlaceParticipant* FichePlaceParticipant_;
-    TFicheTableauCompet* FicheTableauCompet_ = nullptr;
-    TFicheImpressionCompet* FicheImpressionCompet_ = nullptr;
+    TFicheParticipant* ficheParticipant_;
+    TFichePlaceParticipant* fichePlaceParticipant_;
+    TFicheTableauCompet* ficheTableauCompet_ = nullptr;
+    TFicheImpressionCompet* ficheImpressionCompet_ = nullptr;
 };
 
 } // namespace tramonta

@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -95,7 +94,7 @@ TFicheCompets::TFicheCompets(TExercice& exercice, QWidget* parent) : TSousVue(ex
     tout->addLayout(liste, 1);
     tout->addLayout(boutons);
 
-    FicheCompet_ = new TFicheCompet(this);
+    ficheCompet_ = new TFicheCompet(this);
     MajCommandes();
 }
 
@@ -134,7 +133,7 @@ void TFicheCompets::MajCommandes() {
 void TFicheCompets::BoutonAjouterClick() {
     TCompets& compets = Exercice().Compets();
     auto compet = std::make_unique<TCompet>(&compets);
-    if (FicheCompet_->Executer(*compet) != QDialog::Accepted)
+    if (ficheCompet_->Executer(*compet) != QDialog::Accepted)
         return;
     const TCompet* ajoutee = compet.get();
     compets.Add(std::move(compet));
@@ -161,7 +160,7 @@ void TFicheCompets::BoutonEditerClick() {
     TCompet* compet = Selection();
     if (!compet)
         return;
-    if (FicheCompet_->Executer(*compet) != QDialog::Accepted)
+    if (ficheCompet_->Executer(*compet) != QDialog::Accepted)
         return;
     Selectionner(compet);
     AjouterLigneAgenda("Modification de la compétition \"" + compet->Intitule() + "\"");

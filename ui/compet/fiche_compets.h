@@ -26,7 +26,7 @@ class TFicheCompets : public TSousVue {
     // to date after the document changed as a whole.
     void Afficher() override;
 
-    TFicheCompet& FicheCompet() const { return *FicheCompet_; }
+    TFicheCompet& FicheCompet() const { return *ficheCompet_; }
     TTriListe& Tri() const { return *tri_; }
 
     void BoutonAjouterClick();
@@ -49,7 +49,7 @@ class TFicheCompets : public TSousVue {
     QAction* Ajouter1;
     QAction* MenuSupprimer;
     QAction* MenuEditer;
-    TFicheCompet* FicheCompet_;
+    TFicheCompet* ficheCompet_;
     TModeleCompets* modele_;
     TTriListe* tri_;
 };

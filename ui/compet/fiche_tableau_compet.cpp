@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QImage>

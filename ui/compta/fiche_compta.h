@@ -11,7 +11,6 @@
 
 class QAction;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTreeView;

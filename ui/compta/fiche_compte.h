@@ -17,7 +17,6 @@ class QTreeView;
 namespace tramonta {
 
 class TCompte;
-class TComptabilite;
 class TEditMonetaire;
 class TFicheEcriture;
 class TLigneEcriture;

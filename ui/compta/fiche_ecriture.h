@@ -11,7 +11,6 @@ class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace tramonta {
 

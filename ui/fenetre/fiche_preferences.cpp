@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageReader>

@@ -5,7 +5,6 @@
 #include "model/exercice.h"
 #include "ui/communs/controles.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QIcon>

@@ -14,7 +14,6 @@ class QAction;
 class QButtonGroup;
 class QStackedWidget;
 class QTimer;
-class QToolButton;
 
 namespace tramonta {
 
@@ -30,10 +29,7 @@ class TFicheEcriture;
 class TFicheImpressionAdherent;
 class TFicheImpressionAdherents;
 class TFicheImpressionCorrespondant;
-class TExercice;
-class TFicheCartesMeteo;
 class TFicheCompte;
-class TFicheEcriture;
 class TFicheDepotsBancaires;
 class TFicheImpressionCompta;
 class TFicheMouvementsCompta;

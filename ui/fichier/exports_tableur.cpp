@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <sstream>

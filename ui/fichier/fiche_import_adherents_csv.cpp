@@ -9,7 +9,6 @@
 #include "ui/communs/controles.h"
 
 #include <QAbstractTableModel>
-#include <QBrush>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -10,7 +10,6 @@
 
 #include <functional>
 
-class QAbstractItemView;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;

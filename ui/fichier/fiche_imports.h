@@ -12,7 +12,6 @@
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace tramonta {
 

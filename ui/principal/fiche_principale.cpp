@@ -76,7 +76,7 @@ TFichePrincipale::TFichePrincipale(TExercice& exercice, QWidget* parent) : TSous
         EditRechercheAgenda->Activer();
     });
 
-    FicheSpecialite_ = new TFicheSpecialite(this);
+    ficheSpecialite_ = new TFicheSpecialite(this);
 
     using C = TComptabilite;
     combos_ = {{
@@ -374,7 +374,7 @@ void TFichePrincipale::MajBoutonsSpecialites() {
 }
 
 void TFichePrincipale::BoutonAjouterSpecialiteClick() {
-    const auto texte = FicheSpecialite_->Editer("");
+    const auto texte = ficheSpecialite_->Editer("");
     if (!texte)
         return;
     TExercice& e = Exercice();
@@ -391,7 +391,7 @@ void TFichePrincipale::BoutonRenommerSpecialiteClick() {
     if (index < 0)
         return;
     TExercice& e = Exercice();
-    const auto texte = FicheSpecialite_->Editer(e.GetSpecialite(index));
+    const auto texte = ficheSpecialite_->Editer(e.GetSpecialite(index));
     if (!texte)
         return;
     // Two entries may then differ only by case: renaming is the way to

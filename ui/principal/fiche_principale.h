@@ -6,8 +6,6 @@
 
 #include "ui/communs/sous_vue.h"
 
-#include <QIcon>
-
 #include <array>
 #include <string>
 
@@ -39,7 +37,7 @@ class TFichePrincipale : public TSousVue {
     void Afficher() override;
     TTriListe& TriAgenda() const { return *triAgenda_; }
 
-    TFicheSpecialite& FicheSpecialite() const { return *FicheSpecialite_; }
+    TFicheSpecialite& FicheSpecialite() const { return *ficheSpecialite_; }
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -94,7 +92,7 @@ class TFichePrincipale : public TSousVue {
     QComboBox* ComboCompteForfaitLecon;
     QTreeView* ListViewAgenda;
     TChampRecherche* EditRechercheAgenda;
-    TFicheSpecialite* FicheSpecialite_;
+    TFicheSpecialite* ficheSpecialite_;
     std::array<ComboDefaut, 4> combos_;
 
     TModeleAgenda* modeleAgenda_;
