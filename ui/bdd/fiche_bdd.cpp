@@ -10,15 +10,13 @@
 #include "ui/bdd/fiche_criteres_requete.h"
 #include "ui/communs/agenda.h"
 #include "ui/communs/champ_recherche.h"
+#include "ui/communs/commandes_liste.h"
 #include "ui/modeles/modeles.h"
 #include "ui/modeles/tri_liste.h"
 
-#include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -65,8 +63,6 @@ TFicheBDD::TFicheBDD(TExercice& exercice, TFicheAdherent& ficheAdherent,
     adherents_.boutons->insertWidget(3, BoutonRequete);
     connect(BoutonRequete, &QPushButton::clicked, this, &TFicheBDD::BoutonRequeteClick);
 
-    triAdherents_->Attacher(adherents_.liste);
-    triCorrespondants_->Attacher(correspondants_.liste);
     adherents_.liste->setAccessibleName("Liste des adhérents");
     correspondants_.liste->setAccessibleName("Liste des correspondants");
     const int largeursAdherents[] = {160, 160, 70};
@@ -76,30 +72,20 @@ TFicheBDD::TFicheBDD(TExercice& exercice, TFicheAdherent& ficheAdherent,
     for (int i = 0; i < 2; ++i)
         correspondants_.liste->setColumnWidth(i, largeursCorrespondants[i]);
 
-    connect(adherents_.ajouter, &QPushButton::clicked, this, &TFicheBDD::BoutonAjouterAdherentClick);
-    connect(adherents_.supprimer, &QPushButton::clicked, this, &TFicheBDD::BoutonSupprimerAdherentClick);
-    connect(adherents_.editer, &QPushButton::clicked, this, &TFicheBDD::BoutonEditerAdherentClick);
-    connect(adherents_.liste, &QTreeView::doubleClicked, this, &TFicheBDD::BoutonEditerAdherentClick);
-    connect(correspondants_.ajouter, &QPushButton::clicked, this,
+    connect(adherents_.commandes, &TCommandesListe::Ajouter, this, &TFicheBDD::BoutonAjouterAdherentClick);
+    connect(adherents_.commandes, &TCommandesListe::Supprimer, this,
+            &TFicheBDD::BoutonSupprimerAdherentClick);
+    connect(adherents_.commandes, &TCommandesListe::Editer, this, &TFicheBDD::BoutonEditerAdherentClick);
+    connect(correspondants_.commandes, &TCommandesListe::Ajouter, this,
             &TFicheBDD::BoutonAjouterCorrespondantClick);
-    connect(correspondants_.supprimer, &QPushButton::clicked, this,
+    connect(correspondants_.commandes, &TCommandesListe::Supprimer, this,
             &TFicheBDD::BoutonSupprimerCorrespondantClick);
-    connect(correspondants_.editer, &QPushButton::clicked, this, &TFicheBDD::BoutonEditerCorrespondantClick);
-    connect(correspondants_.liste, &QTreeView::doubleClicked, this,
+    connect(correspondants_.commandes, &TCommandesListe::Editer, this,
             &TFicheBDD::BoutonEditerCorrespondantClick);
-    const auto actions = adherents_.menu->actions();
-    connect(actions[0], &QAction::triggered, this, &TFicheBDD::BoutonAjouterAdherentClick);
-    connect(actions[1], &QAction::triggered, this, &TFicheBDD::BoutonSupprimerAdherentClick);
-    connect(actions[2], &QAction::triggered, this, &TFicheBDD::BoutonEditerAdherentClick);
-    const auto actionsC = correspondants_.menu->actions();
-    connect(actionsC[0], &QAction::triggered, this, &TFicheBDD::BoutonAjouterCorrespondantClick);
-    connect(actionsC[1], &QAction::triggered, this, &TFicheBDD::BoutonSupprimerCorrespondantClick);
-    connect(actionsC[2], &QAction::triggered, this, &TFicheBDD::BoutonEditerCorrespondantClick);
-    for (const Onglet* o : {&adherents_, &correspondants_}) {
+    // The query's button is brought up to date with the lists' commands.
+    for (const Onglet* o : {&adherents_, &correspondants_})
         connect(o->liste->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &TFicheBDD::MajBoutons);
-        o->liste->installEventFilter(this);
-    }
 
     // Ctrl+F searches the list of the tab in view.
     auto* chercher = new QShortcut(QKeySequence::Find, this);
@@ -107,12 +93,6 @@ TFicheBDD::TFicheBDD(TExercice& exercice, TFicheAdherent& ficheAdherent,
     connect(chercher, &QShortcut::activated, this, [this] {
         (PageControl->currentIndex() == 0 ? adherents_ : correspondants_).recherche->Activer();
     });
-    // A record that leaves the list under a search leaves the selection too.
-    for (TTriListe* tri : {triAdherents_, triCorrespondants_}) {
-        connect(tri, &QAbstractItemModel::rowsRemoved, this, &TFicheBDD::MajBoutons);
-        connect(tri, &QAbstractItemModel::modelReset, this, &TFicheBDD::MajBoutons);
-    }
-
     // The summaries follow every change: an addition, a deletion, a licence
     // ticked on a sheet, a whole document opened.
     suiviAdherents_ = exercice.Adherents().Changements().Abonner([this](const TChangement&) { MajInfos(); });
@@ -137,28 +117,21 @@ QWidget* TFicheBDD::CreerOnglet(Onglet& o, TTriListe& tri, const char* suffixe, 
     o.liste->setSelectionMode(QAbstractItemView::SingleSelection);
     o.liste->setSelectionBehavior(QAbstractItemView::SelectRows);
     o.liste->setAllColumnsShowFocus(true);
-    o.liste->setContextMenuPolicy(Qt::CustomContextMenu);
     libelle->setBuddy(o.liste);
+    tri.Attacher(o.liste);
 
-    // The menu bar holds Alt+A ("&Aide") and Alt+E ("&Edition") on every
-    // page, so the list's buttons answer to J and D.
-    o.ajouter = Nomme(new QPushButton("A&jouter", page), "BoutonAjouter" + s);
-    o.supprimer = Nomme(new QPushButton("&Supprimer", page), "BoutonSupprimer" + s);
-    o.editer = Nomme(new QPushButton("E&diter", page), "BoutonEditer" + s);
-    o.ajouter->setToolTip(QString("Ajout %1").arg(genre));
-    o.supprimer->setToolTip(QString("Suppression %1").arg(genre));
-    o.editer->setToolTip(QString("Edition %1").arg(genre));
-
-    o.menu = Nomme(new QMenu(page), "PopupMenu" + s + "s");
-    o.menu->addAction("&Ajouter")->setObjectName("MenuAjouter" + s);
-    o.menuSupprimer = o.menu->addAction("&Supprimer");
-    o.menuSupprimer->setObjectName("MenuSupprimer" + s);
-    o.menuEditer = o.menu->addAction("&Editer");
-    o.menuEditer->setObjectName("MenuEditer" + s);
-    QTreeView* liste = o.liste;
-    QMenu* menu = o.menu;
-    connect(liste, &QWidget::customContextMenuRequested, this,
-            [liste, menu](const QPoint& p) { menu->popup(liste->viewport()->mapToGlobal(p)); });
+    TNomsCommandes noms;
+    noms.ajouter = "BoutonAjouter" + s;
+    noms.supprimer = "BoutonSupprimer" + s;
+    noms.editer = "BoutonEditer" + s;
+    noms.menu = "PopupMenu" + s + "s";
+    noms.menuAjouter = "MenuAjouter" + s;
+    noms.menuSupprimer = "MenuSupprimer" + s;
+    noms.menuEditer = "MenuEditer" + s;
+    noms.bulleAjouter = QString("Ajout %1").arg(genre);
+    noms.bulleSupprimer = QString("Suppression %1").arg(genre);
+    noms.bulleEditer = QString("Edition %1").arg(genre);
+    o.commandes = new TCommandesListe(*o.liste, page, noms);
 
     o.infos = Nomme(new QLabel(page), "LabelInfos" + s + "s");
     QFont gras = o.infos->font();
@@ -170,9 +143,9 @@ QWidget* TFicheBDD::CreerOnglet(Onglet& o, TTriListe& tri, const char* suffixe, 
     o.recherche->setMinimumWidth(o.recherche->fontMetrics().horizontalAdvance(aide) + 40);
 
     auto* boutons = o.boutons = new QVBoxLayout;
-    boutons->addWidget(o.ajouter);
-    boutons->addWidget(o.supprimer);
-    boutons->addWidget(o.editer);
+    boutons->addWidget(o.commandes->BoutonAjouter());
+    boutons->addWidget(o.commandes->BoutonSupprimer());
+    boutons->addWidget(o.commandes->BoutonEditer());
     boutons->addStretch();
     auto* haut = new QHBoxLayout;
     haut->addWidget(libelle);
@@ -193,31 +166,15 @@ QWidget* TFicheBDD::CreerOnglet(Onglet& o, TTriListe& tri, const char* suffixe, 
     l->setColumnStretch(0, 1);
     // The field comes first, then the list it filters, then its commands.
     setTabOrder(o.recherche, o.liste);
-    setTabOrder(o.liste, o.ajouter);
-    setTabOrder(o.ajouter, o.supprimer);
-    setTabOrder(o.supprimer, o.editer);
+    setTabOrder(o.liste, o.commandes->BoutonAjouter());
+    setTabOrder(o.commandes->BoutonAjouter(), o.commandes->BoutonSupprimer());
+    setTabOrder(o.commandes->BoutonSupprimer(), o.commandes->BoutonEditer());
     return page;
 }
 
 void TFicheBDD::Afficher() {
     MajBoutons();
     MajInfos();
-}
-
-bool TFicheBDD::eventFilter(QObject* objet, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && (objet == adherents_.liste || objet == correspondants_.liste)) {
-        const int touche = static_cast<QKeyEvent*>(e)->key();
-        const bool membres = objet == adherents_.liste;
-        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-            membres ? BoutonEditerAdherentClick() : BoutonEditerCorrespondantClick();
-            return true;
-        }
-        if (touche == Qt::Key_Delete) {
-            membres ? BoutonSupprimerAdherentClick() : BoutonSupprimerCorrespondantClick();
-            return true;
-        }
-    }
-    return TSousVue::eventFilter(objet, e);
 }
 
 int TFicheBDD::LigneSelectionnee(const QTreeView* liste, const TTriListe* tri) const {
@@ -264,13 +221,8 @@ void TFicheBDD::Selectionner(QTreeView* liste, TTriListe* tri, int ligneSource) 
 }
 
 void TFicheBDD::MajBoutons() {
-    for (Onglet* o : {&adherents_, &correspondants_}) {
-        const bool choisi = o->liste->selectionModel()->hasSelection();
-        o->supprimer->setEnabled(choisi);
-        o->editer->setEnabled(choisi);
-        o->menuSupprimer->setEnabled(choisi);
-        o->menuEditer->setEnabled(choisi);
-    }
+    for (Onglet* o : {&adherents_, &correspondants_})
+        o->commandes->Maj();
     // The query shows its members in the list preview, which comes with the
     // printing.
     BoutonRequete->setEnabled(static_cast<bool>(AfficherListeAdherents));

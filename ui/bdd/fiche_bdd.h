@@ -10,9 +10,7 @@
 #include <functional>
 #include <vector>
 
-class QAction;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QTabWidget;
 class QTreeView;
@@ -23,6 +21,7 @@ namespace tramonta {
 class TAdherent;
 class TAdherents;
 class TChampRecherche;
+class TCommandesListe;
 class TCorrespondant;
 class TFicheAdherent;
 class TFicheCorrespondant;
@@ -68,20 +67,14 @@ class TFicheBDD : public TSousVue {
 
   protected:
     // Enter edits and Delete deletes the selected record of a list.
-    bool eventFilter(QObject* objet, QEvent* e) override;
 
   private:
     struct Onglet {
         QTreeView* liste;
-        QPushButton* ajouter;
-        QPushButton* supprimer;
-        QPushButton* editer;
+        TCommandesListe* commandes;
         QLabel* infos;
         TChampRecherche* recherche;
         QLabel* compte;
-        QMenu* menu;
-        QAction* menuSupprimer;
-        QAction* menuEditer;
         QVBoxLayout* boutons;
     };
     QWidget* CreerOnglet(Onglet& o, TTriListe& tri, const char* suffixe, const char* nomLibelle,

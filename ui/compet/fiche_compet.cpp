@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/compet/fiche_compet.h"
+#include "ui/communs/commandes_liste.h"
 #include "ui/communs/controles.h"
 
 #include "core/dates.h"
@@ -22,7 +23,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -311,30 +311,33 @@ TFicheCompet::TFicheCompet(QWidget* parent) : QDialog(parent) {
 
     ListViewParticipants = Nomme(new TListeParticipants(this), "ListViewParticipants");
     ListViewParticipants->setAccessibleName("Participants");
-    ListViewParticipants->setContextMenuPolicy(Qt::CustomContextMenu);
     modeleParticipants_ = new TModeleParticipants(this);
     ListViewParticipants->setModel(modeleParticipants_);
     ListViewParticipants->setColumnWidth(0, 140);
     ListViewParticipants->setColumnWidth(1, 120);
-    ListViewParticipants->installEventFilter(this);
 
-    BoutonAjouterParticipant = Bouton("BoutonAjouterParticipant", "A&jouter", this);
-    BoutonSupprimerParticipant = Bouton("BoutonSupprimerParticipant", "&Supprimer", this);
-    BoutonEditerParticipant = Bouton("BoutonEditerParticipant", "&Editer", this);
+    TNomsCommandes noms;
+    noms.ajouter = "BoutonAjouterParticipant";
+    noms.supprimer = "BoutonSupprimerParticipant";
+    noms.editer = "BoutonEditerParticipant";
+    noms.texteEditer = "&Editer";
+    noms.menu = "PopupMenuParticipant";
+    noms.menuAjouter = "MenuAjouterParticipant";
+    noms.menuSupprimer = "MenuSupprimerParticipant";
+    noms.menuEditer = "MenuEditerParticipant";
+    commandesParticipants_ = new TCommandesListe(*ListViewParticipants, this, noms);
+    BoutonAjouterParticipant = commandesParticipants_->BoutonAjouter();
+    BoutonSupprimerParticipant = commandesParticipants_->BoutonSupprimer();
+    BoutonEditerParticipant = commandesParticipants_->BoutonEditer();
     BoutonMonterParticipant =
         Bouton("BoutonMonterParticipant", "&Monter", this, "Monte le participant d'une place");
     BoutonDescendreParticipant =
         Bouton("BoutonDescendreParticipant", "&Descendre", this, "Descend le participant d'une place");
     BoutonPlacerParticipant = Bouton("BoutonPlacerParticipant", "&Placer", this, "Place le participant");
 
-    PopupMenuParticipant = Nomme(new QMenu(this), "PopupMenuParticipant");
-    MenuAjouterParticipant = Action("MenuAjouterParticipant", "&Ajouter", this);
-    MenuSupprimerParticipant = Action("MenuSupprimerParticipant", "&Supprimer", this);
-    MenuEditerParticipant = Action("MenuEditerParticipant", "&Editer", this);
     MenuMonterParticipant = Action("MenuMonterParticipant", "&Monter", this);
     MenuDescendreParticipant = Action("MenuDescendreParticipant", "&Descendre", this);
-    PopupMenuParticipant->addActions({MenuAjouterParticipant, MenuSupprimerParticipant, MenuEditerParticipant,
-                                      MenuMonterParticipant, MenuDescendreParticipant});
+    commandesParticipants_->Menu()->addActions({MenuMonterParticipant, MenuDescendreParticipant});
 
     auto* groupe = new QGroupBox("Type de tableau ", this);
     groupeTypes_ = new QButtonGroup(this);
@@ -417,25 +420,19 @@ TFicheCompet::TFicheCompet(QWidget* parent) : QDialog(parent) {
     connect(EditIntitule, &QLineEdit::textChanged, this,
             [this](const QString& t) { BoutonOk->setEnabled(!t.isEmpty()); });
     connect(ComboBoxCategorie, &QComboBox::currentIndexChanged, this, [this] { AfficherCategorie(); });
+    // Up, down and the place follow the selection with the list's commands.
     connect(ListViewParticipants->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TFicheCompet::MajCommandes);
     connect(modeleParticipants_, &QAbstractItemModel::rowsRemoved, this, &TFicheCompet::MajCommandes);
     connect(modeleParticipants_, &QAbstractItemModel::modelReset, this, &TFicheCompet::MajCommandes);
-    connect(ListViewParticipants, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid())
-            BoutonEditerParticipantClick();
-    });
-    connect(ListViewParticipants, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        PopupMenuParticipant->popup(ListViewParticipants->viewport()->mapToGlobal(p));
-    });
+    connect(commandesParticipants_, &TCommandesListe::Ajouter, this,
+            &TFicheCompet::BoutonAjouterParticipantClick);
+    connect(commandesParticipants_, &TCommandesListe::Supprimer, this,
+            &TFicheCompet::BoutonSupprimerParticipantClick);
+    connect(commandesParticipants_, &TCommandesListe::Editer, this,
+            &TFicheCompet::BoutonEditerParticipantClick);
     connect(ListViewParticipants, &TListeParticipants::Deposer, this, &TFicheCompet::Deplacer);
-    for (auto [bouton, menu, action] : {std::tuple{BoutonAjouterParticipant, MenuAjouterParticipant,
-                                                   &TFicheCompet::BoutonAjouterParticipantClick},
-                                        std::tuple{BoutonSupprimerParticipant, MenuSupprimerParticipant,
-                                                   &TFicheCompet::BoutonSupprimerParticipantClick},
-                                        std::tuple{BoutonEditerParticipant, MenuEditerParticipant,
-                                                   &TFicheCompet::BoutonEditerParticipantClick},
-                                        std::tuple{BoutonMonterParticipant, MenuMonterParticipant,
+    for (auto [bouton, menu, action] : {std::tuple{BoutonMonterParticipant, MenuMonterParticipant,
                                                    &TFicheCompet::BoutonMonterParticipantClick},
                                         std::tuple{BoutonDescendreParticipant, MenuDescendreParticipant,
                                                    &TFicheCompet::BoutonDescendreParticipantClick}}) {
@@ -523,10 +520,8 @@ void TFicheCompet::MajCommandes() {
     const int n = c ? c->Count() : 0;
     const int ligne = LigneSelectionnee();
     const bool choisi = ligne >= 0;
-    for (QPushButton* b : {BoutonSupprimerParticipant, BoutonEditerParticipant, BoutonPlacerParticipant})
-        b->setEnabled(choisi);
-    MenuSupprimerParticipant->setEnabled(choisi);
-    MenuEditerParticipant->setEnabled(choisi);
+    commandesParticipants_->Maj();
+    BoutonPlacerParticipant->setEnabled(choisi);
     const bool monter = choisi && ligne > 0;
     const bool descendre = choisi && ligne < n - 1;
     BoutonMonterParticipant->setEnabled(monter);
@@ -726,21 +721,6 @@ void TFicheCompet::ImprimerParticipants(int categorie) {
         return;
     StockerChamps();
     FicheImpressionCompet().Montrer(*copie_, categorie);
-}
-
-bool TFicheCompet::eventFilter(QObject* objet, QEvent* e) {
-    if (objet == ListViewParticipants && e->type() == QEvent::KeyPress) {
-        const auto* touche = static_cast<QKeyEvent*>(e);
-        if (touche->key() == Qt::Key_Delete) {
-            BoutonSupprimerParticipantClick();
-            return true;
-        }
-        if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
-            BoutonEditerParticipantClick();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(objet, e);
 }
 
 } // namespace tramonta

@@ -29,6 +29,7 @@ class QTimer;
 namespace tramonta {
 
 class TCategorieCompet;
+class TCommandesListe;
 class TCompet;
 class TFicheImpressionCompet;
 class TFicheTableauCompet;
@@ -137,7 +138,6 @@ class TFicheCompet : public QDialog {
 
   protected:
     void showEvent(QShowEvent* e) override;
-    bool eventFilter(QObject* objet, QEvent* e) override;
 
   private:
     void AfficherCategorie();
@@ -173,10 +173,7 @@ class TFicheCompet : public QDialog {
     QPushButton* BoutonMonterParticipant;
     QPushButton* BoutonDescendreParticipant;
     QPushButton* BoutonPlacerParticipant;
-    QMenu* PopupMenuParticipant;
-    QAction* MenuAjouterParticipant;
-    QAction* MenuSupprimerParticipant;
-    QAction* MenuEditerParticipant;
+    TCommandesListe* commandesParticipants_;
     QAction* MenuMonterParticipant;
     QAction* MenuDescendreParticipant;
     std::array<QRadioButton*, 6> radios_{};

@@ -4,31 +4,20 @@
 #include "core/messages.h"
 #include "model/exercice.h"
 #include "ui/communs/agenda.h"
+#include "ui/communs/commandes_liste.h"
 #include "ui/communs/controles.h"
 #include "ui/compet/fiche_compet.h"
 #include "ui/modeles/modeles.h"
 #include "ui/modeles/tri_liste.h"
 
-#include <QAction>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include <memory>
 
 namespace tramonta {
-
-namespace {
-QAction* Action(const char* nom, const char* texte, QObject* parent) {
-    auto* a = new QAction(texte, parent);
-    a->setObjectName(nom);
-    return a;
-}
-} // namespace
 
 TFicheCompets::TFicheCompets(TExercice& exercice, QWidget* parent) : TSousVue(exercice, parent) {
     setObjectName("FicheCompets");
@@ -43,49 +32,33 @@ TFicheCompets::TFicheCompets(TExercice& exercice, QWidget* parent) : TSousVue(ex
     ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView->setContextMenuPolicy(Qt::CustomContextMenu);
     modele_ = new TModeleCompets(exercice.Compets(), this);
     tri_ = new TTriListe(modele_, this);
     tri_->Attacher(ListView);
     ListView->setColumnWidth(0, 160);
     ListView->setColumnWidth(1, 80);
     ListView->setColumnWidth(2, 80);
-    ListView->installEventFilter(this);
 
-    // Alt+A and Alt+E belong to the menu bar's "&Aide" and "&Edition".
-    BoutonAjouter = Bouton("BoutonAjouter", "A&jouter", this, "Ajout d'une compétition");
-    BoutonSupprimer = Bouton("BoutonSupprimer", "&Supprimer", this, "Suppression d'une compétition");
-    BoutonEditer = Bouton("BoutonEditer", "E&diter", this, "Edition d'une compétition");
-
-    PopupMenu = new QMenu(this);
-    PopupMenu->setObjectName("PopupMenu");
-    Ajouter1 = Action("Ajouter1", "&Ajouter", this);
-    MenuSupprimer = Action("MenuSupprimer", "&Supprimer", this);
-    MenuEditer = Action("MenuEditer", "&Editer", this);
-    PopupMenu->addActions({Ajouter1, MenuSupprimer, MenuEditer});
-
-    connect(BoutonAjouter, &QPushButton::clicked, this, &TFicheCompets::BoutonAjouterClick);
-    connect(BoutonSupprimer, &QPushButton::clicked, this, &TFicheCompets::BoutonSupprimerClick);
-    connect(BoutonEditer, &QPushButton::clicked, this, &TFicheCompets::BoutonEditerClick);
-    connect(Ajouter1, &QAction::triggered, this, &TFicheCompets::BoutonAjouterClick);
-    connect(MenuSupprimer, &QAction::triggered, this, &TFicheCompets::BoutonSupprimerClick);
-    connect(MenuEditer, &QAction::triggered, this, &TFicheCompets::BoutonEditerClick);
-    connect(ListView, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid())
-            BoutonEditerClick();
-    });
-    connect(ListView, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { PopupMenu->popup(ListView->viewport()->mapToGlobal(p)); });
-    connect(ListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TFicheCompets::MajCommandes);
-    // Rows that come and go change the selection without telling it.
-    connect(tri_, &QAbstractItemModel::rowsRemoved, this, &TFicheCompets::MajCommandes);
-    connect(tri_, &QAbstractItemModel::modelReset, this, &TFicheCompets::MajCommandes);
+    TNomsCommandes noms;
+    noms.ajouter = "BoutonAjouter";
+    noms.supprimer = "BoutonSupprimer";
+    noms.editer = "BoutonEditer";
+    noms.menu = "PopupMenu";
+    noms.menuAjouter = "Ajouter1";
+    noms.menuSupprimer = "MenuSupprimer";
+    noms.menuEditer = "MenuEditer";
+    noms.bulleAjouter = "Ajout d'une compétition";
+    noms.bulleSupprimer = "Suppression d'une compétition";
+    noms.bulleEditer = "Edition d'une compétition";
+    commandes_ = new TCommandesListe(*ListView, this, noms);
+    connect(commandes_, &TCommandesListe::Ajouter, this, &TFicheCompets::BoutonAjouterClick);
+    connect(commandes_, &TCommandesListe::Supprimer, this, &TFicheCompets::BoutonSupprimerClick);
+    connect(commandes_, &TCommandesListe::Editer, this, &TFicheCompets::BoutonEditerClick);
 
     auto* boutons = new QVBoxLayout;
-    boutons->addWidget(BoutonAjouter);
-    boutons->addWidget(BoutonSupprimer);
-    boutons->addWidget(BoutonEditer);
+    boutons->addWidget(commandes_->BoutonAjouter());
+    boutons->addWidget(commandes_->BoutonSupprimer());
+    boutons->addWidget(commandes_->BoutonEditer());
     boutons->addStretch();
     auto* liste = new QVBoxLayout;
     liste->addWidget(legende);
@@ -123,11 +96,7 @@ void TFicheCompets::Selectionner(const TCompet* compet) {
 }
 
 void TFicheCompets::MajCommandes() {
-    const bool choisie = Selection() != nullptr;
-    BoutonSupprimer->setEnabled(choisie);
-    BoutonEditer->setEnabled(choisie);
-    MenuSupprimer->setEnabled(choisie);
-    MenuEditer->setEnabled(choisie);
+    commandes_->Maj();
 }
 
 void TFicheCompets::BoutonAjouterClick() {
@@ -165,21 +134,6 @@ void TFicheCompets::BoutonEditerClick() {
     Selectionner(compet);
     AjouterLigneAgenda("Modification de la compétition \"" + compet->Intitule() + "\"");
     MajCommandes();
-}
-
-bool TFicheCompets::eventFilter(QObject* objet, QEvent* e) {
-    if (objet == ListView && e->type() == QEvent::KeyPress) {
-        const auto* touche = static_cast<QKeyEvent*>(e);
-        if (touche->key() == Qt::Key_Delete) {
-            BoutonSupprimerClick();
-            return true;
-        }
-        if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
-            BoutonEditerClick();
-            return true;
-        }
-    }
-    return TSousVue::eventFilter(objet, e);
 }
 
 } // namespace tramonta

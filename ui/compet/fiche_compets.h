@@ -5,13 +5,11 @@
 
 #include "ui/communs/sous_vue.h"
 
-class QAction;
-class QMenu;
-class QPushButton;
 class QTreeView;
 
 namespace tramonta {
 
+class TCommandesListe;
 class TCompet;
 class TFicheCompet;
 class TModeleCompets;
@@ -33,22 +31,13 @@ class TFicheCompets : public TSousVue {
     void BoutonSupprimerClick();
     void BoutonEditerClick();
 
-  protected:
-    bool eventFilter(QObject* objet, QEvent* e) override;
-
   private:
     TCompet* Selection() const;
     void Selectionner(const TCompet* compet);
     void MajCommandes();
 
     QTreeView* ListView;
-    QPushButton* BoutonAjouter;
-    QPushButton* BoutonSupprimer;
-    QPushButton* BoutonEditer;
-    QMenu* PopupMenu;
-    QAction* Ajouter1;
-    QAction* MenuSupprimer;
-    QAction* MenuEditer;
+    TCommandesListe* commandes_;
     TFicheCompet* ficheCompet_;
     TModeleCompets* modele_;
     TTriListe* tri_;

@@ -6,17 +6,14 @@
 #include "core/monnaie.h"
 #include "model/exercice.h"
 #include "ui/communs/agenda.h"
+#include "ui/communs/commandes_liste.h"
 #include "ui/compta/fiche_compte.h"
 #include "ui/modeles/modeles.h"
 
-#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
@@ -67,7 +64,6 @@ QWidget* TFicheCompta::CreerOnglet(Onglet& o) {
     o.vue->setEditTriggers(QAbstractItemView::NoEditTriggers);
     o.vue->setSelectionMode(QAbstractItemView::SingleSelection);
     o.vue->setSelectionBehavior(QAbstractItemView::SelectRows);
-    o.vue->setContextMenuPolicy(Qt::CustomContextMenu);
     // Accounts stay in the ledger's order: the headers sort nothing.
     o.vue->header()->setSectionsClickable(false);
     o.vue->header()->setStretchLastSection(false);
@@ -75,23 +71,15 @@ QWidget* TFicheCompta::CreerOnglet(Onglet& o) {
     o.modele = new TModeleComptes(Exercice().Comptabilite(), o.liste, this);
     o.vue->setModel(o.modele);
     LargeursColonnes(o, true);
-    o.vue->installEventFilter(this);
 
-    // Alt+A and Alt+E belong to the menu bar's "&Aide" and "&Edition".
-    o.ajouter = new QPushButton("A&jouter", onglet);
-    o.ajouter->setObjectName(nom("BoutonAjouterCompte"));
-    o.supprimer = new QPushButton("&Supprimer", onglet);
-    o.supprimer->setObjectName(nom("BoutonSupprimerCompte"));
-    o.editer = new QPushButton("E&diter", onglet);
-    o.editer->setObjectName(nom("BoutonEditerCompte"));
-
-    auto* menu = new QMenu(onglet);
-    QAction* menuAjouter = menu->addAction("&Ajouter");
-    menuAjouter->setObjectName(nom("MenuAjouterCompte"));
-    o.menuSupprimer = menu->addAction("&Supprimer");
-    o.menuSupprimer->setObjectName(nom("MenuSupprimerCompte"));
-    o.menuEditer = menu->addAction("&Editer");
-    o.menuEditer->setObjectName(nom("MenuEditerCompte"));
+    TNomsCommandes noms;
+    noms.ajouter = nom("BoutonAjouterCompte");
+    noms.supprimer = nom("BoutonSupprimerCompte");
+    noms.editer = nom("BoutonEditerCompte");
+    noms.menuAjouter = nom("MenuAjouterCompte");
+    noms.menuSupprimer = nom("MenuSupprimerCompte");
+    noms.menuEditer = nom("MenuEditerCompte");
+    o.commandes = new TCommandesListe(*o.vue, onglet, noms);
 
     o.total = new QLineEdit(onglet);
     o.total->setObjectName(nom("EditTotal", "s"));
@@ -106,20 +94,9 @@ QWidget* TFicheCompta::CreerOnglet(Onglet& o) {
     libelleTotal->setBuddy(o.total);
 
     const Liste l = o.liste;
-    connect(o.ajouter, &QPushButton::clicked, this, [this, l] { BoutonAjouterCompteClick(l); });
-    connect(o.supprimer, &QPushButton::clicked, this, [this, l] { BoutonSupprimerCompteClick(l); });
-    connect(o.editer, &QPushButton::clicked, this, [this, l] { BoutonEditerCompteClick(l); });
-    connect(menuAjouter, &QAction::triggered, this, [this, l] { BoutonAjouterCompteClick(l); });
-    connect(o.menuSupprimer, &QAction::triggered, this, [this, l] { BoutonSupprimerCompteClick(l); });
-    connect(o.menuEditer, &QAction::triggered, this, [this, l] { BoutonEditerCompteClick(l); });
-    connect(o.vue, &QTreeView::doubleClicked, this, [this, l] { BoutonEditerCompteClick(l); });
-    QTreeView* vue = o.vue;
-    connect(o.vue, &QWidget::customContextMenuRequested, this,
-            [vue, menu](const QPoint& p) { menu->popup(vue->viewport()->mapToGlobal(p)); });
-    auto change = [this, l] { ListViewChange(OngletDe(l)); };
-    connect(o.vue->selectionModel(), &QItemSelectionModel::selectionChanged, this, change);
-    connect(o.modele, &QAbstractItemModel::modelReset, this, change);
-    connect(o.modele, &QAbstractItemModel::rowsRemoved, this, change);
+    connect(o.commandes, &TCommandesListe::Ajouter, this, [this, l] { BoutonAjouterCompteClick(l); });
+    connect(o.commandes, &TCommandesListe::Supprimer, this, [this, l] { BoutonSupprimerCompteClick(l); });
+    connect(o.commandes, &TCommandesListe::Editer, this, [this, l] { BoutonEditerCompteClick(l); });
     // Changes made elsewhere (a posting from a member sheet) reach the
     // totals once the command that made them is over, however many lines
     // it touched.
@@ -132,9 +109,9 @@ QWidget* TFicheCompta::CreerOnglet(Onglet& o) {
     ListViewChange(o);
 
     auto* boutons = new QVBoxLayout;
-    boutons->addWidget(o.ajouter);
-    boutons->addWidget(o.supprimer);
-    boutons->addWidget(o.editer);
+    boutons->addWidget(o.commandes->BoutonAjouter());
+    boutons->addWidget(o.commandes->BoutonSupprimer());
+    boutons->addWidget(o.commandes->BoutonEditer());
     boutons->addStretch();
     auto* liste = new QHBoxLayout;
     liste->addWidget(o.vue, 1);
@@ -166,11 +143,7 @@ TCompte* TFicheCompta::CompteSelectionne(const Onglet& o) const {
 }
 
 void TFicheCompta::ListViewChange(Onglet& o) {
-    const bool choisi = CompteSelectionne(o) != nullptr;
-    o.supprimer->setEnabled(choisi);
-    o.editer->setEnabled(choisi);
-    o.menuSupprimer->setEnabled(choisi);
-    o.menuEditer->setEnabled(choisi);
+    o.commandes->Maj();
 }
 
 void TFicheCompta::RafraichirTotaux() {
@@ -199,23 +172,6 @@ void TFicheCompta::showEvent(QShowEvent* e) {
         o.modele->Rafraichir();
     }
     RafraichirTotaux();
-}
-
-bool TFicheCompta::eventFilter(QObject* objet, QEvent* e) {
-    if (e->type() == QEvent::KeyPress)
-        for (Onglet& o : onglets_)
-            if (objet == o.vue) {
-                const int touche = static_cast<QKeyEvent*>(e)->key();
-                if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-                    BoutonEditerCompteClick(o.liste);
-                    return true;
-                }
-                if (touche == Qt::Key_Delete) {
-                    BoutonSupprimerCompteClick(o.liste);
-                    return true;
-                }
-            }
-    return TSousVue::eventFilter(objet, e);
 }
 
 void TFicheCompta::BoutonAjouterCompteClick(Liste liste) {

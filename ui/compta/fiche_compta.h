@@ -9,14 +9,13 @@
 
 #include <array>
 
-class QAction;
 class QLineEdit;
-class QPushButton;
 class QTabWidget;
 class QTreeView;
 
 namespace tramonta {
 
+class TCommandesListe;
 class TFicheCompte;
 class TModeleComptes;
 
@@ -36,7 +35,6 @@ class TFicheCompta : public TSousVue {
 
   protected:
     void showEvent(QShowEvent* e) override;
-    bool eventFilter(QObject* objet, QEvent* e) override;
 
   private:
     // What each of the two tabs holds.
@@ -45,11 +43,7 @@ class TFicheCompta : public TSousVue {
         const char* genre; // "charge" or "produit", for the journal
         QTreeView* vue = nullptr;
         TModeleComptes* modele = nullptr;
-        QPushButton* ajouter = nullptr;
-        QPushButton* supprimer = nullptr;
-        QPushButton* editer = nullptr;
-        QAction* menuSupprimer = nullptr;
-        QAction* menuEditer = nullptr;
+        TCommandesListe* commandes = nullptr;
         QLineEdit* total = nullptr;
         TAbonnement abonnement;
     };

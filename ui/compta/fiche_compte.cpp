@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/compta/fiche_compte.h"
+#include "ui/communs/commandes_liste.h"
 #include "ui/communs/controles.h"
 
 #include "core/messages.h"
@@ -10,15 +11,12 @@
 #include "ui/compta/fiche_ecriture.h"
 #include "ui/modeles/modeles.h"
 
-#include <QAction>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -78,7 +76,6 @@ TFicheCompte::TFicheCompte(TFicheEcriture& ecriture, QWidget* parent) : QDialog(
     ListViewEcritures->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListViewEcritures->setSelectionMode(QAbstractItemView::SingleSelection);
     ListViewEcritures->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListViewEcritures->setContextMenuPolicy(Qt::CustomContextMenu);
     ListViewEcritures->setMinimumSize(440, 220);
     modele_ = new TModeleLignes(this);
     ListViewEcritures->setModel(modele_);
@@ -88,7 +85,6 @@ TFicheCompte::TFicheCompte(TFicheEcriture& ecriture, QWidget* parent) : QDialog(
     for (int i = 0; i < 4; ++i)
         ListViewEcritures->setColumnWidth(i, largeurs[i]);
     ListViewEcritures->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    ListViewEcritures->installEventFilter(this);
 
     EditTotal = new QLineEdit(this);
     EditTotal->setObjectName("EditTotal");
@@ -100,9 +96,14 @@ TFicheCompte::TFicheCompte(TFicheEcriture& ecriture, QWidget* parent) : QDialog(
     EditTotal->setFixedWidth(EditTotal->fontMetrics().horizontalAdvance(QString(14, '0')));
 
     // "&Annuler" holds Alt+A and "Convertisseur &Euro" Alt+E.
-    BoutonAjouter = Bouton("BoutonAjouter", "A&jouter", this);
-    BoutonSupprimer = Bouton("BoutonSupprimer", "&Supprimer", this);
-    BoutonEditer = Bouton("BoutonEditer", "E&diter", this);
+    TNomsCommandes noms;
+    noms.ajouter = "BoutonAjouter";
+    noms.supprimer = "BoutonSupprimer";
+    noms.editer = "BoutonEditer";
+    noms.menuAjouter = "MenuAjouter";
+    noms.menuSupprimer = "MenuSupprimer";
+    noms.menuEditer = "MenuEditer";
+    commandes_ = new TCommandesListe(*ListViewEcritures, this, noms);
     BoutonToutSupprimer = Bouton("BoutonToutSupprimer", "&Tout Suppr.", this);
     BoutonMouvements = Bouton("BoutonMouvements", "&Mouvements", this);
     BoutonCalculette = Bouton("BoutonCalculette", "&Calculette", this);
@@ -111,35 +112,16 @@ TFicheCompte::TFicheCompte(TFicheEcriture& ecriture, QWidget* parent) : QDialog(
     auto* annuler = Bouton("BoutonAnnuler", "&Annuler", this);
     BoutonOk->setDefault(true);
 
-    menuEcritures_ = new QMenu(this);
-    QAction* menuAjouter = menuEcritures_->addAction("&Ajouter");
-    menuAjouter->setObjectName("MenuAjouter");
-    MenuSupprimer = menuEcritures_->addAction("&Supprimer");
-    MenuSupprimer->setObjectName("MenuSupprimer");
-    MenuEditer = menuEcritures_->addAction("&Editer");
-    MenuEditer->setObjectName("MenuEditer");
-
     connect(EditNumero, &QLineEdit::textChanged, this, &TFicheCompte::EditNumeroChange);
-    connect(BoutonAjouter, &QPushButton::clicked, this, &TFicheCompte::BoutonAjouterClick);
-    connect(BoutonSupprimer, &QPushButton::clicked, this, &TFicheCompte::BoutonSupprimerClick);
-    connect(BoutonEditer, &QPushButton::clicked, this, &TFicheCompte::BoutonEditerClick);
+    connect(commandes_, &TCommandesListe::Ajouter, this, &TFicheCompte::BoutonAjouterClick);
+    connect(commandes_, &TCommandesListe::Supprimer, this, &TFicheCompte::BoutonSupprimerClick);
+    connect(commandes_, &TCommandesListe::Editer, this, &TFicheCompte::BoutonEditerClick);
     connect(BoutonToutSupprimer, &QPushButton::clicked, this, &TFicheCompte::BoutonToutSupprimerClick);
     connect(BoutonMouvements, &QPushButton::clicked, this, &TFicheCompte::BoutonMouvementsClick);
     connect(BoutonCalculette, &QPushButton::clicked, this, &TFicheCompte::BoutonCalculetteClick);
     connect(BoutonEuroConverter, &QPushButton::clicked, this, &TFicheCompte::BoutonEuroConverterClick);
     connect(BoutonOk, &QPushButton::clicked, this, &TFicheCompte::BoutonOkClick);
     connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
-    connect(menuAjouter, &QAction::triggered, this, &TFicheCompte::BoutonAjouterClick);
-    connect(MenuSupprimer, &QAction::triggered, this, &TFicheCompte::BoutonSupprimerClick);
-    connect(MenuEditer, &QAction::triggered, this, &TFicheCompte::BoutonEditerClick);
-    connect(ListViewEcritures, &QTreeView::doubleClicked, this, &TFicheCompte::BoutonEditerClick);
-    connect(ListViewEcritures, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        menuEcritures_->popup(ListViewEcritures->viewport()->mapToGlobal(p));
-    });
-    connect(ListViewEcritures->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TFicheCompte::ListViewEcrituresChange);
-    connect(modele_, &QAbstractItemModel::modelReset, this, &TFicheCompte::ListViewEcrituresChange);
-    connect(modele_, &QAbstractItemModel::rowsRemoved, this, &TFicheCompte::ListViewEcrituresChange);
 
     auto* formulaire = new QFormLayout;
     formulaire->addRow("N° article :", EditNumero);
@@ -153,7 +135,8 @@ TFicheCompte::TFicheCompte(TFicheEcriture& ecriture, QWidget* parent) : QDialog(
     EditTotal->setAccessibleName("Total");
 
     auto* boutonsLignes = new QVBoxLayout;
-    for (QPushButton* b : {BoutonAjouter, BoutonSupprimer, BoutonEditer, BoutonToutSupprimer})
+    for (QPushButton* b : {commandes_->BoutonAjouter(), commandes_->BoutonSupprimer(),
+                           commandes_->BoutonEditer(), BoutonToutSupprimer})
         boutonsLignes->addWidget(b);
     boutonsLignes->addStretch();
     for (QPushButton* b : {BoutonMouvements, BoutonCalculette, BoutonEuroConverter})
@@ -235,21 +218,6 @@ void TFicheCompte::showEvent(QShowEvent* e) {
     EditNumero->setFocus();
 }
 
-bool TFicheCompte::eventFilter(QObject* objet, QEvent* e) {
-    if (objet == ListViewEcritures && e->type() == QEvent::KeyPress) {
-        const int touche = static_cast<QKeyEvent*>(e)->key();
-        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-            BoutonEditerClick();
-            return true;
-        }
-        if (touche == Qt::Key_Delete) {
-            BoutonSupprimerClick();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(objet, e);
-}
-
 TLigneEcriture* TFicheCompte::LigneSelectionnee() const {
     const auto choisies = ListViewEcritures->selectionModel()->selectedRows();
     return choisies.isEmpty() ? nullptr : modele_->Element(choisies.front());
@@ -260,11 +228,7 @@ void TFicheCompte::EditNumeroChange() {
 }
 
 void TFicheCompte::ListViewEcrituresChange() {
-    const bool choisie = LigneSelectionnee() != nullptr;
-    for (QPushButton* b : {BoutonSupprimer, BoutonEditer})
-        b->setEnabled(choisie);
-    MenuSupprimer->setEnabled(choisie);
-    MenuEditer->setEnabled(choisie);
+    commandes_->Maj();
 }
 
 void TFicheCompte::RafraichirTotal() {

@@ -9,13 +9,13 @@
 #include <memory>
 
 class QLineEdit;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeView;
 
 namespace tramonta {
 
+class TCommandesListe;
 class TCompte;
 class TEditMonetaire;
 class TFicheEcriture;
@@ -45,7 +45,6 @@ class TFicheCompte : public QDialog {
 
   protected:
     void showEvent(QShowEvent* e) override;
-    bool eventFilter(QObject* objet, QEvent* e) override;
 
   private:
     TLigneEcriture* LigneSelectionnee() const;
@@ -71,17 +70,12 @@ class TFicheCompte : public QDialog {
     QPlainTextEdit* EditInfos;
     QTreeView* ListViewEcritures;
     QLineEdit* EditTotal;
-    QPushButton* BoutonAjouter;
-    QPushButton* BoutonSupprimer;
-    QPushButton* BoutonEditer;
+    TCommandesListe* commandes_;
     QPushButton* BoutonToutSupprimer;
     QPushButton* BoutonMouvements;
     QPushButton* BoutonCalculette;
     QPushButton* BoutonEuroConverter;
     QPushButton* BoutonOk;
-    QMenu* menuEcritures_;
-    QAction* MenuSupprimer;
-    QAction* MenuEditer;
 };
 
 } // namespace tramonta
