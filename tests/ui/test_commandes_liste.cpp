@@ -30,14 +30,8 @@ class CommandesListe : public ::testing::Test {
         liste->setModel(&modele);
         liste->setSelectionMode(QAbstractItemView::SingleSelection);
         liste->setSelectionBehavior(QAbstractItemView::SelectRows);
-        TNomsCommandes noms;
-        noms.ajouter = "BoutonAjouterEssai";
-        noms.supprimer = "BoutonSupprimerEssai";
-        noms.editer = "BoutonEditerEssai";
+        TNomsCommandes noms = TNomsCommandes::Suffixe("Essai");
         noms.menu = "PopupMenuEssai";
-        noms.menuAjouter = "MenuAjouterEssai";
-        noms.menuSupprimer = "MenuSupprimerEssai";
-        noms.menuEditer = "MenuEditerEssai";
         noms.bulleAjouter = "Ajout d'un essai";
         commandes = new TCommandesListe(*liste, &fenetre, noms);
         auto* l = new QVBoxLayout(&fenetre);

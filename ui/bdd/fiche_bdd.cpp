@@ -120,14 +120,8 @@ QWidget* TFicheBDD::CreerOnglet(Onglet& o, TTriListe& tri, const char* suffixe, 
     libelle->setBuddy(o.liste);
     tri.Attacher(o.liste);
 
-    TNomsCommandes noms;
-    noms.ajouter = "BoutonAjouter" + s;
-    noms.supprimer = "BoutonSupprimer" + s;
-    noms.editer = "BoutonEditer" + s;
+    TNomsCommandes noms = TNomsCommandes::Suffixe(s);
     noms.menu = "PopupMenu" + s + "s";
-    noms.menuAjouter = "MenuAjouter" + s;
-    noms.menuSupprimer = "MenuSupprimer" + s;
-    noms.menuEditer = "MenuEditer" + s;
     noms.bulleAjouter = QString("Ajout %1").arg(genre);
     noms.bulleSupprimer = QString("Suppression %1").arg(genre);
     noms.bulleEditer = QString("Edition %1").arg(genre);

@@ -12,6 +12,17 @@
 
 namespace tramonta {
 
+TNomsCommandes TNomsCommandes::Suffixe(const QString& suffixe) {
+    TNomsCommandes noms;
+    noms.ajouter = "BoutonAjouter" + suffixe;
+    noms.supprimer = "BoutonSupprimer" + suffixe;
+    noms.editer = "BoutonEditer" + suffixe;
+    noms.menuAjouter = "MenuAjouter" + suffixe;
+    noms.menuSupprimer = "MenuSupprimer" + suffixe;
+    noms.menuEditer = "MenuEditer" + suffixe;
+    return noms;
+}
+
 TCommandesListe::TCommandesListe(QAbstractItemView& liste, QWidget* parent, const TNomsCommandes& noms)
     : QObject(parent), liste_(liste) {
     boutonAjouter_ = Bouton("", noms.texteAjouter, parent, noms.bulleAjouter);

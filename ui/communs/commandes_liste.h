@@ -21,6 +21,10 @@ struct TNomsCommandes {
     QString texteAjouter = "A&jouter";
     QString texteEditer = "E&diter";
     QString bulleAjouter, bulleSupprimer, bulleEditer; // hints; empty: none
+
+    // The usual names: "BoutonAjouter" + suffixe, "BoutonSupprimer" +
+    // suffixe, …, "MenuAjouter" + suffixe, …; the menu itself unnamed.
+    static TNomsCommandes Suffixe(const QString& suffixe);
 };
 
 // A list with its commands: "Ajouter", "Supprimer" and "Editer" as buttons

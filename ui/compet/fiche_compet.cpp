@@ -316,15 +316,9 @@ TFicheCompet::TFicheCompet(QWidget* parent) : QDialog(parent) {
     ListViewParticipants->setColumnWidth(0, 140);
     ListViewParticipants->setColumnWidth(1, 120);
 
-    TNomsCommandes noms;
-    noms.ajouter = "BoutonAjouterParticipant";
-    noms.supprimer = "BoutonSupprimerParticipant";
-    noms.editer = "BoutonEditerParticipant";
+    TNomsCommandes noms = TNomsCommandes::Suffixe("Participant");
     noms.texteEditer = "&Editer";
     noms.menu = "PopupMenuParticipant";
-    noms.menuAjouter = "MenuAjouterParticipant";
-    noms.menuSupprimer = "MenuSupprimerParticipant";
-    noms.menuEditer = "MenuEditerParticipant";
     commandesParticipants_ = new TCommandesListe(*ListViewParticipants, this, noms);
     BoutonAjouterParticipant = commandesParticipants_->BoutonAjouter();
     BoutonSupprimerParticipant = commandesParticipants_->BoutonSupprimer();

@@ -39,14 +39,9 @@ TFicheCompets::TFicheCompets(TExercice& exercice, QWidget* parent) : TSousVue(ex
     ListView->setColumnWidth(1, 80);
     ListView->setColumnWidth(2, 80);
 
-    TNomsCommandes noms;
-    noms.ajouter = "BoutonAjouter";
-    noms.supprimer = "BoutonSupprimer";
-    noms.editer = "BoutonEditer";
+    TNomsCommandes noms = TNomsCommandes::Suffixe({});
     noms.menu = "PopupMenu";
     noms.menuAjouter = "Ajouter1";
-    noms.menuSupprimer = "MenuSupprimer";
-    noms.menuEditer = "MenuEditer";
     noms.bulleAjouter = "Ajout d'une compétition";
     noms.bulleSupprimer = "Suppression d'une compétition";
     noms.bulleEditer = "Edition d'une compétition";

@@ -72,14 +72,7 @@ QWidget* TFicheCompta::CreerOnglet(Onglet& o) {
     o.vue->setModel(o.modele);
     LargeursColonnes(o, true);
 
-    TNomsCommandes noms;
-    noms.ajouter = nom("BoutonAjouterCompte");
-    noms.supprimer = nom("BoutonSupprimerCompte");
-    noms.editer = nom("BoutonEditerCompte");
-    noms.menuAjouter = nom("MenuAjouterCompte");
-    noms.menuSupprimer = nom("MenuSupprimerCompte");
-    noms.menuEditer = nom("MenuEditerCompte");
-    o.commandes = new TCommandesListe(*o.vue, onglet, noms);
+    o.commandes = new TCommandesListe(*o.vue, onglet, TNomsCommandes::Suffixe(nom("Compte")));
 
     o.total = new QLineEdit(onglet);
     o.total->setObjectName(nom("EditTotal", "s"));

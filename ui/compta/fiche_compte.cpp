@@ -96,14 +96,7 @@ TFicheCompte::TFicheCompte(TFicheEcriture& ecriture, QWidget* parent) : QDialog(
     EditTotal->setFixedWidth(EditTotal->fontMetrics().horizontalAdvance(QString(14, '0')));
 
     // "&Annuler" holds Alt+A and "Convertisseur &Euro" Alt+E.
-    TNomsCommandes noms;
-    noms.ajouter = "BoutonAjouter";
-    noms.supprimer = "BoutonSupprimer";
-    noms.editer = "BoutonEditer";
-    noms.menuAjouter = "MenuAjouter";
-    noms.menuSupprimer = "MenuSupprimer";
-    noms.menuEditer = "MenuEditer";
-    commandes_ = new TCommandesListe(*ListViewEcritures, this, noms);
+    commandes_ = new TCommandesListe(*ListViewEcritures, this, TNomsCommandes::Suffixe({}));
     BoutonToutSupprimer = Bouton("BoutonToutSupprimer", "&Tout Suppr.", this);
     BoutonMouvements = Bouton("BoutonMouvements", "&Mouvements", this);
     BoutonCalculette = Bouton("BoutonCalculette", "&Calculette", this);
