@@ -2,8 +2,8 @@
 #include "mesure_demarrage.h"
 #include "platform/application.h"
 #include "platform/boite_message.h"
-#include "ui/programme.h"
-#include "ui/style.h"
+#include "ui/fenetre/programme.h"
+#include "ui/fenetre/style.h"
 
 int main(int argc, char** argv) {
     // Asked from a terminal, perhaps one without a display.

@@ -7,7 +7,7 @@
 #include "platform/application.h"
 #include "platform/canevas_qt.h"
 #include "print/etats_compta.h"
-#include "ui/apercu.h"
+#include "ui/communs/apercu.h"
 
 #include <QApplication>
 #include <QImage>

@@ -4,11 +4,11 @@
 // search field, and opening the member sheet. Runs offscreen.
 #include "model/exercice.h"
 #include "platform/application.h"
-#include "ui/fiche_adherent.h"
-#include "ui/fiche_bdd.h"
-#include "ui/fiche_correspondant.h"
-#include "ui/fiche_criteres_requete.h"
-#include "ui/fiche_liste_comptes.h"
+#include "ui/bdd/fiche_adherent.h"
+#include "ui/bdd/fiche_bdd.h"
+#include "ui/bdd/fiche_correspondant.h"
+#include "ui/bdd/fiche_criteres_requete.h"
+#include "ui/bdd/fiche_liste_comptes.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QLineEdit>

@@ -4,10 +4,10 @@
 // on an account of 5 000 lines. Drawn offscreen.
 #include "model/exercice.h"
 #include "platform/boite_message.h"
-#include "ui/agenda.h"
-#include "ui/fiche_compta.h"
-#include "ui/fiche_compte.h"
-#include "ui/fiche_ecriture.h"
+#include "ui/communs/agenda.h"
+#include "ui/compta/fiche_compta.h"
+#include "ui/compta/fiche_compte.h"
+#include "ui/compta/fiche_ecriture.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -8,7 +8,7 @@
 #include "platform/canevas_qt.h"
 #include "print/canevas_enregistreur.h"
 #include "print/tableau_compet.h"
-#include "ui/fiche_tableau_compet.h"
+#include "ui/compet/fiche_tableau_compet.h"
 
 #include <QApplication>
 #include <QImage>

@@ -4,7 +4,7 @@
 // end. The print test runs it against a print server that never answers.
 #include "platform/application.h"
 #include "platform/boite_message.h"
-#include "ui/main_fenetre.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QTimer>
 

@@ -6,7 +6,7 @@
 #include "model/exercice.h"
 #include "platform/application.h"
 #include "platform/boite_message.h"
-#include "ui/main_fenetre.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QTimer>
 

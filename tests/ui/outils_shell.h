@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Helpers of the main-window and dialog tests: scripted modal dialogs, a
-// clean settings store and document files made on the fly.
+// Helpers of the main-window and dialog tests: scripted modal dialogs, the
+// controls found and typed into, the journal read, a clean settings store and
+// document files made on the fly.
 #pragma once
 
 #include "model/exercice.h"
@@ -87,12 +88,41 @@ inline void Cliquer(QWidget& fenetre, const char* bouton) {
                       caseACocher ? QPoint(6, b->height() / 2) : b->rect().center());
 }
 
+// The control of that name and type; a missing one fails the test.
+template <class W> W* Controle(QWidget& fenetre, const char* nom) {
+    W* w = fenetre.findChild<W*>(nom);
+    EXPECT_NE(w, nullptr) << nom;
+    return w;
+}
+
+// Types key by key; letters outside ASCII come as the keyboard sends them,
+// a key event that carries the character.
+inline void TaperTouches(QWidget* w, const QString& texte) {
+    for (const QChar c : texte) {
+        if (c.unicode() < 128)
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// Types into a field, replacing its text; an empty text empties it.
 inline void Taper(QWidget& fenetre, const char* edit, const QString& texte) {
-    auto* e = fenetre.findChild<QLineEdit*>(edit);
-    ASSERT_NE(e, nullptr) << edit;
+    auto* e = Controle<QLineEdit>(fenetre, edit);
+    ASSERT_NE(e, nullptr);
     e->setFocus();
     e->selectAll();
-    QTest::keyClicks(e, texte);
+    if (texte.isEmpty())
+        QTest::keyClick(e, Qt::Key_Backspace);
+    TaperTouches(e, texte);
+}
+
+// The journal's lines, oldest first.
+inline std::vector<std::string> Journal(const TExercice& e) {
+    std::vector<std::string> lignes;
+    for (int i = 0; i < e.Agenda().Count(); ++i)
+        lignes.push_back(e.Agenda().Ligne(i)->Texte());
+    return lignes;
 }
 
 inline QSettings Reglages() {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/a_propos.h"
+#include "ui/fenetre/a_propos.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -9,11 +9,11 @@
 #include "platform/bureau.h"
 #include "platform/choix_fichier.h"
 #include "platform/preferences.h"
-#include "ui/fiche_cartes_meteo.h"
-#include "ui/fiche_imports.h"
-#include "ui/fiche_preferences.h"
-#include "ui/fichiers_recents.h"
-#include "ui/main_fenetre.h"
+#include "ui/fenetre/fiche_cartes_meteo.h"
+#include "ui/fenetre/fiche_preferences.h"
+#include "ui/fenetre/fichiers_recents.h"
+#include "ui/fenetre/main_fenetre.h"
+#include "ui/fichier/fiche_imports.h"
 
 #include <QAction>
 #include <QCheckBox>

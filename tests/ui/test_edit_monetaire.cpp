@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the numeric edit keeps of what is typed or pasted into it.
-#include "ui/edit_monetaire.h"
+#include "ui/communs/edit_monetaire.h"
 
 #include "core/messages.h"
 #include "platform/boite_message.h"

@@ -6,10 +6,10 @@
 #include "core/messages.h"
 #include "core/tableur_ecriture.h"
 #include "model/export_tableur.h"
-#include "ui/exports_tableur.h"
-#include "ui/fiche_bdd.h"
-#include "ui/fiche_criteres_requete.h"
-#include "ui/main_fenetre.h"
+#include "ui/bdd/fiche_bdd.h"
+#include "ui/bdd/fiche_criteres_requete.h"
+#include "ui/fenetre/main_fenetre.h"
+#include "ui/fichier/exports_tableur.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QAction>

@@ -12,13 +12,13 @@
 #include "model/exercice.h"
 #include "platform/boite_message.h"
 #include "platform/bureau.h"
-#include "ui/agenda.h"
-#include "ui/fiche_adherent.h"
-#include "ui/fiche_bdd.h"
-#include "ui/fiche_correspondant.h"
-#include "ui/fiche_criteres_requete.h"
-#include "ui/fiche_liste_comptes.h"
-#include "ui/main_fenetre.h"
+#include "ui/bdd/fiche_adherent.h"
+#include "ui/bdd/fiche_bdd.h"
+#include "ui/bdd/fiche_correspondant.h"
+#include "ui/bdd/fiche_criteres_requete.h"
+#include "ui/bdd/fiche_liste_comptes.h"
+#include "ui/communs/agenda.h"
+#include "ui/fenetre/main_fenetre.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QAccessible>
@@ -41,30 +41,9 @@ namespace tramonta {
 namespace {
 
 using test::Cliquer;
+using test::Controle;
 using test::ScriptDialogues;
-
-template <class W> W* Controle(QWidget& fenetre, const char* nom) {
-    W* w = fenetre.findChild<W*>(nom);
-    EXPECT_NE(w, nullptr) << nom;
-    return w;
-}
-
-// Types into a field, replacing its text, key by key; letters outside ASCII
-// come as the keyboard sends them, a key event that carries the character.
-void Taper(QWidget& fenetre, const char* nom, const QString& texte) {
-    auto* e = Controle<QLineEdit>(fenetre, nom);
-    ASSERT_NE(e, nullptr);
-    e->setFocus();
-    e->selectAll();
-    if (texte.isEmpty())
-        QTest::keyClick(e, Qt::Key_Delete);
-    for (const QChar c : texte) {
-        if (c.unicode() < 128)
-            QTest::keyClick(e, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
+using test::Taper;
 
 QString Texte(QWidget& fenetre, const char* nom) {
     auto* e = Controle<QLineEdit>(fenetre, nom);

@@ -3,7 +3,7 @@
 // the list and its journal lines, the working copy that only Ok stores, the
 // participants' commands, the table types that follow the participant count,
 // and the small participant and place forms.
-#include "ui/fiche_compets.h"
+#include "ui/compet/fiche_compets.h"
 
 #include "core/dates.h"
 #include "core/flux.h"
@@ -14,11 +14,11 @@
 #include "platform/imprimante_qt.h"
 #include "platform/preferences.h"
 #include "print/canevas_enregistreur.h"
-#include "ui/agenda.h"
-#include "ui/apercu.h"
-#include "ui/fiche_compet.h"
-#include "ui/fiche_impression_compet.h"
-#include "ui/fiche_tableau_compet.h"
+#include "ui/communs/agenda.h"
+#include "ui/communs/apercu.h"
+#include "ui/compet/fiche_compet.h"
+#include "ui/compet/fiche_impression_compet.h"
+#include "ui/compet/fiche_tableau_compet.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QAction>
@@ -45,24 +45,10 @@ namespace tramonta {
 namespace {
 
 using test::Cliquer;
+using test::Controle;
+using test::Journal;
 using test::ScriptDialogues;
-
-// Types into a field key by key, replacing its text; letters outside ASCII
-// come as the keyboard sends them, a key event that carries the character.
-void Taper(QWidget& fenetre, const char* nom, const QString& texte) {
-    auto* e = fenetre.findChild<QLineEdit*>(nom);
-    ASSERT_NE(e, nullptr) << nom;
-    e->setFocus();
-    e->selectAll();
-    if (texte.isEmpty())
-        QTest::keyClick(e, Qt::Key_Backspace);
-    for (QChar c : texte) {
-        if (c.unicode() < 128)
-            QTest::keyClick(e, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
+using test::Taper;
 
 const char* const kRadios[] = {"Radio_0_10",  "Radio_9_12",  "Radio_12_20",
                                "Radio_18_24", "Radio_24_40", "Radio_64"};
@@ -90,13 +76,6 @@ std::vector<std::string> Noms(const TCategorieCompet& c) {
     for (int i = 0; i < c.Count(); ++i)
         noms.push_back(c.Participant(i)->Nom());
     return noms;
-}
-
-std::vector<std::string> Journal(const TExercice& e) {
-    std::vector<std::string> lignes;
-    for (int i = 0; i < e.Agenda().Count(); ++i)
-        lignes.push_back(e.Agenda().Ligne(i)->Texte());
-    return lignes;
 }
 
 class FicheCompets : public test::TestFenetre {
@@ -150,12 +129,6 @@ class FicheCompets : public test::TestFenetre {
     TExercice exercice;
     std::unique_ptr<TFicheCompets> page;
 };
-
-template <class W> W* Controle(QWidget& d, const char* nom) {
-    W* w = d.findChild<W*>(nom);
-    EXPECT_NE(w, nullptr) << nom;
-    return w;
-}
 
 std::vector<bool> Disponibles(QWidget& d) {
     std::vector<bool> v;

@@ -10,11 +10,11 @@
 #include "platform/boite_message.h"
 #include "platform/programmes.h"
 #include "platform/reglages.h"
-#include "ui/agenda.h"
-#include "ui/fiche_compta.h"
-#include "ui/fiche_compte.h"
-#include "ui/fiche_ecriture.h"
-#include "ui/main_fenetre.h"
+#include "ui/communs/agenda.h"
+#include "ui/compta/fiche_compta.h"
+#include "ui/compta/fiche_compte.h"
+#include "ui/compta/fiche_ecriture.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QAction>
 #include <QDir>
@@ -39,6 +39,7 @@ namespace tramonta {
 namespace {
 
 using test::Cliquer;
+using test::Journal;
 using test::ScriptDialogues;
 using test::Taper;
 
@@ -88,13 +89,6 @@ std::vector<std::string> Lignes(const TCompte& c) {
     std::vector<std::string> t;
     for (int i = 0; i < c.NbLignes(); ++i)
         t.push_back(c.GetLigne(i)->Libelle() + "|" + std::to_string(c.GetLigne(i)->Montant()));
-    return t;
-}
-
-std::vector<std::string> Journal(const TExercice& e) {
-    std::vector<std::string> t;
-    for (int i = 0; i < e.Agenda().Count(); ++i)
-        t.push_back(e.Agenda().Ligne(i)->Texte());
     return t;
 }
 

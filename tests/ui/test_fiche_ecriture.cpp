@@ -7,8 +7,8 @@
 #include "core/messages.h"
 #include "model/comptabilite.h"
 #include "platform/boite_message.h"
-#include "ui/edit_monetaire.h"
-#include "ui/fiche_ecriture.h"
+#include "ui/communs/edit_monetaire.h"
+#include "ui/compta/fiche_ecriture.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -2,15 +2,16 @@
 // The club page on its real widgets: edits reach the document when the
 // user leaves each control, the specialities go through their dialog and
 // message boxes, and the journal sorts by the column headers.
-#include "ui/fiche_principale.h"
+#include "ui/principal/fiche_principale.h"
 
 #include "core/dates.h"
 #include "core/messages.h"
 #include "model/exercice.h"
+#include "outils_shell.h"
 #include "platform/boite_message.h"
-#include "ui/agenda.h"
-#include "ui/edit_monetaire.h"
-#include "ui/fiche_specialite.h"
+#include "ui/communs/agenda.h"
+#include "ui/communs/edit_monetaire.h"
+#include "ui/principal/fiche_specialite.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,6 +37,8 @@
 namespace tramonta {
 namespace {
 
+using test::TaperTouches;
+
 std::vector<std::string> TextesListe(const QListWidget* liste) {
     std::vector<std::string> textes;
     for (int i = 0; i < liste->count(); ++i)
@@ -48,17 +51,6 @@ std::vector<std::string> Specialites(const TExercice& e) {
     for (int i = 0; i < e.NbSpecialites(); ++i)
         textes.push_back(e.GetSpecialite(i));
     return textes;
-}
-
-// Types the text key by key; letters outside ASCII come as the keyboard
-// sends them, a key event that carries the character.
-void Taper(QWidget* w, const QString& texte) {
-    for (QChar c : texte) {
-        if (c.unicode() < 128)
-            QTest::keyClick(w, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 }
 
 class FichePrincipale : public testing::Test {
@@ -74,11 +66,7 @@ class FichePrincipale : public testing::Test {
     // What the document holds before the page is shown.
     virtual void Preparer() {}
 
-    template <class W> W* Controle(const char* nom) {
-        W* w = page->findChild<W*>(nom);
-        EXPECT_NE(w, nullptr) << nom;
-        return w;
-    }
+    template <class W> W* Controle(const char* nom) { return test::Controle<W>(*page, nom); }
 
     // Brings the control's tab to the front and gives it the focus.
     void Entrer(QWidget* w) {
@@ -100,7 +88,7 @@ class FichePrincipale : public testing::Test {
         Entrer(edit);
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
-        Taper(edit, texte);
+        TaperTouches(edit, texte);
     }
 
     void Cliquer(QWidget* bouton) { QTest::mouseClick(bouton, Qt::LeftButton); }
@@ -123,7 +111,7 @@ TEST_F(FichePrincipale, IntituleEtCommentairesRangesEnQuittantLeChamp) {
     Entrer(commentaires);
     QTest::keyClicks(commentaires, "Ligne 1");
     QTest::keyClick(commentaires, Qt::Key_Return);
-    Taper(commentaires, "Été");
+    TaperTouches(commentaires, "Été");
     EXPECT_EQ(exercice.Commentaires(), "");
     Quitter(commentaires);
     EXPECT_EQ(exercice.Commentaires(), "Ligne 1\r\nÉté");
@@ -136,7 +124,7 @@ TEST_F(FichePrincipale, UneAnnulationJusquAuTexteChargeRangeCeTexte) {
     auto* commentaires = Controle<QPlainTextEdit>("EditCommentaires");
     Entrer(commentaires);
     commentaires->moveCursor(QTextCursor::End);
-    Taper(commentaires, " élu");
+    TaperTouches(commentaires, " élu");
     Quitter(commentaires);
     ASSERT_EQ(exercice.Commentaires(), "Bureau élu");
 
@@ -380,7 +368,7 @@ class Specialite : public FichePrincipale {
             editAvaitLeFocus = fiche->focusWidget() == edit;
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Backspace);
-            Taper(edit, texte);
+            TaperTouches(edit, texte);
             QTest::mouseClick(fiche->findChild<QPushButton*>(bouton), Qt::LeftButton);
         });
     }
@@ -686,7 +674,7 @@ TEST_F(Historique, CtrlFOuvreLaRechercheDuJournal) {
     EXPECT_EQ(onglets->currentIndex(), 3);
     auto* champ = Controle<QLineEdit>("EditRechercheAgenda");
     ASSERT_TRUE(champ->hasFocus());
-    Taper(champ, "paul");
+    TaperTouches(champ, "paul");
     QTest::keyClick(champ, Qt::Key_Down);
     EXPECT_TRUE(Liste()->hasFocus());
     EXPECT_EQ(Liste()->currentIndex().row(), 0);

@@ -5,10 +5,10 @@
 #include "outils_publipostage.h"
 #include "outils_shell.h"
 #include "platform/preferences.h"
-#include "ui/agenda.h"
-#include "ui/fiche_criteres_requete.h"
-#include "ui/fiche_print_progress.h"
-#include "ui/fiche_publipostage.h"
+#include "ui/bdd/fiche_criteres_requete.h"
+#include "ui/bdd/fiche_publipostage.h"
+#include "ui/communs/agenda.h"
+#include "ui/communs/fiche_print_progress.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QLabel>
@@ -103,12 +103,7 @@ class FichePublipostage : public TestFenetre {
             vue->selectionModel()->select(vue->model()->index(l, 0),
                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
-    std::vector<std::string> Journal() const {
-        std::vector<std::string> lignes;
-        for (int i = 0; i < exercice_.Agenda().Count(); ++i)
-            lignes.push_back(exercice_.Agenda().Ligne(i)->Texte());
-        return lignes;
-    }
+    std::vector<std::string> Journal() const { return test::Journal(exercice_); }
 
     TExercice exercice_;
     TFicheCriteresRequete criteres_;

@@ -2,7 +2,7 @@
 // The heat-table window on its real widgets: places typed into the heats
 // with the keyboard and the mouse, carried forward at once, and the windows
 // it opens.
-#include "ui/fiche_tableau_compet.h"
+#include "ui/compet/fiche_tableau_compet.h"
 
 #include "model/compets.h"
 #include "model/modeles_tableau.h"

@@ -11,11 +11,11 @@
 #include "cli/json_document.h"
 #include "model/exercice.h"
 #include "model/tableau.h"
-#include "ui/fiche_compet.h"
-#include "ui/fiche_criteres_requete.h"
-#include "ui/fiche_tableau_compet.h"
-#include "ui/main_fenetre.h"
-#include "ui/sous_vue.h"
+#include "ui/bdd/fiche_criteres_requete.h"
+#include "ui/communs/sous_vue.h"
+#include "ui/compet/fiche_compet.h"
+#include "ui/compet/fiche_tableau_compet.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -34,6 +34,8 @@
 namespace tramonta {
 namespace {
 
+using test::Controle;
+using test::Journal;
 using test::ScriptDialogues;
 using Json = nlohmann::ordered_json;
 
@@ -45,19 +47,6 @@ Json Contenu(const TExercice& e) {
     Json j = DocumentVersJson(e);
     j.erase("Agenda");
     return j;
-}
-
-std::vector<std::string> Journal(const TExercice& e) {
-    std::vector<std::string> lignes;
-    for (int i = 0; i < e.Agenda().Count(); ++i)
-        lignes.push_back(e.Agenda().Ligne(i)->Texte());
-    return lignes;
-}
-
-template <class W> W* Controle(QWidget& parent, const char* nom) {
-    W* w = parent.findChild<W*>(nom);
-    EXPECT_NE(w, nullptr) << nom;
-    return w;
 }
 
 void Selectionner(QTreeView* liste, int ligne) {

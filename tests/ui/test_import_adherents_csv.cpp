@@ -3,9 +3,9 @@
 #include "outils_shell.h"
 
 #include "core/messages.h"
-#include "ui/fiche_import_adherents_csv.h"
-#include "ui/main_fenetre.h"
-#include "ui/sous_vue.h"
+#include "ui/communs/sous_vue.h"
+#include "ui/fenetre/main_fenetre.h"
+#include "ui/fichier/fiche_import_adherents_csv.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

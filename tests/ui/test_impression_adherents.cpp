@@ -10,9 +10,9 @@
 #include "model/requete.h"
 #include "platform/imprimante_qt.h"
 #include "platform/preferences.h"
-#include "ui/fiche_choix_champs.h"
-#include "ui/fiches_impression_adherents.h"
-#include "ui/main_fenetre.h"
+#include "ui/bdd/fiche_choix_champs.h"
+#include "ui/bdd/fiches_impression_adherents.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QCheckBox>
 #include <QFile>

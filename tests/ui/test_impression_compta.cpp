@@ -7,10 +7,10 @@
 #include "model/exercice.h"
 #include "platform/canevas_qt.h"
 #include "platform/preferences.h"
-#include "ui/fiche_impression_compta.h"
-#include "ui/fiche_print_progress.h"
-#include "ui/fiches_edition_compta.h"
-#include "ui/main_fenetre.h"
+#include "ui/communs/fiche_print_progress.h"
+#include "ui/compta/fiche_impression_compta.h"
+#include "ui/compta/fiches_edition_compta.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -8,9 +8,9 @@
 
 #include "core/dates.h"
 #include "model/exercice.h"
-#include "ui/fiche_configuration_imprimante.h"
-#include "ui/fiche_impression_compta.h"
-#include "ui/main_fenetre.h"
+#include "ui/communs/fiche_configuration_imprimante.h"
+#include "ui/compta/fiche_impression_compta.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,10 +10,10 @@
 #include "core/dates.h"
 #include "core/messages.h"
 #include "model/exercice.h"
-#include "ui/fiche_configuration_imprimante.h"
-#include "ui/fiche_impression_compta.h"
-#include "ui/fiche_print_progress.h"
-#include "ui/main_fenetre.h"
+#include "ui/communs/fiche_configuration_imprimante.h"
+#include "ui/communs/fiche_print_progress.h"
+#include "ui/compta/fiche_impression_compta.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QComboBox>
 #include <QFile>

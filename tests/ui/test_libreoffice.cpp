@@ -9,8 +9,8 @@
 #include "outils_publipostage.h"
 #include "platform/boite_message.h"
 #include "platform/traitement_texte_libreoffice.h"
-#include "ui/agenda.h"
-#include "ui/publipostage.h"
+#include "ui/bdd/publipostage.h"
+#include "ui/communs/agenda.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,10 +6,10 @@
 #include "core/messages.h"
 #include "platform/boite_message.h"
 #include "platform/choix_fichier.h"
-#include "ui/agenda.h"
-#include "ui/fichiers_recents.h"
-#include "ui/main_fenetre.h"
-#include "ui/sous_vue.h"
+#include "ui/communs/agenda.h"
+#include "ui/communs/sous_vue.h"
+#include "ui/fenetre/fichiers_recents.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QAction>
 #include <QDir>

@@ -4,9 +4,9 @@
 #include "outils_shell.h"
 
 #include "core/messages.h"
-#include "ui/fiche_nouvelle_saison.h"
-#include "ui/main_fenetre.h"
-#include "ui/sous_vue.h"
+#include "ui/communs/sous_vue.h"
+#include "ui/fenetre/main_fenetre.h"
+#include "ui/fichier/fiche_nouvelle_saison.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -12,9 +12,9 @@
 #include "platform/programmes.h"
 #include "platform/raccourci.h"
 #include "platform/reglages.h"
-#include "ui/fichiers_recents.h"
-#include "ui/main_fenetre.h"
-#include "ui/programme.h"
+#include "ui/fenetre/fichiers_recents.h"
+#include "ui/fenetre/main_fenetre.h"
+#include "ui/fenetre/programme.h"
 
 #include <QDir>
 #include <QDirIterator>

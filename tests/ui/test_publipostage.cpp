@@ -5,9 +5,10 @@
 #include "model/exercice.h"
 #include "model/requete.h"
 #include "outils_publipostage.h"
+#include "outils_shell.h"
 #include "platform/boite_message.h"
-#include "ui/agenda.h"
-#include "ui/publipostage.h"
+#include "ui/bdd/publipostage.h"
+#include "ui/communs/agenda.h"
 
 #include <gtest/gtest.h>
 
@@ -49,12 +50,7 @@ class Publipostage : public ::testing::Test {
         p_.criteres = &criteres_;
         return LancerPublipostage(p_, wp_, progression_);
     }
-    std::vector<std::string> Journal() const {
-        std::vector<std::string> lignes;
-        for (int i = 0; i < exercice_.Agenda().Count(); ++i)
-            lignes.push_back(exercice_.Agenda().Ligne(i)->Texte());
-        return lignes;
-    }
+    std::vector<std::string> Journal() const { return test::Journal(exercice_); }
     long Compter(const std::string& appel) const {
         return std::count(wp_.appels.begin(), wp_.appels.end(), appel);
     }

@@ -7,12 +7,12 @@
 #include "core/messages.h"
 #include "model/exercice.h"
 #include "platform/boite_message.h"
-#include "ui/agenda.h"
-#include "ui/fiche_adherent.h"
-#include "ui/fiche_bdd.h"
-#include "ui/fiche_correspondant.h"
-#include "ui/fiche_criteres_requete.h"
-#include "ui/fiche_liste_comptes.h"
+#include "ui/bdd/fiche_adherent.h"
+#include "ui/bdd/fiche_bdd.h"
+#include "ui/bdd/fiche_correspondant.h"
+#include "ui/bdd/fiche_criteres_requete.h"
+#include "ui/bdd/fiche_liste_comptes.h"
+#include "ui/communs/agenda.h"
 #include "ui/modeles/tri_liste.h"
 
 #include <QLabel>
@@ -31,18 +31,8 @@ namespace {
 
 using test::Cliquer;
 using test::ScriptDialogues;
+using test::TaperTouches;
 using Noms = std::vector<std::string>;
-
-// Letters outside ASCII come as the keyboard sends them, a key event that
-// carries the character.
-void TaperTouches(QWidget* w, const QString& texte) {
-    for (const QChar c : texte) {
-        if (c.unicode() < 128)
-            QTest::keyClick(w, c.toLatin1());
-        else
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
 
 class Recherche : public ::testing::Test {
   protected:

@@ -11,9 +11,9 @@
 #include "core/verrou.h"
 #include "model/exercice.h"
 #include "platform/recuperation.h"
-#include "ui/fichiers_recents.h"
-#include "ui/main_fenetre.h"
-#include "ui/surete.h"
+#include "ui/fenetre/fichiers_recents.h"
+#include "ui/fenetre/main_fenetre.h"
+#include "ui/fenetre/surete.h"
 
 #include <QAction>
 #include <QDateTime>

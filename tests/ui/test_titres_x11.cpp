@@ -7,7 +7,7 @@
 
 #include "core/messages.h"
 #include "platform/boite_message.h"
-#include "ui/main_fenetre.h"
+#include "ui/fenetre/main_fenetre.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -7,14 +7,14 @@
 #include "outils_shell.h"
 
 #include "model/compets.h"
-#include "ui/fiche_adherent.h"
-#include "ui/fiche_compet.h"
-#include "ui/fiche_compets.h"
-#include "ui/fiche_compte.h"
-#include "ui/fiche_ecriture.h"
-#include "ui/fiche_principale.h"
-#include "ui/fiche_tableau_compet.h"
-#include "ui/main_fenetre.h"
+#include "ui/bdd/fiche_adherent.h"
+#include "ui/compet/fiche_compet.h"
+#include "ui/compet/fiche_compets.h"
+#include "ui/compet/fiche_tableau_compet.h"
+#include "ui/compta/fiche_compte.h"
+#include "ui/compta/fiche_ecriture.h"
+#include "ui/fenetre/main_fenetre.h"
+#include "ui/principal/fiche_principale.h"
 
 #include <QApplication>
 #include <QClipboard>

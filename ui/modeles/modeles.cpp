@@ -3,7 +3,7 @@
 
 #include "core/dates.h"
 #include "core/monnaie.h"
-#include "ui/controles.h"
+#include "ui/communs/controles.h"
 
 namespace tramonta {
 

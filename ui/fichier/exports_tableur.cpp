@@ -1,0 +1,281 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/fichier/exports_tableur.h"
+
+#include "core/fichier.h"
+#include "core/messages.h"
+#include "core/partage.h"
+#include "core/texte.h"
+#include "model/exercice.h"
+#include "model/export_tableur.h"
+#include "model/requete.h"
+#include "platform/choix_fichier.h"
+#include "ui/bdd/fiche_bdd.h"
+#include "ui/bdd/fiche_criteres_requete.h"
+#include "ui/communs/agenda.h"
+#include "ui/communs/controles.h"
+#include "ui/fenetre/main_fenetre.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <sstream>
+
+namespace tramonta {
+
+namespace {
+
+const QString kFiltreCsv = QStringLiteral("Fichier CSV (*.csv)");
+
+QHBoxLayout* BoutonsOkAnnuler(QDialog* d) {
+    auto* ok = Nomme(new QPushButton("&Ok", d), "BoutonOk");
+    ok->setDefault(true);
+    auto* annuler = Nomme(new QPushButton("&Annuler", d), "BoutonAnnuler");
+    QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
+    QObject::connect(annuler, &QPushButton::clicked, d, &QDialog::reject);
+    auto* boutons = new QHBoxLayout;
+    boutons->addStretch();
+    boutons->addWidget(ok);
+    boutons->addWidget(annuler);
+    return boutons;
+}
+
+// "12 adhérents", "1 adhérent", "0 adhérent", as French counts them.
+std::string Compte(std::size_t n, const char* singulier) {
+    return std::to_string(n) + " " + singulier + (n > 1 ? "s" : "");
+}
+
+// A title may hold what a file name cannot.
+QString NomDeFichier(QString nom) {
+    for (const QChar c : {QChar('/'), QChar('\\'), QChar(':'), QChar('*'), QChar('?'), QChar('"'), QChar('<'),
+                          QChar('>'), QChar('|')})
+        nom.replace(c, '-');
+    return nom.trimmed();
+}
+
+} // namespace
+
+TFicheExportAdherents::TFicheExportAdherents(QWidget* parent) : QDialog(parent) {
+    setObjectName("FicheExportAdherents");
+    setWindowTitle("Exporter les adhérents");
+    CheckAffiches =
+        Nomme(new QCheckBox("Seulement les adhérents affichés (recherche en cours)", this), "CheckAffiches");
+    CheckCriteres =
+        Nomme(new QCheckBox("Seulement les adhérents qui répondent aux critères de la requête", this),
+              "CheckCriteres");
+    LabelCriteres = Nomme(new QLabel(this), "LabelCriteres");
+    LabelCriteres->setIndent(24);
+    LabelCriteres->setWordWrap(true);
+    auto* tout = new QVBoxLayout(this);
+    tout->addWidget(CheckAffiches);
+    tout->addWidget(CheckCriteres);
+    tout->addWidget(LabelCriteres);
+    tout->addStretch();
+    tout->addLayout(BoutonsOkAnnuler(this));
+}
+
+bool TFicheExportAdherents::Executer(const std::string& criteres) {
+    CheckAffiches->setChecked(false);
+    CheckCriteres->setChecked(false);
+    CheckCriteres->setEnabled(!criteres.empty());
+    LabelCriteres->setText(criteres.empty()
+                               ? QStringLiteral("(aucun critère : bouton « Requête » de la base de données)")
+                               : "(" + Q(criteres) + ")");
+    LabelCriteres->setEnabled(!criteres.empty());
+    CheckAffiches->setFocus();
+    return exec() == QDialog::Accepted;
+}
+
+bool TFicheExportAdherents::SeulementAffiches() const {
+    return CheckAffiches->isChecked();
+}
+
+bool TFicheExportAdherents::SeulementCriteres() const {
+    return CheckCriteres->isEnabled() && CheckCriteres->isChecked();
+}
+
+TFicheExportParticipants::TFicheExportParticipants(QWidget* parent) : QDialog(parent) {
+    setObjectName("FicheExportParticipants");
+    setWindowTitle("Exporter les participants");
+    ComboBoxCompetition = Nomme(new QComboBox(this), "ComboBoxCompetition");
+    ComboBoxCompetition->setMinimumContentsLength(30);
+    auto* libelle = new QLabel("&Compétition :", this);
+    libelle->setBuddy(ComboBoxCompetition);
+    auto* formulaire = new QFormLayout;
+    formulaire->addRow(libelle, ComboBoxCompetition);
+    auto* tout = new QVBoxLayout(this);
+    tout->addLayout(formulaire);
+    tout->addLayout(BoutonsOkAnnuler(this));
+}
+
+std::optional<int> TFicheExportParticipants::Executer(const std::vector<std::string>& intitules) {
+    ComboBoxCompetition->clear();
+    for (const auto& t : intitules)
+        ComboBoxCompetition->addItem(Q(t));
+    ComboBoxCompetition->setCurrentIndex(intitules.empty() ? -1 : 0);
+    ComboBoxCompetition->setFocus();
+    if (exec() != QDialog::Accepted || ComboBoxCompetition->currentIndex() < 0)
+        return std::nullopt;
+    return ComboBoxCompetition->currentIndex();
+}
+
+TExportsTableur::TExportsTableur(TMain& main) : QObject(&main), main_(main) {
+    ficheAdherents_ = new TFicheExportAdherents(&main);
+    ficheParticipants_ = new TFicheExportParticipants(&main);
+}
+
+void TExportsTableur::CreerMenu(QMenu& fichier) {
+    QMenu* exporter = fichier.addMenu("&Exporter");
+    exporter->setObjectName("MenuExporter");
+    auto action = [&](const char* nom, const char* texte, void (TExportsTableur::*commande)()) {
+        QAction* a = exporter->addAction(texte);
+        a->setObjectName(nom);
+        connect(a, &QAction::triggered, this, commande);
+        return a;
+    };
+    action("MenuExporterAdherents", "&Adhérents (CSV)...", &TExportsTableur::MenuExporterAdherentsClick);
+    action("MenuExporterCorrespondants", "&Correspondants (CSV)...",
+           &TExportsTableur::MenuExporterCorrespondantsClick);
+    action("MenuExporterEcritures", "&Ecritures (CSV)...", &TExportsTableur::MenuExporterEcrituresClick);
+    actionParticipants_ = action("MenuExporterParticipants", "&Participants d'une compétition (CSV)...",
+                                 &TExportsTableur::MenuExporterParticipantsClick);
+    connect(exporter, &QMenu::aboutToShow, this,
+            [this] { actionParticipants_->setEnabled(main_.Exercice().Compets().Count() > 0); });
+}
+
+std::optional<QString> TExportsTableur::DemanderFichier(const QString& titre, const QString& nom) const {
+    DemandeFichier d;
+    d.sens = DemandeFichier::Sens::Enregistrer;
+    d.titre = titre;
+    d.filtre = kFiltreCsv;
+    d.suffixe = "csv";
+    // Beside the season's file, where the officer looks for it first.
+    const QString& document = main_.FichierCourant();
+    d.initial = document.isEmpty() ? nom : QFileInfo(document).dir().filePath(nom);
+    return ChoisirFichier(&main_, d);
+}
+
+bool TExportsTableur::Ecrire(const QString& chemin, const std::string& octets) const {
+    const std::string cible = chemin.toStdString();
+    std::string erreur = Formater("Impossible d'écrire le fichier \"%s\" !", {cible});
+    // The season's own file chosen by mistake would be lost under a CSV.
+    const QString& document = main_.FichierCourant();
+    if (!document.isEmpty() && MemeFichier(cible, document.toStdString())) {
+        erreur += "\nC'est le fichier de l'exercice lui-même : choisissez un autre nom.";
+    } else {
+        TEcriture ecriture;
+        if (EcrireFichierOctets(cible, octets, &ecriture))
+            return true;
+        if (!ecriture.refus.empty())
+            erreur += '\n' + ecriture.refus;
+    }
+    MessageBoxTexte(erreur, "Erreur", MB_OK | MB_ICONERROR);
+    return false;
+}
+
+void TExportsTableur::MenuExporterAdherentsClick() {
+    main_.ValiderSaisie();
+    TExercice& exercice = main_.Exercice();
+    const TCriteresRequete& criteres = main_.FicheCriteresRequete().Criteres();
+    const bool avecCriteres = criteres.TypeRequete != TCriteresRequete::ReqTous;
+    if (!ficheAdherents_->Executer(avecCriteres ? DecrireCriteres(criteres) : std::string()))
+        return;
+    const auto chemin = DemanderFichier("Export des adhérents", "Adhérents.csv");
+    if (!chemin)
+        return;
+    // Taken once the file is chosen, since the file dialog lets events
+    // through: the list's order when the user asks for what it shows, the
+    // season's order otherwise, as the command-line export gives it.
+    std::vector<const TAdherent*> adherents;
+    auto* bdd = qobject_cast<TFicheBDD*>(main_.Page(1));
+    if (ficheAdherents_->SeulementAffiches() && bdd)
+        adherents = bdd->AdherentsAffiches();
+    else
+        adherents = TousLesAdherents(exercice.Adherents());
+    if (ficheAdherents_->SeulementCriteres())
+        std::erase_if(adherents, [&](const TAdherent* a) { return !a->Correspond(criteres); });
+    std::ostringstream csv;
+    ExporterAdherents(adherents, csv);
+    if (!Ecrire(*chemin, csv.str()))
+        return;
+    AjouterLigneAgenda(Formater("Export des adhérents vers le fichier \"%s\" (%s)",
+                                {chemin->toStdString(), Compte(adherents.size(), "adhérent")}));
+}
+
+void TExportsTableur::MenuExporterCorrespondantsClick() {
+    main_.ValiderSaisie();
+    const auto chemin = DemanderFichier("Export des correspondants", "Correspondants.csv");
+    if (!chemin)
+        return;
+    const auto correspondants = TousLesCorrespondants(main_.Exercice().Correspondants());
+    std::ostringstream csv;
+    ExporterCorrespondants(correspondants, csv);
+    if (!Ecrire(*chemin, csv.str()))
+        return;
+    AjouterLigneAgenda(Formater("Export des correspondants vers le fichier \"%s\" (%s)",
+                                {chemin->toStdString(), Compte(correspondants.size(), "correspondant")}));
+}
+
+void TExportsTableur::MenuExporterEcrituresClick() {
+    main_.ValiderSaisie();
+    const auto chemin = DemanderFichier("Export des écritures", "Ecritures.csv");
+    if (!chemin)
+        return;
+    const TComptabilite& compta = main_.Exercice().Comptabilite();
+    std::size_t n = 0;
+    for (int i = 0; i < compta.NbComptesCharges(); ++i)
+        n += static_cast<std::size_t>(compta.GetCompteCharge(i)->NbLignes());
+    for (int i = 0; i < compta.NbComptesProduits(); ++i)
+        n += static_cast<std::size_t>(compta.GetCompteProduit(i)->NbLignes());
+    std::ostringstream csv;
+    ExporterEcritures(compta, csv);
+    if (!Ecrire(*chemin, csv.str()))
+        return;
+    AjouterLigneAgenda(Formater("Export des écritures vers le fichier \"%s\" (%s)",
+                                {chemin->toStdString(), Compte(n, "écriture")}));
+}
+
+void TExportsTableur::MenuExporterParticipantsClick() {
+    main_.ValiderSaisie();
+    const TCompets& compets = main_.Exercice().Compets();
+    if (compets.Count() == 0) {
+        MessageBoxTexte("Aucune compétition dans l'exercice !", "Informations", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    std::vector<std::string> intitules;
+    for (int i = 0; i < compets.Count(); ++i)
+        intitules.push_back(compets.Compet(i)->Intitule());
+    const auto choix = ficheParticipants_->Executer(intitules);
+    if (!choix)
+        return;
+    const TCompet* compet = compets.Compet(*choix);
+    if (!compet)
+        return;
+    const auto chemin = DemanderFichier("Export des participants",
+                                        NomDeFichier("Participants " + Q(compet->Intitule())) + ".csv");
+    if (!chemin)
+        return;
+    // The file dialog lets events through: the competition is looked up again.
+    compet = compets.Compet(*choix);
+    if (!compet)
+        return;
+    std::size_t n = 0;
+    for (int c = 0; c < kNbCategoriesCompet; ++c)
+        n += static_cast<std::size_t>(compet->Categorie(c)->Count());
+    std::ostringstream csv;
+    ExporterParticipants(*compet, csv);
+    if (!Ecrire(*chemin, csv.str()))
+        return;
+    AjouterLigneAgenda(
+        Formater("Export des participants de la compétition \"%s\" vers le fichier \"%s\" (%s)",
+                 {compet->Intitule(), chemin->toStdString(), Compte(n, "participant")}));
+}
+
+} // namespace tramonta
