@@ -1,11 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Precompiled headers: most of a compile of ours is spent parsing the same
-# system headers again (Qt Widgets, googletest, the standard library), above
-# all in the sanitizer build. Each heavy target parses them once; only system
-# headers are listed, so that changing a header of ours rebuilds no more than
-# before. ccache keeps its hits with them given the sloppiness that
-# scripts/preparer.sh sets (pch_defines, time_macros, include_file_mtime,
-# include_file_ctime).
+# Precompiled headers: part of every compile of ours is spent parsing the
+# same system headers again (Qt Widgets, googletest, the standard library).
+# Each heavy target parses them once; only system headers are listed, so that
+# changing a header of ours rebuilds no more than before. ccache keeps its
+# hits with them given the sloppiness that scripts/preparer.sh sets
+# (pch_defines, time_macros, include_file_mtime, include_file_ctime).
 option(TRAMONTA_PCH "Precompile the system headers of the heavy targets" ON)
 
 set(TRAMONTA_PCH_STD <algorithm> <array> <cstdint> <functional> <memory> <optional> <string> <string_view>
