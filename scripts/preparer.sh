@@ -10,7 +10,7 @@ construction="${TRAMONTA_BUILD:-$racine/build}"
 # The print test starts a print server of its own (cupsd, lpadmin,
 # cupsreject), never the machine's.
 paquets=(
-  build-essential cmake ninja-build pkg-config git ccache mold
+  build-essential cmake ninja-build pkg-config git ccache lld
   clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
