@@ -10,7 +10,7 @@ construction="${TRAMONTA_BUILD:-$racine/build}"
 # The print test starts a print server of its own (cupsd, lpadmin,
 # cupsreject), never the machine's.
 paquets=(
-  build-essential cmake ninja-build pkg-config git ccache
+  build-essential cmake ninja-build pkg-config git ccache lld
   clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
@@ -33,9 +33,13 @@ if ((${#manquants[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${manquants[@]}"
 fi
 
-# A second build of the same sources (the sanitizer one, a fresh clone in
-# another folder) compiles again only what changed.
+# A second build of the same sources (a fresh clone in another folder, a
+# build folder made again) compiles again only what changed. The
+# precompiled headers (cmake/entetes_precompilees.cmake) need the
+# sloppiness: ccache would otherwise refuse a header newer than the compile
+# and the macros that a precompiled header may depend on.
 export CCACHE_BASEDIR="$racine" CCACHE_NOHASHDIR=1
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 lanceur=()
 command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$racine" -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${lanceur[@]}" >/dev/null
