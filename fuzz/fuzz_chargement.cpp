@@ -2,6 +2,7 @@
 // Feeds arbitrary bytes to the document load. Beyond not crashing, a load
 // that succeeds must give a document that saves, reloads and saves again to
 // the very same bytes.
+#include "fuzz/octets_exercice.h"
 #include "model/exercice.h"
 
 #include <cstdint>
@@ -9,17 +10,7 @@
 #include <vector>
 
 using namespace tramonta;
-
-namespace {
-std::vector<std::uint8_t> Enregistrer(TExercice& e) {
-    TMemoryStream flux;
-    {
-        TWriter w(flux);
-        e.Save(w);
-    }
-    return flux.Donnees();
-}
-} // namespace
+using tramonta::fuzz::Enregistrer;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     TExercice e;

@@ -4,6 +4,7 @@
 // is: never half built. A document that it accepts must give a season that
 // writes to JSON and reads back to the very same JSON.
 #include "cli/json_document.h"
+#include "fuzz/octets_exercice.h"
 #include "model/exercice.h"
 
 #include <cstdint>
@@ -13,17 +14,9 @@
 #include <vector>
 
 using namespace tramonta;
+using tramonta::fuzz::Enregistrer;
 
 namespace {
-std::vector<std::uint8_t> Enregistrer(TExercice& e) {
-    TMemoryStream flux;
-    {
-        TWriter w(flux);
-        e.Save(w);
-    }
-    return flux.Donnees();
-}
-
 // The reader's refusals, as "create" reports them; any other exception is a
 // fault that the fuzzer must see.
 bool Lire(const nlohmann::json& json, TExercice& e) {
