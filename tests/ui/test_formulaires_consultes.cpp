@@ -142,22 +142,17 @@ void ChaqueLigne(QWidget& page, const char* liste, const char* bouton, ScriptDia
 
 // ---- The forms ----
 
-void Adherents(TMain& m, ScriptDialogues& d, Fin fin) {
-    QWidget& page = Page(m, 1);
-    Controle<QTabWidget>(page, "PageControl")->setCurrentIndex(0);
-    ChaqueLigne(page, "ListViewAdherents", "BoutonEditerAdherent", d, [fin](QDialog& f) {
-        VisiterChamps(f);
-        Fermer(f, fin);
-    });
-}
-
-void Correspondants(TMain& m, ScriptDialogues& d, Fin fin) {
-    QWidget& page = Page(m, 1);
-    Controle<QTabWidget>(page, "PageControl")->setCurrentIndex(1);
-    ChaqueLigne(page, "ListViewCorrespondants", "BoutonEditerCorrespondant", d, [fin](QDialog& f) {
-        VisiterChamps(f);
-        Fermer(f, fin);
-    });
+// Every row of one tab of the database page opened in its sheet.
+std::function<void(TMain&, ScriptDialogues&, Fin)> FichesBDD(int onglet, const char* liste,
+                                                             const char* bouton) {
+    return [=](TMain& m, ScriptDialogues& d, Fin fin) {
+        QWidget& page = Page(m, 1);
+        Controle<QTabWidget>(page, "PageControl")->setCurrentIndex(onglet);
+        ChaqueLigne(page, liste, bouton, d, [fin](QDialog& f) {
+            VisiterChamps(f);
+            Fermer(f, fin);
+        });
+    };
 }
 
 // Each account of both lists in the account form, each of its lines opened
@@ -336,7 +331,7 @@ std::vector<std::string> Aucune(const TExercice&) {
 }
 
 const CasFormulaire kFormulaires[] = {
-    {"fiche_adherent", Adherents,
+    {"fiche_adherent", FichesBDD(0, "ListViewAdherents", "BoutonEditerAdherent"),
      [](const TExercice& e) {
          std::vector<std::string> l;
          for (int i = 0; i < e.Adherents().Count(); ++i)
@@ -344,7 +339,7 @@ const CasFormulaire kFormulaires[] = {
                          e.Adherents().Adherent(i)->Prenom() + "\"");
          return l;
      }},
-    {"fiche_correspondant", Correspondants,
+    {"fiche_correspondant", FichesBDD(1, "ListViewCorrespondants", "BoutonEditerCorrespondant"),
      [](const TExercice& e) {
          std::vector<std::string> l;
          for (int i = 0; i < e.Correspondants().Count(); ++i)

@@ -77,46 +77,41 @@ TMain* TMain::Instance() {
 // The print previews, their dialogs and the progress window are made the
 // first time they are used: the start neither waits for them nor touches the
 // print system.
+namespace {
+// Made at the first call, owned by the main window after.
+template <class T, class... Arguments> T& ALaDemande(T*& fiche, Arguments&&... arguments) {
+    if (!fiche)
+        fiche = new T(std::forward<Arguments>(arguments)...);
+    return *fiche;
+}
+} // namespace
+
 TFicheImpressionAdherent& TMain::FicheImpressionAdherent() {
-    if (!ficheImpressionAdherent_)
-        ficheImpressionAdherent_ = new TFicheImpressionAdherent(this);
-    return *ficheImpressionAdherent_;
+    return ALaDemande(ficheImpressionAdherent_, this);
 }
 
 TFicheImpressionCorrespondant& TMain::FicheImpressionCorrespondant() {
-    if (!ficheImpressionCorrespondant_)
-        ficheImpressionCorrespondant_ = new TFicheImpressionCorrespondant(this);
-    return *ficheImpressionCorrespondant_;
+    return ALaDemande(ficheImpressionCorrespondant_, this);
 }
 
 TFicheImpressionAdherents& TMain::FicheImpressionAdherents() {
-    if (!ficheImpressionAdherents_)
-        ficheImpressionAdherents_ = new TFicheImpressionAdherents(this);
-    return *ficheImpressionAdherents_;
+    return ALaDemande(ficheImpressionAdherents_, this);
 }
 
 TFichePrintProgress& TMain::FichePrintProgress() {
-    if (!fichePrintProgress_)
-        fichePrintProgress_ = new TFichePrintProgress(this);
-    return *fichePrintProgress_;
+    return ALaDemande(fichePrintProgress_, this);
 }
 
 TFicheImpressionCompta& TMain::FicheImpressionCompta() {
-    if (!ficheImpressionCompta_)
-        ficheImpressionCompta_ = new TFicheImpressionCompta(this);
-    return *ficheImpressionCompta_;
+    return ALaDemande(ficheImpressionCompta_, this);
 }
 
 TFicheMouvementsCompta& TMain::FicheMouvementsCompta() {
-    if (!ficheMouvementsCompta_)
-        ficheMouvementsCompta_ = new TFicheMouvementsCompta(FicheImpressionCompta(), this);
-    return *ficheMouvementsCompta_;
+    return ALaDemande(ficheMouvementsCompta_, FicheImpressionCompta(), this);
 }
 
 TFicheDepotsBancaires& TMain::FicheDepotsBancaires() {
-    if (!ficheDepotsBancaires_)
-        ficheDepotsBancaires_ = new TFicheDepotsBancaires(FicheImpressionCompta(), this);
-    return *ficheDepotsBancaires_;
+    return ALaDemande(ficheDepotsBancaires_, FicheImpressionCompta(), this);
 }
 
 TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
