@@ -11,6 +11,7 @@
 #include "model/textes_journal.h"
 #include "platform/choix_fichier.h"
 #include "ui/communs/agenda.h"
+#include "ui/communs/boutons_dialogue.h"
 #include "ui/communs/controles.h"
 
 #include <QCheckBox>
@@ -31,19 +32,6 @@ namespace tramonta {
 namespace {
 
 const QString kFiltreCsv = QStringLiteral("Fichier CSV (*.csv)");
-
-QHBoxLayout* BoutonsOkAnnuler(QDialog* d) {
-    auto* ok = Nomme(new QPushButton("&Ok", d), "BoutonOk");
-    ok->setDefault(true);
-    auto* annuler = Nomme(new QPushButton("&Annuler", d), "BoutonAnnuler");
-    QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
-    QObject::connect(annuler, &QPushButton::clicked, d, &QDialog::reject);
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(ok);
-    boutons->addWidget(annuler);
-    return boutons;
-}
 
 // A title may hold what a file name cannot.
 QString NomDeFichier(QString nom) {
