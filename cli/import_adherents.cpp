@@ -6,6 +6,7 @@
 #include "core/verrou.h"
 #include "model/exercice.h"
 #include "model/import_tableur.h"
+#include "model/textes_journal.h"
 
 #include <filesystem>
 #include <iostream>
@@ -48,8 +49,7 @@ int CommandeImport(const std::vector<std::string>& arguments) {
         return 1;
     }
     exercice.Agenda().AjouterLigne(
-        Formater("Import CSV de \"%s\" : %s",
-                 {std::filesystem::path(source).filename().string(), ResumeImport(rapport)}));
+        TexteJournalImportCsv(std::filesystem::path(source).filename().string(), rapport));
     if (!exercice.SaveToFile(document))
         return 1;
     for (const std::string& l : rapport.lignes)

@@ -231,6 +231,13 @@ int TAdherents::Find(const std::string& nom, const std::string& prenom) const {
     });
 }
 
+bool TAdherents::ExisteAutreAdherent(const TAdherent* soi, const std::string& nom,
+                                     const std::string& prenom) const {
+    return ExisteAutre(soi, [&](const TAdherent& a) {
+        return MemeTexteAscii(a.Nom(), nom) && MemeTexteAscii(a.Prenom(), prenom);
+    });
+}
+
 StatistiquesAdherents TAdherents::Statistiques() const {
     StatistiquesAdherents s;
     for (const auto& a : Liste()) {

@@ -126,6 +126,9 @@ class TAdherents : public TCollection<TAdherent, TAdherents> {
     // Takes the member's postings out of the ledger first.
     bool Delete(int index);
     int Find(const std::string& nom, const std::string& prenom) const;
+    // Whether a member other than `soi` bears this name and first name, as
+    // Find compares them.
+    bool ExisteAutreAdherent(const TAdherent* soi, const std::string& nom, const std::string& prenom) const;
     StatistiquesAdherents Statistiques() const;
     bool Import(const TAdherent& adherent, std::vector<std::string>& rapport);
 

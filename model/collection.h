@@ -75,6 +75,14 @@ template <class Element, class Collection> class TCollection : public TModifiedC
                 return i;
         return -1;
     }
+    // Whether an element other than `soi` passes `test`: a record being
+    // edited may keep its own name. `soi` may be a record not added yet.
+    template <class Test> bool ExisteAutre(const Element* soi, Test&& test) const {
+        for (int i = 0; i < liste_.Count(); ++i)
+            if (liste_.Get(i) != soi && test(*liste_.Get(i)))
+                return true;
+        return false;
+    }
     const TListePossedee<Element>& Liste() const { return liste_; }
 
   private:

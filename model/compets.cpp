@@ -64,6 +64,16 @@ int TCategorieCompet::IndexOfNom(const std::string& nom, const std::string& pren
     return -1;
 }
 
+bool TCategorieCompet::ExisteAutreParticipant(const TParticipantCompet* soi, const std::string& nom,
+                                              const std::string& prenom) const {
+    for (int i = 0; i < participants_.Count(); ++i) {
+        const TParticipantCompet* p = participants_.Get(i);
+        if (p != soi && MemeTexteSansCasse(p->Nom(), nom) && MemeTexteSansCasse(p->Prenom(), prenom))
+            return true;
+    }
+    return false;
+}
+
 void TCategorieCompet::Move(int de, int vers) {
     for (const int index : {de, vers})
         if (index < 0 || index >= participants_.Count())
@@ -218,6 +228,10 @@ void TCompet::Load(TReader& r) {
 
 int TCompets::IndexOfIntitule(const std::string& intitule) const {
     return Chercher([&](const TCompet& c) { return MemeTexteSansCasse(c.Intitule(), intitule); });
+}
+
+bool TCompets::ExisteAutreCompet(const TCompet* soi, const std::string& intitule) const {
+    return ExisteAutre(soi, [&](const TCompet& c) { return MemeTexteSansCasse(c.Intitule(), intitule); });
 }
 
 bool TCompets::ImportCompet(const TCompet& source, std::vector<std::string>& rapport) {

@@ -63,6 +63,10 @@ class TCategorieCompet : public TModifiedClass {
     int IndexOf(const TParticipantCompet* p) const { return participants_.IndexOf(p); }
     // Name and first name together, letter case ignored.
     int IndexOfNom(const std::string& nom, const std::string& prenom) const;
+    // Whether a participant other than `soi` bears this name and first
+    // name, as IndexOfNom compares them.
+    bool ExisteAutreParticipant(const TParticipantCompet* soi, const std::string& nom,
+                                const std::string& prenom) const;
     // Raises std::out_of_range when either index is outside the list.
     void Move(int de, int vers);
 
@@ -130,6 +134,9 @@ class TCompets : public TCollection<TCompet, TCompets> {
     TCompet* Compet(int index) const { return Item(index); }
     // Letter case ignored, accented letters included; no trimming.
     int IndexOfIntitule(const std::string& intitule) const;
+    // Whether a competition other than `soi` bears this title, as
+    // IndexOfIntitule compares them.
+    bool ExisteAutreCompet(const TCompet* soi, const std::string& intitule) const;
     // Appends a copy of a competition of another document, unless one of the
     // same title is here already; that case adds a line to the report.
     bool ImportCompet(const TCompet& source, std::vector<std::string>& rapport);

@@ -111,6 +111,13 @@ int TCompte::ChercherLigne(const std::string& libelle) const {
     return -1;
 }
 
+bool TCompte::ExisteAutreLigne(const TLigneEcriture* soi, const std::string& libelle) const {
+    for (int i = 0; i < lignes_.Count(); ++i)
+        if (lignes_.Get(i) != soi && MemeTexteAscii(lignes_.Get(i)->Libelle(), libelle))
+            return true;
+    return false;
+}
+
 double TCompte::Total() const {
     double total = 0;
     for (const auto& l : lignes_)
@@ -226,6 +233,13 @@ int TComptabilite::ChercherCompteCharge(const std::string& article) const {
 }
 int TComptabilite::ChercherCompteProduit(const std::string& article) const {
     return Chercher(produits_, article);
+}
+bool TComptabilite::ExisteAutreCompte(const TCompte* soi, const std::string& article) const {
+    for (const TListePossedee<TCompte>* liste : {&charges_, &produits_})
+        for (int i = 0; i < liste->Count(); ++i)
+            if (liste->Get(i) != soi && MemeTexteAscii(liste->Get(i)->Article(), article))
+                return true;
+    return false;
 }
 double TComptabilite::TotalCharges() const {
     return Somme(charges_);

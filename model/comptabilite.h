@@ -62,6 +62,9 @@ class TCompte : public TModifiedClass {
     bool SupprimerLigne(int index);
     int IndexLigne(const TLigneEcriture* ligne) const { return lignes_.IndexOf(ligne); }
     int ChercherLigne(const std::string& libelle) const;
+    // Whether a line other than `soi` bears this label, as ChercherLigne
+    // compares them.
+    bool ExisteAutreLigne(const TLigneEcriture* soi, const std::string& libelle) const;
     void ViderLignes();
 
     double Total() const;
@@ -128,6 +131,9 @@ class TComptabilite : public TModifiedClass {
     int IndexCompteProduit(const TCompte* compte) const { return produits_.IndexOf(compte); }
     int ChercherCompteProduit(const std::string& article) const;
     double TotalProduits() const;
+    // Whether an account other than `soi`, of either list, bears this
+    // number: a number names one account across charges and products.
+    bool ExisteAutreCompte(const TCompte* soi, const std::string& article) const;
     bool ImporterCompteProduit(const TCompte& compte, bool fusionnerLignes,
                                std::vector<std::string>& messages);
 

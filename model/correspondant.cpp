@@ -44,6 +44,10 @@ int TCorrespondants::Find(const std::string& nom) const {
     return Chercher([&](const TCorrespondant& c) { return MemeTexteAscii(c.Nom(), nom); });
 }
 
+bool TCorrespondants::ExisteAutreCorrespondant(const TCorrespondant* soi, const std::string& nom) const {
+    return ExisteAutre(soi, [&](const TCorrespondant& c) { return MemeTexteAscii(c.Nom(), nom); });
+}
+
 bool TCorrespondants::Import(const TCorrespondant& correspondant, std::vector<std::string>& rapport) {
     if (Find(correspondant.Nom()) >= 0)
         rapport.push_back(

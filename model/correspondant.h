@@ -53,6 +53,9 @@ class TCorrespondants : public TCollection<TCorrespondant, TCorrespondants> {
 
     TCorrespondant* Correspondant(int index) const { return Item(index); }
     int Find(const std::string& nom) const;
+    // Whether a correspondent other than `soi` bears this name, as Find
+    // compares them.
+    bool ExisteAutreCorrespondant(const TCorrespondant* soi, const std::string& nom) const;
     bool Import(const TCorrespondant& correspondant, std::vector<std::string>& rapport);
 
   private:

@@ -4,6 +4,7 @@
 #include "core/flux.h"
 #include "core/texte.h"
 #include "model/exercice.h"
+#include "model/textes_journal.h"
 
 #include <cctype>
 #include <cmath>
@@ -145,8 +146,8 @@ bool ConstruireNouvelleSaison(const TExercice& ancienne, TExercice& nouvelle,
         compte->AjouterLigne(std::move(ligne));
     }
 
-    nouvelle.Agenda().AjouterLigne("Création");
-    nouvelle.Agenda().AjouterLigne(Formater("Reprise de l'exercice \"%s\"", {ancienne.Intitule()}));
+    nouvelle.Agenda().AjouterLigne(TexteJournalCreation());
+    nouvelle.Agenda().AjouterLigne(TexteJournalReprise(ancienne.Intitule()));
     return true;
 }
 

@@ -62,33 +62,35 @@ QWidget& Page(TMain& m, int numero) {
     return *m.Page(numero);
 }
 
-// Every field of every tab visited in turn, as Tab would: a field's exit
-// runs what it runs when the user leaves it.
-void VisiterChamps(QDialog& d) {
+// Each tab of the form shown in turn, its page given to `faire`; the whole
+// form when it has no tabs.
+template <class Faire> void PourChaqueOnglet(QDialog& d, Faire&& faire) {
     auto* onglets = d.findChild<QTabWidget*>("PageControl");
     const int n = onglets ? onglets->count() : 1;
     for (int o = 0; o < n; ++o) {
         if (onglets)
             onglets->setCurrentIndex(o);
-        QWidget* racine = onglets ? onglets->widget(o) : &d;
+        faire(onglets ? onglets->widget(o) : &d);
+    }
+}
+
+// Every field of every tab visited in turn, as Tab would: a field's exit
+// runs what it runs when the user leaves it.
+void VisiterChamps(QDialog& d) {
+    PourChaqueOnglet(d, [](QWidget* racine) {
         for (QWidget* w : racine->findChildren<QWidget*>())
             if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
                  qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w)) &&
                 w->isEnabled() && w->isVisible() && w->focusPolicy() != Qt::NoFocus)
                 w->setFocus(Qt::TabFocusReason);
-    }
+    });
     QApplication::processEvents();
 }
 
 // What a user types to change every field: a digit at the end of each
 // line, a line to each memo, every check box turned over.
 void SaisirPartout(QDialog& d) {
-    auto* onglets = d.findChild<QTabWidget*>("PageControl");
-    const int n = onglets ? onglets->count() : 1;
-    for (int o = 0; o < n; ++o) {
-        if (onglets)
-            onglets->setCurrentIndex(o);
-        QWidget* racine = onglets ? onglets->widget(o) : &d;
+    PourChaqueOnglet(d, [](QWidget* racine) {
         for (auto* e : racine->findChildren<QLineEdit*>())
             if (e->isEnabled() && !e->isReadOnly() && e->isVisible()) {
                 e->setFocus(Qt::TabFocusReason);
@@ -104,7 +106,7 @@ void SaisirPartout(QDialog& d) {
         for (auto* c : racine->findChildren<QCheckBox*>())
             if (c->isEnabled() && c->isVisible())
                 c->click();
-    }
+    });
 }
 
 // A form that refuses to close fails the test, and is closed all the same
@@ -166,28 +168,23 @@ void Comptes(TMain& m, ScriptDialogues& d, Fin fin) {
         const std::string bouton = std::string("BoutonEditerCompte") + genre;
         ChaqueLigne(page, liste.c_str(), bouton.c_str(), d, [&d, fin](QDialog& compte) {
             VisiterChamps(compte);
-            auto* lignes = Controle<QTreeView>(compte, "ListViewEcritures");
-            for (int i = 0; i < lignes->model()->rowCount(); ++i) {
-                Selectionner(lignes, i);
-                d.Puis([fin](QDialog& ecriture) {
-                    EXPECT_EQ(ecriture.objectName(), "FicheEcriture");
-                    VisiterChamps(ecriture);
-                    // Edited and confirmed here: only the account form's
-                    // "Annuler" gives it up.
-                    if (fin == Fin::AnnulerApresSaisie) {
-                        for (const char* r : {"RadioVirement", "RadioEspeces", "RadioCheque"})
-                            Controle<QRadioButton>(ecriture, r)->click();
-                        for (const char* e : {"EditLibelle", "EditNumeroCheque"})
-                            if (auto* edit = Controle<QLineEdit>(ecriture, e); !edit->isReadOnly()) {
-                                edit->setFocus(Qt::TabFocusReason);
-                                edit->end(false);
-                                QTest::keyClicks(edit, "7");
-                            }
-                    }
-                    Confirmer(ecriture);
-                });
-                Controle<QAbstractButton>(compte, "BoutonEditer")->click();
-            }
+            ChaqueLigne(compte, "ListViewEcritures", "BoutonEditer", d, [fin](QDialog& ecriture) {
+                EXPECT_EQ(ecriture.objectName(), "FicheEcriture");
+                VisiterChamps(ecriture);
+                // Edited and confirmed here: only the account form's
+                // "Annuler" gives it up.
+                if (fin == Fin::AnnulerApresSaisie) {
+                    for (const char* r : {"RadioVirement", "RadioEspeces", "RadioCheque"})
+                        Controle<QRadioButton>(ecriture, r)->click();
+                    for (const char* e : {"EditLibelle", "EditNumeroCheque"})
+                        if (auto* edit = Controle<QLineEdit>(ecriture, e); !edit->isReadOnly()) {
+                            edit->setFocus(Qt::TabFocusReason);
+                            edit->end(false);
+                            QTest::keyClicks(edit, "7");
+                        }
+                }
+                Confirmer(ecriture);
+            });
             Fermer(compte, fin);
         });
     }

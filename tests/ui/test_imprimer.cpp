@@ -177,6 +177,22 @@ TEST_F(Imprimer, ChaqueEtatPorteSonNom) {
         EXPECT_EQ(t.imprimante, "Bureau");
 }
 
+// Every print shows the progress window of the main window that lives;
+// a main window that closes takes back only its own, and without any a
+// window prints with one of its own.
+TEST_F(Imprimer, LaProgressionEstCelleDeLaFenetrePrincipale) {
+    QWidget fenetre;
+    EXPECT_EQ(&ProgressionImpression(&fenetre), &m->FichePrintProgress());
+    auto seconde = std::make_unique<TMain>();
+    EXPECT_EQ(&ProgressionImpression(&fenetre), &seconde->FichePrintProgress());
+    m.reset();
+    EXPECT_EQ(&ProgressionImpression(&fenetre), &seconde->FichePrintProgress());
+    seconde.reset();
+    TFichePrintProgress& propre = ProgressionImpression(&fenetre);
+    EXPECT_EQ(propre.parent(), &fenetre);
+    EXPECT_EQ(&ProgressionImpression(&fenetre), &propre);
+}
+
 // A job that did not reach the print system is said, names the printer and
 // the reason, and is not journalled; the copies after it are not sent.
 TEST_F(Imprimer, UnTravailNonPrisEstDitEtNonJournalise) {

@@ -8,6 +8,7 @@
 #include "core/texte.h"
 #include "model/comptabilite.h"
 #include "model/enregistrement.h"
+#include "ui/bdd/boutons_fiche.h"
 #include "ui/bdd/fiche_liste_comptes.h"
 #include "ui/communs/edit_monetaire.h"
 
@@ -75,27 +76,17 @@ TFicheAdherent::TFicheAdherent(TFicheListeComptes& listeComptes, QWidget* parent
     PageControl->addTab(CreerOngletClub(), "Club");
     PageControl->addTab(CreerOngletDivers(), "Divers");
 
-    BoutonOk = Nomme(new QPushButton("&Ok", this), "BoutonOk");
-    BoutonOk->setDefault(true);
-    BoutonAnnuler = Nomme(new QPushButton("&Annuler", this), "BoutonAnnuler");
-    BoutonImprimer = Nomme(new QPushButton("&Imprimer", this), "BoutonImprimer");
-    BoutonImprimer->setToolTip("Imprimer les données de l'adhérent...");
-    connect(BoutonImprimer, &QPushButton::clicked, this, [this] {
-        // The preview shows what is typed; the edited member is not touched.
-        if (auto copie = ImprimerFiche ? CopieDeLaFiche() : nullptr)
-            ImprimerFiche(*copie);
-    });
+    const BoutonsFiche b =
+        PoserBoutonsFiche(this, PageControl, "Imprimer les données de l'adhérent...", [this] {
+            // The preview shows what is typed; the edited member is not touched.
+            if (auto copie = ImprimerFiche ? CopieDeLaFiche() : nullptr)
+                ImprimerFiche(*copie);
+        });
+    BoutonOk = b.ok;
+    BoutonAnnuler = b.annuler;
+    BoutonImprimer = b.imprimer;
     connect(BoutonOk, &QPushButton::clicked, this, &TFicheAdherent::BoutonOkClick);
     connect(BoutonAnnuler, &QPushButton::clicked, this, &TFicheAdherent::reject);
-
-    auto* boutons = new QHBoxLayout;
-    boutons->addWidget(BoutonImprimer);
-    boutons->addStretch();
-    boutons->addWidget(BoutonOk);
-    boutons->addWidget(BoutonAnnuler);
-    auto* tout = new QVBoxLayout(this);
-    tout->addWidget(PageControl);
-    tout->addLayout(boutons);
 
     connect(EditNom, &QLineEdit::textChanged, this, &TFicheAdherent::MajEtats);
     connect(EditPrenom, &QLineEdit::textChanged, this, &TFicheAdherent::MajEtats);
@@ -414,14 +405,11 @@ void TFicheAdherent::BoutonOkClick() {
     TAdherent& a = *adherent_;
     const std::string nom = S(EditNom->text());
     const std::string prenom = S(EditPrenom->text());
-    if (const TAdherents* collection = a.Proprietaire()) {
-        const TAdherent* autre = collection->Adherent(collection->Find(nom, prenom));
-        if (autre && autre != &a) {
-            MessageBoxTexte(Formater("L'adhérent \"%s %s\" existe déjà !", {nom, prenom}), "Erreur",
-                            MB_OK | MB_ICONERROR);
-            Montrer(PageControl, EditNom);
-            return;
-        }
+    if (const TAdherents* collection = a.Proprietaire();
+        collection && collection->ExisteAutreAdherent(&a, nom, prenom)) {
+        SignalerExisteDeja("L'adhérent \"" + nom + " " + prenom + "\"");
+        Montrer(PageControl, EditNom);
+        return;
     }
     // Every value is read before anything changes, so that a refused one
     // leaves the member and its postings as they were.

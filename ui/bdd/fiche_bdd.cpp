@@ -5,6 +5,7 @@
 #include "core/messages.h"
 #include "core/texte.h"
 #include "model/exercice.h"
+#include "model/textes_journal.h"
 #include "ui/bdd/fiche_adherent.h"
 #include "ui/bdd/fiche_correspondant.h"
 #include "ui/bdd/fiche_criteres_requete.h"
@@ -26,14 +27,6 @@
 #include <memory>
 
 namespace tramonta {
-
-namespace {
-
-std::string Entre(const std::string& modele, const std::string& a, const std::string& b = {}) {
-    return Formater(modele, {a, b});
-}
-
-} // namespace
 
 TFicheBDD::TFicheBDD(TExercice& exercice, TFicheAdherent& ficheAdherent,
                      TFicheCorrespondant& ficheCorrespondant, TFicheCriteresRequete& ficheCriteres,
@@ -241,7 +234,7 @@ void TFicheBDD::BoutonAjouterAdherentClick() {
     auto adherent = std::make_unique<TAdherent>(&adherents);
     if (ficheAdherent_.Editer(*adherent, true) != QDialog::Accepted)
         return;
-    const std::string texte = Entre("Ajout de l'adhérent \"%s %s\"", adherent->Nom(), adherent->Prenom());
+    const std::string texte = TexteJournal(TActeJournal::Ajout, *adherent);
     const int index = adherents.Add(std::move(adherent));
     Selectionner(adherents_.liste, triAdherents_, index);
     AjouterLigneAgenda(texte);
@@ -256,7 +249,7 @@ void TFicheBDD::BoutonSupprimerAdherentClick() {
                         MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     // The journal names the member before it goes.
-    AjouterLigneAgenda(Entre("Suppression de l'adhérent \"%s %s\"", a->Nom(), a->Prenom()));
+    AjouterLigneAgenda(TexteJournal(TActeJournal::Suppression, *a));
     TAdherents& adherents = Exercice().Adherents();
     adherents.Delete(adherents.IndexOf(a));
     MajBoutons();
@@ -268,7 +261,7 @@ void TFicheBDD::BoutonEditerAdherentClick() {
         return;
     if (ficheAdherent_.Editer(*a, false) != QDialog::Accepted)
         return;
-    AjouterLigneAgenda(Entre("Modification de l'adhérent \"%s %s\"", a->Nom(), a->Prenom()));
+    AjouterLigneAgenda(TexteJournal(TActeJournal::Modification, *a));
     if (const QModelIndex i = adherents_.liste->currentIndex(); i.isValid())
         adherents_.liste->scrollTo(i);
 }
@@ -286,7 +279,7 @@ void TFicheBDD::BoutonAjouterCorrespondantClick() {
     auto c = std::make_unique<TCorrespondant>(&correspondants);
     if (ficheCorrespondant_.Editer(*c) != QDialog::Accepted)
         return;
-    const std::string texte = Entre("Ajout du correspondant \"%s\"", c->Nom());
+    const std::string texte = TexteJournal(TActeJournal::Ajout, *c);
     const int index = correspondants.Add(std::move(c));
     Selectionner(correspondants_.liste, triCorrespondants_, index);
     AjouterLigneAgenda(texte);
@@ -300,7 +293,7 @@ void TFicheBDD::BoutonSupprimerCorrespondantClick() {
     if (MessageBoxTexte("Etes vous sûr de vouloir supprimer le correspondant ?", "Confirmation",
                         MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    AjouterLigneAgenda(Entre("Suppression du correspondant \"%s\"", c->Nom()));
+    AjouterLigneAgenda(TexteJournal(TActeJournal::Suppression, *c));
     TCorrespondants& correspondants = Exercice().Correspondants();
     correspondants.Delete(correspondants.IndexOf(c));
     MajBoutons();
@@ -312,7 +305,7 @@ void TFicheBDD::BoutonEditerCorrespondantClick() {
         return;
     if (ficheCorrespondant_.Editer(*c) != QDialog::Accepted)
         return;
-    AjouterLigneAgenda(Entre("Modification du correspondant \"%s\"", c->Nom()));
+    AjouterLigneAgenda(TexteJournal(TActeJournal::Modification, *c));
 }
 
 } // namespace tramonta

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/bdd/fiche_choix_champs.h"
+#include "ui/communs/boutons_dialogue.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -78,21 +79,10 @@ TFicheChoixChamps::TFicheChoixChamps(QWidget* parent) : QDialog(parent) {
     colonne(2, "Club", {c[13], c[14], c[15]});
     grille->setRowStretch(9, 1);
 
-    auto* ok = new QPushButton("&Ok", this);
-    ok->setObjectName("BoutonOk");
-    ok->setDefault(true);
-    auto* annuler = new QPushButton("&Annuler", this);
-    annuler->setObjectName("BoutonAnnuler");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(ok);
-    boutons->addWidget(annuler);
     auto* tout = new QVBoxLayout(this);
     tout->addLayout(grille);
     tout->addSpacing(8);
-    tout->addLayout(boutons);
+    tout->addLayout(BoutonsOkAnnuler(this));
     setFixedSize(sizeHint());
 }
 

@@ -6,6 +6,7 @@
 #include "core/texte.h"
 #include "model/exercice.h"
 #include "platform/bureau.h"
+#include "ui/bdd/boutons_fiche.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -109,24 +110,15 @@ TFicheCorrespondant::TFicheCorrespondant(QWidget* parent) : QDialog(parent) {
     l->addWidget(EditInformationsComplementaires);
     PageControl->addTab(divers, "Divers");
 
-    BoutonOk = Nomme(new QPushButton("&Ok", this), "BoutonOk");
-    BoutonOk->setDefault(true);
-    BoutonAnnuler = Nomme(new QPushButton("&Annuler", this), "BoutonAnnuler");
-    BoutonImprimer = Nomme(new QPushButton("&Imprimer", this), "BoutonImprimer");
-    BoutonImprimer->setToolTip("Imprimer les données du correspondant...");
-    connect(BoutonImprimer, &QPushButton::clicked, this, [this] {
-        // The preview shows what is typed; the edited record is not touched.
-        if (auto copie = ImprimerFiche ? CopieDeLaFiche() : nullptr)
-            ImprimerFiche(*copie);
-    });
-    auto* boutons = new QHBoxLayout;
-    boutons->addWidget(BoutonImprimer);
-    boutons->addStretch();
-    boutons->addWidget(BoutonOk);
-    boutons->addWidget(BoutonAnnuler);
-    auto* tout = new QVBoxLayout(this);
-    tout->addWidget(PageControl);
-    tout->addLayout(boutons);
+    const BoutonsFiche b =
+        PoserBoutonsFiche(this, PageControl, "Imprimer les données du correspondant...", [this] {
+            // The preview shows what is typed; the edited record is not touched.
+            if (auto copie = ImprimerFiche ? CopieDeLaFiche() : nullptr)
+                ImprimerFiche(*copie);
+        });
+    BoutonOk = b.ok;
+    BoutonAnnuler = b.annuler;
+    BoutonImprimer = b.imprimer;
 
     connect(BoutonOk, &QPushButton::clicked, this, &TFicheCorrespondant::BoutonOkClick);
     connect(BoutonAnnuler, &QPushButton::clicked, this, &QDialog::reject);
@@ -212,15 +204,12 @@ void TFicheCorrespondant::BoutonOkClick() {
         return;
     TCorrespondant& c = *correspondant_;
     const std::string nom = S(EditNom->text());
-    if (const TCorrespondants* collection = c.Proprietaire()) {
-        const TCorrespondant* autre = collection->Correspondant(collection->Find(nom));
-        if (autre && autre != &c) {
-            MessageBoxTexte(Formater("Le correspondant \"%s\" existe déjà !", {nom}), "Erreur",
-                            MB_OK | MB_ICONERROR);
-            PageControl->setCurrentIndex(0);
-            EditNom->setFocus();
-            return;
-        }
+    if (const TCorrespondants* collection = c.Proprietaire();
+        collection && collection->ExisteAutreCorrespondant(&c, nom)) {
+        SignalerExisteDeja("Le correspondant \"" + nom + "\"");
+        PageControl->setCurrentIndex(0);
+        EditNom->setFocus();
+        return;
     }
     Stocker(c);
     accept();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/bdd/fiche_criteres_requete.h"
+#include "ui/communs/boutons_dialogue.h"
 #include "ui/communs/controles.h"
 
 #include "model/adherent.h"
@@ -58,18 +59,9 @@ TFicheCriteresRequete::TFicheCriteresRequete(QWidget* parent) : QDialog(parent) 
     grille->addWidget(RadioButtonLicence, 3, 0);
     grille->addWidget(ComboBoxLicence, 3, 1);
 
-    auto* ok = Nomme(new QPushButton("&Ok", this), "BoutonOk");
-    ok->setDefault(true);
-    auto* annuler = Nomme(new QPushButton("&Annuler", this), "BoutonAnnuler");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(annuler, &QPushButton::clicked, this, &QDialog::reject);
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(ok);
-    boutons->addWidget(annuler);
     auto* tout = new QVBoxLayout(this);
     tout->addWidget(cadre);
-    tout->addLayout(boutons);
+    tout->addLayout(BoutonsOkAnnuler(this));
 
     ComboBoxRelance->setCurrentIndex(0);
     ComboBoxCategorie->setCurrentIndex(0);

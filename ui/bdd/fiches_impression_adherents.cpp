@@ -8,7 +8,7 @@
 #include "platform/preferences.h"
 #include "print/fiches.h"
 #include "ui/bdd/fiche_choix_champs.h"
-#include "ui/fenetre/main_fenetre.h"
+#include "ui/communs/agenda.h"
 
 #include <QHideEvent>
 #include <QIcon>
@@ -21,10 +21,11 @@ namespace tramonta {
 namespace {
 
 // The sheets' header names the season as it is titled when the sheet is
-// printed, after any change on the club page.
+// printed, after any change on the club page: the open document, the one
+// whose journal the print writes to.
 void ActualiserTitreEntete() {
-    if (TMain* main = TMain::Instance())
-        DefinirTitreEntete(TitreEntetePour(main->Exercice().Intitule()));
+    if (const TExercice* exercice = ExerciceJournal())
+        DefinirTitreEntete(TitreEntetePour(exercice->Intitule()));
 }
 
 } // namespace

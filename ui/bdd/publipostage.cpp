@@ -8,6 +8,7 @@
 #include "model/adherent.h"
 #include "model/correspondant.h"
 #include "model/requete.h"
+#include "model/textes_journal.h"
 #include "platform/traitement_texte.h"
 #include "print/impression.h"
 #include "ui/communs/agenda.h"
@@ -329,7 +330,7 @@ TResultatPublipostage LancerPublipostage(const TPublipostage& p, TTraitementText
         progression.Masquer();
         if (annule)
             return TResultatPublipostage::Annule;
-        AjouterLigneAgenda("Lancement d'un publipostage avec le fichier \"" + p.fichier + "\"");
+        AjouterLigneAgenda(TexteJournalPublipostage(p.fichier));
         return TResultatPublipostage::Termine;
     } catch (const TAnnulationTraitementTexte&) {
         // Cancelled while the word processor was stuck: it is already stopped.

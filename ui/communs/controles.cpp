@@ -79,6 +79,10 @@ bool ChampEnregistrable(QWidget* champ) {
     return false;
 }
 
+void SignalerExisteDeja(const std::string& sujet) {
+    MessageBoxTexte(sujet + " existe déjà !", "Erreur", MB_OK | MB_ICONERROR);
+}
+
 bool ChampsEnregistrables(QWidget* fenetre) {
     for (QWidget* champ : fenetre->findChildren<QWidget*>())
         if ((qobject_cast<QLineEdit*>(champ) || qobject_cast<QPlainTextEdit*>(champ)) && champ->isEnabled() &&

@@ -110,4 +110,9 @@ bool ChampEnregistrable(QWidget* champ);
 // the first refused: what a sheet asks before storing on its "OK".
 bool ChampsEnregistrables(QWidget* fenetre);
 
+// Refuses a name that another record of the list bears already: "`sujet`
+// existe déjà !" as an error, where `sujet` names the record ("Le compte
+// \"512\"").
+void SignalerExisteDeja(const std::string& sujet);
+
 } // namespace tramonta

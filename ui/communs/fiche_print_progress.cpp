@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/communs/fiche_print_progress.h"
 
-#include "ui/fenetre/main_fenetre.h"
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -91,9 +89,26 @@ void TFichePrintProgress::closeEvent(QCloseEvent* e) {
     e->ignore();
 }
 
+namespace {
+const QObject* gFenetreProgression = nullptr;
+std::function<TFichePrintProgress&()> gProgression;
+} // namespace
+
+void DefinirProgressionImpression(const QObject* fenetre, std::function<TFichePrintProgress&()> progression) {
+    gFenetreProgression = fenetre;
+    gProgression = std::move(progression);
+}
+
+void OublierProgressionImpression(const QObject* fenetre) {
+    if (gFenetreProgression != fenetre)
+        return;
+    gFenetreProgression = nullptr;
+    gProgression = nullptr;
+}
+
 TFichePrintProgress& ProgressionImpression(QWidget* fenetre) {
-    if (TMain* m = TMain::Instance())
-        return m->FichePrintProgress();
+    if (gProgression)
+        return gProgression();
     auto* propre = fenetre->findChild<TFichePrintProgress*>(QString(), Qt::FindDirectChildrenOnly);
     if (!propre)
         propre = new TFichePrintProgress(fenetre);

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -38,8 +40,14 @@ class TFichePrintProgress : public QDialog, public TProgression {
     bool annule_ = false;
 };
 
-// The main window's; without a main window (a window tried alone), one owned
-// by `fenetre`.
+// The one that the main window names; without one (a window tried alone),
+// one owned by `fenetre`.
 TFichePrintProgress& ProgressionImpression(QWidget* fenetre);
+
+// The main window names the progress window of every print, made when first
+// asked for. Forgotten only by the window that named it, so that a second
+// main window keeps its own.
+void DefinirProgressionImpression(const QObject* fenetre, std::function<TFichePrintProgress&()> progression);
+void OublierProgressionImpression(const QObject* fenetre);
 
 } // namespace tramonta

@@ -108,13 +108,10 @@ void TFicheParticipant::BoutonOkClick() {
         return;
     const std::string nom = EditNom->text().toStdString();
     const std::string prenom = EditPrenom->text().toStdString();
-    if (const TCategorieCompet* c = Participant->Owner()) {
-        const int trouve = c->IndexOfNom(nom, prenom);
-        if (trouve >= 0 && trouve != c->IndexOf(Participant)) {
-            MessageBoxTexte("Le participant \"" + nom + " " + prenom + "\" existe déjà !", "Erreur",
-                            MB_OK | MB_ICONERROR);
-            return;
-        }
+    if (const TCategorieCompet* c = Participant->Owner();
+        c && c->ExisteAutreParticipant(Participant, nom, prenom)) {
+        SignalerExisteDeja("Le participant \"" + nom + " " + prenom + "\"");
+        return;
     }
     Participant->SetNom(nom);
     Participant->SetPrenom(prenom);
@@ -580,13 +577,9 @@ void TFicheCompet::BoutonOkClick() {
     if (!Compet || EditIntitule->text().isEmpty())
         return;
     const std::string intitule = EditIntitule->text().toStdString();
-    if (const TCompets* compets = Compet->Owner()) {
-        const int trouve = compets->IndexOfIntitule(intitule);
-        if (trouve >= 0 && trouve != compets->IndexOf(Compet)) {
-            MessageBoxTexte("La compétition \"" + intitule + "\" existe déjà !", "Erreur",
-                            MB_OK | MB_ICONERROR);
-            return;
-        }
+    if (const TCompets* compets = Compet->Owner(); compets && compets->ExisteAutreCompet(Compet, intitule)) {
+        SignalerExisteDeja("La compétition \"" + intitule + "\"");
+        return;
     }
     Compet->SetIntitule(intitule);
     Compet->SetDateDebut(DateLue(EditDateDebut, Compet->DateDebut()));

@@ -3,6 +3,7 @@
 
 #include "core/messages.h"
 #include "model/exercice.h"
+#include "model/textes_journal.h"
 #include "ui/communs/agenda.h"
 #include "ui/communs/commandes_liste.h"
 #include "ui/communs/controles.h"
@@ -102,7 +103,7 @@ void TFicheCompets::BoutonAjouterClick() {
     const TCompet* ajoutee = compet.get();
     compets.Add(std::move(compet));
     Selectionner(ajoutee);
-    AjouterLigneAgenda("Ajout de la compétition \"" + ajoutee->Intitule() + "\"");
+    AjouterLigneAgenda(TexteJournal(TActeJournal::Ajout, *ajoutee));
     MajCommandes();
 }
 
@@ -113,7 +114,7 @@ void TFicheCompets::BoutonSupprimerClick() {
     if (MessageBoxTexte("Etes vous sûr de vouloir supprimer la compétition ?", "Confirmation",
                         MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    AjouterLigneAgenda("Suppression de la compétition \"" + compet->Intitule() + "\"");
+    AjouterLigneAgenda(TexteJournal(TActeJournal::Suppression, *compet));
     TCompets& compets = Exercice().Compets();
     compets.Delete(compets.IndexOf(compet));
     ListView->clearSelection();
@@ -127,7 +128,7 @@ void TFicheCompets::BoutonEditerClick() {
     if (ficheCompet_->Executer(*compet) != QDialog::Accepted)
         return;
     Selectionner(compet);
-    AjouterLigneAgenda("Modification de la compétition \"" + compet->Intitule() + "\"");
+    AjouterLigneAgenda(TexteJournal(TActeJournal::Modification, *compet));
     MajCommandes();
 }
 

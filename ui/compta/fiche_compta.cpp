@@ -5,6 +5,7 @@
 #include "core/messages.h"
 #include "core/monnaie.h"
 #include "model/exercice.h"
+#include "model/textes_journal.h"
 #include "ui/communs/agenda.h"
 #include "ui/communs/commandes_liste.h"
 #include "ui/compta/fiche_compte.h"
@@ -173,10 +174,10 @@ void TFicheCompta::BoutonAjouterCompteClick(Liste liste) {
     auto compte = std::make_unique<TCompte>(&c);
     if (fiche_.Executer(*compte) != QDialog::Accepted)
         return;
-    const std::string article = compte->Article();
+    const std::string texte = TexteJournal(TActeJournal::Ajout, *compte, liste);
     const int index = liste == Liste::Charges ? c.AjouterCompteCharge(std::move(compte))
                                               : c.AjouterCompteProduit(std::move(compte));
-    AjouterLigneAgenda("Ajout du compte " + std::string(o.genre) + " \"" + article + "\"");
+    AjouterLigneAgenda(texte);
     const QModelIndex i = o.modele->index(index, 0);
     o.vue->setCurrentIndex(i);
     o.vue->scrollTo(i);
@@ -189,7 +190,7 @@ void TFicheCompta::BoutonEditerCompteClick(Liste liste) {
     if (!compte || fiche_.Executer(*compte) != QDialog::Accepted)
         return;
     // The row follows the account's own notifications.
-    AjouterLigneAgenda("Modification du compte " + std::string(o.genre) + " \"" + compte->Article() + "\"");
+    AjouterLigneAgenda(TexteJournal(TActeJournal::Modification, *compte, liste));
     RafraichirTotaux();
 }
 
@@ -209,7 +210,7 @@ void TFicheCompta::BoutonSupprimerCompteClick(Liste liste) {
             "automatiques !\n\rEn le supprimant, ces lignes seront inaccessibles par les objets qui ont "
             "fait ces enregistrements.\n\rEtes vous sûr de vouloir continuer ?"))
         return;
-    AjouterLigneAgenda("Suppression du compte " + std::string(o.genre) + " \"" + compte->Article() + "\"");
+    AjouterLigneAgenda(TexteJournal(TActeJournal::Suppression, *compte, liste));
     TComptabilite& c = Exercice().Comptabilite();
     if (liste == Liste::Charges)
         c.SupprimerCompteCharge(c.IndexCompteCharge(compte));

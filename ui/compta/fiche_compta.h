@@ -40,7 +40,7 @@ class TFicheCompta : public TSousVue {
     // What each of the two tabs holds.
     struct Onglet {
         TComptabilite::Liste liste;
-        const char* genre; // "charge" or "produit", for the journal
+        const char* genre; // "charge" or "produit", in the controls' names
         QTreeView* vue = nullptr;
         TModeleComptes* modele = nullptr;
         TCommandesListe* commandes = nullptr;

@@ -301,15 +301,9 @@ void TFicheCompte::BoutonOkClick() {
     const TCompte& c = *Compte;
     const TComptabilite* comptabilite = c.Proprietaire();
     const std::string numero = EditNumero->text().toStdString();
-    if (comptabilite) {
-        const int i = comptabilite->IndexCompteCharge(&c);
-        const int ch = comptabilite->ChercherCompteCharge(numero);
-        const int j = comptabilite->IndexCompteProduit(&c);
-        const int p = comptabilite->ChercherCompteProduit(numero);
-        if ((ch >= 0 && ch != i) || (p >= 0 && p != j)) {
-            MessageBoxTexte("Le compte \"" + numero + "\" existe déjà !", "Erreur", MB_OK | MB_ICONERROR);
-            return;
-        }
+    if (comptabilite && comptabilite->ExisteAutreCompte(&c, numero)) {
+        SignalerExisteDeja("Le compte \"" + numero + "\"");
+        return;
     }
     if (numero != c.Article() && c.ContientLignesAutomatiques() &&
         !Confirmer(Avertissement(kCompteAutomatique, kRenommerCompteAutomatique)))

@@ -150,28 +150,15 @@ void TFicheEcriture::GroupTypePaiementClick() {
     EditNumeroCheque->setEnabled(typesPaiement_->checkedId() == 0);
 }
 
-bool TFicheEcriture::LibelleExisteDeja() const {
-    const TCompte* compte = Ligne->Proprietaire();
-    if (!compte)
-        return false;
-    const std::string libelle = EditLibelle->text().toStdString();
-    for (int i = 0; i < compte->NbLignes(); ++i) {
-        const TLigneEcriture* autre = compte->GetLigne(i);
-        if (autre != Ligne && MemeTexteAscii(autre->Libelle(), libelle))
-            return true;
-    }
-    return false;
-}
-
 void TFicheEcriture::BoutonOkClick() {
     if (!ChampsEnregistrables(this))
         return;
     if (!Ligne || EditLibelle->text().isEmpty())
         return;
     TLigneEcriture& l = *Ligne;
-    if (LibelleExisteDeja()) {
-        MessageBoxTexte("La ligne d'écriture \"" + EditLibelle->text().toStdString() + "\" existe déjà !",
-                        "Erreur", MB_OK | MB_ICONERROR);
+    const std::string libelle = EditLibelle->text().toStdString();
+    if (const TCompte* compte = l.Proprietaire(); compte && compte->ExisteAutreLigne(&l, libelle)) {
+        SignalerExisteDeja("La ligne d'écriture \"" + libelle + "\"");
         return;
     }
     // The amount is read before anything is stored: a bad one leaves the

@@ -44,7 +44,6 @@ class TFicheEcriture : public QDialog {
     void EditLibelleChange();
     void GroupTypePaiementClick();
     void BoutonOkClick();
-    bool LibelleExisteDeja() const;
 
     QLineEdit* EditLibelle;
     QLineEdit* EditDate;

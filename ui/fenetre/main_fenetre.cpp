@@ -5,7 +5,9 @@
 #include "core/partage.h"
 #include "model/exercice.h"
 #include "model/exercice_fichier.h"
+#include "model/export_tableur.h"
 #include "model/nouvelle_saison.h"
+#include "model/textes_journal.h"
 #include "platform/choix_fichier.h"
 #include "platform/preferences.h"
 #include "platform/raccourci.h"
@@ -168,6 +170,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     fichePublipostage_ = new TFichePublipostage(*exercice_, *ficheCriteresRequete_, this);
     fichePublipostage_->SetProgression([this]() -> TProgression& { return FichePrintProgress(); });
     DefinirExerciceJournal(exercice_.get());
+    DefinirProgressionImpression(this, [this]() -> TFichePrintProgress& { return FichePrintProgress(); });
     gInstance = this;
     surete_ = new TSurete(
         *exercice_, [this] { return fichierCourant_; }, this);
@@ -212,6 +215,7 @@ TMain::~TMain() {
     surete_ = nullptr;
     exercice_.reset();
     WriteRegString("MRU", "MRU", recentFileList_->Texte());
+    OublierProgressionImpression(this);
     if (gInstance == this)
         gInstance = nullptr;
 }
@@ -255,7 +259,16 @@ void TMain::CreerMenus() {
     QAction* importerCsv = Action("MenuImporterAdherentsCsv", "&Adhérents (CSV)...");
     importer->addAction(importerCsv);
     connect(importerCsv, &QAction::triggered, this, &TMain::MenuImporterAdherentsCsvClick);
-    exportsTableur_ = new TExportsTableur(*this);
+    TSourcesExports sources;
+    sources.validerSaisie = [this] { ValiderSaisie(); };
+    sources.exercice = [this]() -> TExercice& { return Exercice(); };
+    sources.fichierCourant = [this] { return FichierCourant(); };
+    sources.adherentsAffiches = [this] {
+        auto* bdd = qobject_cast<TFicheBDD*>(Page(1));
+        return bdd ? bdd->AdherentsAffiches() : TousLesAdherents(Exercice().Adherents());
+    };
+    sources.criteres = [this]() -> const TCriteresRequete& { return FicheCriteresRequete().Criteres(); };
+    exportsTableur_ = new TExportsTableur(*this, std::move(sources));
     exportsTableur_->CreerMenu(*fichier);
     fichier->addSeparator();
     QAction* quitter = Action("MenuQuitter", "&Quitter");
@@ -442,7 +455,7 @@ void TMain::CreerExercice() {
     MettreAJourTitre();
     surete_->Ferme();
     // A new document holds its "Création" line but is not yet worth saving.
-    AjouterLigneAgenda("Création");
+    AjouterLigneAgenda(TexteJournalCreation());
     TAgenda& agenda = exercice_->Agenda();
     agenda.Modified = false;
     if (TLigneAgenda* l = agenda.Ligne(agenda.Count() - 1))

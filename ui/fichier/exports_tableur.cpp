@@ -8,12 +8,11 @@
 #include "model/exercice.h"
 #include "model/export_tableur.h"
 #include "model/requete.h"
+#include "model/textes_journal.h"
 #include "platform/choix_fichier.h"
-#include "ui/bdd/fiche_bdd.h"
-#include "ui/bdd/fiche_criteres_requete.h"
 #include "ui/communs/agenda.h"
+#include "ui/communs/boutons_dialogue.h"
 #include "ui/communs/controles.h"
-#include "ui/fenetre/main_fenetre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,24 +32,6 @@ namespace tramonta {
 namespace {
 
 const QString kFiltreCsv = QStringLiteral("Fichier CSV (*.csv)");
-
-QHBoxLayout* BoutonsOkAnnuler(QDialog* d) {
-    auto* ok = Nomme(new QPushButton("&Ok", d), "BoutonOk");
-    ok->setDefault(true);
-    auto* annuler = Nomme(new QPushButton("&Annuler", d), "BoutonAnnuler");
-    QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
-    QObject::connect(annuler, &QPushButton::clicked, d, &QDialog::reject);
-    auto* boutons = new QHBoxLayout;
-    boutons->addStretch();
-    boutons->addWidget(ok);
-    boutons->addWidget(annuler);
-    return boutons;
-}
-
-// "12 adhérents", "1 adhérent", "0 adhérent", as French counts them.
-std::string Compte(std::size_t n, const char* singulier) {
-    return std::to_string(n) + " " + singulier + (n > 1 ? "s" : "");
-}
 
 // A title may hold what a file name cannot.
 QString NomDeFichier(QString nom) {
@@ -126,9 +107,10 @@ std::optional<int> TFicheExportParticipants::Executer(const std::vector<std::str
     return ComboBoxCompetition->currentIndex();
 }
 
-TExportsTableur::TExportsTableur(TMain& main) : QObject(&main), main_(main) {
-    ficheAdherents_ = new TFicheExportAdherents(&main);
-    ficheParticipants_ = new TFicheExportParticipants(&main);
+TExportsTableur::TExportsTableur(QWidget& fenetre, TSourcesExports sources)
+    : QObject(&fenetre), fenetre_(fenetre), sources_(std::move(sources)) {
+    ficheAdherents_ = new TFicheExportAdherents(&fenetre);
+    ficheParticipants_ = new TFicheExportParticipants(&fenetre);
 }
 
 void TExportsTableur::CreerMenu(QMenu& fichier) {
@@ -147,7 +129,7 @@ void TExportsTableur::CreerMenu(QMenu& fichier) {
     actionParticipants_ = action("MenuExporterParticipants", "&Participants d'une compétition (CSV)...",
                                  &TExportsTableur::MenuExporterParticipantsClick);
     connect(exporter, &QMenu::aboutToShow, this,
-            [this] { actionParticipants_->setEnabled(main_.Exercice().Compets().Count() > 0); });
+            [this] { actionParticipants_->setEnabled(sources_.exercice().Compets().Count() > 0); });
 }
 
 std::optional<QString> TExportsTableur::DemanderFichier(const QString& titre, const QString& nom) const {
@@ -157,16 +139,16 @@ std::optional<QString> TExportsTableur::DemanderFichier(const QString& titre, co
     d.filtre = kFiltreCsv;
     d.suffixe = "csv";
     // Beside the season's file, where the officer looks for it first.
-    const QString& document = main_.FichierCourant();
+    const QString document = sources_.fichierCourant();
     d.initial = document.isEmpty() ? nom : QFileInfo(document).dir().filePath(nom);
-    return ChoisirFichier(&main_, d);
+    return ChoisirFichier(&fenetre_, d);
 }
 
 bool TExportsTableur::Ecrire(const QString& chemin, const std::string& octets) const {
     const std::string cible = chemin.toStdString();
     std::string erreur = Formater("Impossible d'écrire le fichier \"%s\" !", {cible});
     // The season's own file chosen by mistake would be lost under a CSV.
-    const QString& document = main_.FichierCourant();
+    const QString document = sources_.fichierCourant();
     if (!document.isEmpty() && MemeFichier(cible, document.toStdString())) {
         erreur += "\nC'est le fichier de l'exercice lui-même : choisissez un autre nom.";
     } else {
@@ -181,9 +163,9 @@ bool TExportsTableur::Ecrire(const QString& chemin, const std::string& octets) c
 }
 
 void TExportsTableur::MenuExporterAdherentsClick() {
-    main_.ValiderSaisie();
-    TExercice& exercice = main_.Exercice();
-    const TCriteresRequete& criteres = main_.FicheCriteresRequete().Criteres();
+    sources_.validerSaisie();
+    TExercice& exercice = sources_.exercice();
+    const TCriteresRequete& criteres = sources_.criteres();
     const bool avecCriteres = criteres.TypeRequete != TCriteresRequete::ReqTous;
     if (!ficheAdherents_->Executer(avecCriteres ? DecrireCriteres(criteres) : std::string()))
         return;
@@ -194,9 +176,8 @@ void TExportsTableur::MenuExporterAdherentsClick() {
     // through: the list's order when the user asks for what it shows, the
     // season's order otherwise, as the command-line export gives it.
     std::vector<const TAdherent*> adherents;
-    auto* bdd = qobject_cast<TFicheBDD*>(main_.Page(1));
-    if (ficheAdherents_->SeulementAffiches() && bdd)
-        adherents = bdd->AdherentsAffiches();
+    if (ficheAdherents_->SeulementAffiches())
+        adherents = sources_.adherentsAffiches();
     else
         adherents = TousLesAdherents(exercice.Adherents());
     if (ficheAdherents_->SeulementCriteres())
@@ -205,30 +186,28 @@ void TExportsTableur::MenuExporterAdherentsClick() {
     ExporterAdherents(adherents, csv);
     if (!Ecrire(*chemin, csv.str()))
         return;
-    AjouterLigneAgenda(Formater("Export des adhérents vers le fichier \"%s\" (%s)",
-                                {chemin->toStdString(), Compte(adherents.size(), "adhérent")}));
+    AjouterLigneAgenda(TexteJournalExportAdherents(chemin->toStdString(), adherents.size()));
 }
 
 void TExportsTableur::MenuExporterCorrespondantsClick() {
-    main_.ValiderSaisie();
+    sources_.validerSaisie();
     const auto chemin = DemanderFichier("Export des correspondants", "Correspondants.csv");
     if (!chemin)
         return;
-    const auto correspondants = TousLesCorrespondants(main_.Exercice().Correspondants());
+    const auto correspondants = TousLesCorrespondants(sources_.exercice().Correspondants());
     std::ostringstream csv;
     ExporterCorrespondants(correspondants, csv);
     if (!Ecrire(*chemin, csv.str()))
         return;
-    AjouterLigneAgenda(Formater("Export des correspondants vers le fichier \"%s\" (%s)",
-                                {chemin->toStdString(), Compte(correspondants.size(), "correspondant")}));
+    AjouterLigneAgenda(TexteJournalExportCorrespondants(chemin->toStdString(), correspondants.size()));
 }
 
 void TExportsTableur::MenuExporterEcrituresClick() {
-    main_.ValiderSaisie();
+    sources_.validerSaisie();
     const auto chemin = DemanderFichier("Export des écritures", "Ecritures.csv");
     if (!chemin)
         return;
-    const TComptabilite& compta = main_.Exercice().Comptabilite();
+    const TComptabilite& compta = sources_.exercice().Comptabilite();
     std::size_t n = 0;
     for (int i = 0; i < compta.NbComptesCharges(); ++i)
         n += static_cast<std::size_t>(compta.GetCompteCharge(i)->NbLignes());
@@ -238,13 +217,12 @@ void TExportsTableur::MenuExporterEcrituresClick() {
     ExporterEcritures(compta, csv);
     if (!Ecrire(*chemin, csv.str()))
         return;
-    AjouterLigneAgenda(Formater("Export des écritures vers le fichier \"%s\" (%s)",
-                                {chemin->toStdString(), Compte(n, "écriture")}));
+    AjouterLigneAgenda(TexteJournalExportEcritures(chemin->toStdString(), n));
 }
 
 void TExportsTableur::MenuExporterParticipantsClick() {
-    main_.ValiderSaisie();
-    const TCompets& compets = main_.Exercice().Compets();
+    sources_.validerSaisie();
+    const TCompets& compets = sources_.exercice().Compets();
     if (compets.Count() == 0) {
         MessageBoxTexte("Aucune compétition dans l'exercice !", "Informations", MB_OK | MB_ICONINFORMATION);
         return;
@@ -273,9 +251,7 @@ void TExportsTableur::MenuExporterParticipantsClick() {
     ExporterParticipants(*compet, csv);
     if (!Ecrire(*chemin, csv.str()))
         return;
-    AjouterLigneAgenda(
-        Formater("Export des participants de la compétition \"%s\" vers le fichier \"%s\" (%s)",
-                 {compet->Intitule(), chemin->toStdString(), Compte(n, "participant")}));
+    AjouterLigneAgenda(TexteJournalExportParticipants(*compet, chemin->toStdString(), n));
 }
 
 } // namespace tramonta

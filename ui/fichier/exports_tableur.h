@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,7 +20,9 @@ class QMenu;
 
 namespace tramonta {
 
-class TMain;
+class TAdherent;
+class TExercice;
+struct TCriteresRequete;
 
 // Which members: those the list shows (the search in progress), those of the
 // query's criteria, or both.
@@ -51,10 +54,22 @@ class TFicheExportParticipants : public QDialog {
     QComboBox* ComboBoxCompetition;
 };
 
+// What the exports read of the window that holds them, asked at each export:
+// the open document and its file, the members that the database page shows,
+// in its order, and the query's criteria.
+struct TSourcesExports {
+    std::function<void()> validerSaisie;
+    std::function<TExercice&()> exercice;
+    std::function<QString()> fichierCourant;
+    std::function<std::vector<const TAdherent*>()> adherentsAffiches;
+    std::function<const TCriteresRequete&()> criteres;
+};
+
 class TExportsTableur : public QObject {
     Q_OBJECT
   public:
-    explicit TExportsTableur(TMain& main);
+    // The dialogs and the file choice open over `fenetre`, which owns them.
+    TExportsTableur(QWidget& fenetre, TSourcesExports sources);
     // The "&Exporter" sub-menu, added at the end of `fichier`.
     void CreerMenu(QMenu& fichier);
 
@@ -71,7 +86,8 @@ class TExportsTableur : public QObject {
     // False, after the error box, when the file could not be written.
     bool Ecrire(const QString& chemin, const std::string& octets) const;
 
-    TMain& main_;
+    QWidget& fenetre_;
+    TSourcesExports sources_;
     TFicheExportAdherents* ficheAdherents_;
     TFicheExportParticipants* ficheParticipants_;
     QAction* actionParticipants_ = nullptr;

@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "core/texte.h"
 #include "model/exercice.h"
+#include "model/textes_journal.h"
 #include "platform/choix_fichier.h"
 #include "ui/communs/agenda.h"
 #include "ui/communs/controles.h"
@@ -286,7 +287,7 @@ bool ImporterAdherentsCsv(QWidget* parent, TExercice& exercice, TFicheImportAdhe
     fiche.Executer(*chemin, tableur, apercu, [&] {
         TRapportImport rapport = ImporterAdherents(exercice.Adherents(), tableur, TFormeTexte::FormeProche);
         ajoutes = rapport.ajoutes;
-        AjouterLigneAgenda(Formater("Import CSV de \"%s\" : %s", {nom, ResumeImport(rapport)}));
+        AjouterLigneAgenda(TexteJournalImportCsv(nom, rapport));
         return rapport;
     });
     return ajoutes > 0;

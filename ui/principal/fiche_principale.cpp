@@ -379,7 +379,7 @@ void TFichePrincipale::BoutonAjouterSpecialiteClick() {
         return;
     TExercice& e = Exercice();
     if (e.ExisteSpecialite(*texte)) {
-        MessageBoxTexte("La spécialité existe déjà !", "Erreur", MB_ICONERROR);
+        SignalerExisteDeja("La spécialité");
         return;
     }
     e.AjouterSpecialite(*texte);

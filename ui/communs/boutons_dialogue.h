@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The row that closes a small dialog.
+#pragma once
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace tramonta {
+
+// "&Ok", the default button, and "&Annuler" at the right of a row, named
+// BoutonOk and BoutonAnnuler; they accept and reject `d`.
+inline QHBoxLayout* BoutonsOkAnnuler(QDialog* d) {
+    auto* ok = new QPushButton("&Ok", d);
+    ok->setObjectName("BoutonOk");
+    ok->setDefault(true);
+    auto* annuler = new QPushButton("&Annuler", d);
+    annuler->setObjectName("BoutonAnnuler");
+    QObject::connect(ok, &QPushButton::clicked, d, &QDialog::accept);
+    QObject::connect(annuler, &QPushButton::clicked, d, &QDialog::reject);
+    auto* boutons = new QHBoxLayout;
+    boutons->addStretch();
+    boutons->addWidget(ok);
+    boutons->addWidget(annuler);
+    return boutons;
+}
+
+} // namespace tramonta
