@@ -75,9 +75,14 @@ template <class Element, class Collection> class TCollection : public TModifiedC
                 return i;
         return -1;
     }
-    // Whether an element other than `soi` passes `test`: a record being
-    // edited may keep its own name. `soi` may be a record not added yet.
+    // Whether an element other than `soi` passes `test` while `soi` itself
+    // does not: a record being edited may keep its own name. `soi` may be a
+    // record not added yet.
     template <class Test> bool ExisteAutre(const Element* soi, Test&& test) const {
+        // A record that keeps its own name makes no new double, even where
+        // the file already holds one: it can always be confirmed as it is.
+        if (soi && test(*soi))
+            return false;
         for (int i = 0; i < liste_.Count(); ++i)
             if (liste_.Get(i) != soi && test(*liste_.Get(i)))
                 return true;

@@ -66,6 +66,8 @@ int TCategorieCompet::IndexOfNom(const std::string& nom, const std::string& pren
 
 bool TCategorieCompet::ExisteAutreParticipant(const TParticipantCompet* soi, const std::string& nom,
                                               const std::string& prenom) const {
+    if (soi && MemeTexteSansCasse(soi->Nom(), nom) && MemeTexteSansCasse(soi->Prenom(), prenom))
+        return false;
     for (int i = 0; i < participants_.Count(); ++i) {
         const TParticipantCompet* p = participants_.Get(i);
         if (p != soi && MemeTexteSansCasse(p->Nom(), nom) && MemeTexteSansCasse(p->Prenom(), prenom))

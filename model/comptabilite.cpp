@@ -112,6 +112,9 @@ int TCompte::ChercherLigne(const std::string& libelle) const {
 }
 
 bool TCompte::ExisteAutreLigne(const TLigneEcriture* soi, const std::string& libelle) const {
+    // As for every name check: keeping its own name is never refused.
+    if (soi && MemeTexteAscii(soi->Libelle(), libelle))
+        return false;
     for (int i = 0; i < lignes_.Count(); ++i)
         if (lignes_.Get(i) != soi && MemeTexteAscii(lignes_.Get(i)->Libelle(), libelle))
             return true;
@@ -235,6 +238,8 @@ int TComptabilite::ChercherCompteProduit(const std::string& article) const {
     return Chercher(produits_, article);
 }
 bool TComptabilite::ExisteAutreCompte(const TCompte* soi, const std::string& article) const {
+    if (soi && MemeTexteAscii(soi->Article(), article))
+        return false;
     for (const TListePossedee<TCompte>* liste : {&charges_, &produits_})
         for (int i = 0; i < liste->Count(); ++i)
             if (liste->Get(i) != soi && MemeTexteAscii(liste->Get(i)->Article(), article))

@@ -134,8 +134,10 @@ TEST(NomsExistants, UnAutreQueSoiPorteLeNom) {
         {"un autre, accent en majuscule", {"École"}, -1, "école", false, true},
         {"un autre, sans l'accent", {"École"}, -1, "Ecole", false, false},
         {"un autre, un blanc de plus", {"Dupont"}, -1, "Dupont ", false, false},
-        // A list that already holds the name twice: each record sees the other.
-        {"un double déjà là", {"Dupont", "Dupont"}, 0, "Dupont", true, true},
+        // A file that already holds the name twice: either record can still
+        // be confirmed under its own name, but no third one may take it.
+        {"un double déjà là, gardé", {"Dupont", "Dupont"}, 1, "Dupont", false, false},
+        {"un double déjà là, pris par un autre", {"Dupont", "Dupont", "Martin"}, 2, "Dupont", true, true},
         {"un nom libre", {"Dupont", "Martin"}, 0, "Durand", false, false},
     };
     for (const Genre& g : Genres())
