@@ -107,7 +107,7 @@ void TBoiteTableau::paintEvent(QPaintEvent*) {
     if (!t)
         return;
     QPainter painter(this);
-    PeindreTableau(*t, painter, fiche_.Parametres);
+    PeindreTableau(*t, painter, fiche_.Parametres());
 }
 
 void TBoiteTableau::mousePressEvent(QMouseEvent* e) {
@@ -226,6 +226,14 @@ TFicheTableauCompet::TFicheTableauCompet(QWidget* parent) : QDialog(parent) {
     connect(BoutonPrint, &QToolButton::clicked, this, &TFicheTableauCompet::BoutonPrintClick);
     connect(BoutonCopier, &QToolButton::clicked, this, &TFicheTableauCompet::BoutonCopierClick);
     connect(BoutonAide, &QToolButton::clicked, this, &TFicheTableauCompet::BoutonAideClick);
+}
+
+int TFicheTableauCompet::Executer(TTableauCompet& tableau, const TParametresTableau& parametres) {
+    parametres_ = parametres;
+    SetTableau(&tableau);
+    const int r = exec();
+    SetTableau(nullptr);
+    return r;
 }
 
 void TFicheTableauCompet::SetTableau(TTableauCompet* tableau) {
@@ -453,11 +461,11 @@ void TFicheTableauCompet::BoutonPrintClick() {
     TTravailImpression travail;
     travail.titre = "Tableau de compétition";
     travail.orientation =
-        (selecteur > 0 ? t->OrientationSerie(Parametres.SeriesDemiA4) : t->OrientationTableau()) == 0
+        (selecteur > 0 ? t->OrientationSerie(parametres_.SeriesDemiA4) : t->OrientationTableau()) == 0
             ? Orientation::Portrait
             : Orientation::Paysage;
     travail.statut = "Impression tableau de compétition (%d/%d)...";
-    const TParametresTableau parametres = Parametres;
+    const TParametresTableau parametres = parametres_;
     travail.dessin = [t, selecteur, parametres](TCanevas& c) {
         t->SetZoneAffichage({0, 0, 2970, 2100});
         DessinerTableau(*t, c, selecteur, true, parametres);
@@ -475,7 +483,7 @@ QImage TFicheTableauCompet::Image() const {
     QImage image(TaillePixels(*tableau_), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PeindreTableau(*tableau_, painter, Parametres);
+    PeindreTableau(*tableau_, painter, parametres_);
     return image;
 }
 
