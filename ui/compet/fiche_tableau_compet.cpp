@@ -4,13 +4,13 @@
 #include "model/compets.h"
 #include "model/tableau.h"
 #include "platform/canevas_qt.h"
+#include "ui/communs/controles.h"
 #include "ui/communs/fiche_configuration_imprimante.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,18 +29,6 @@
 namespace tramonta {
 
 namespace {
-
-QToolButton* BoutonOutil(QToolBar* barre, const char* nom, const QString& bulle, const QString& icone) {
-    auto* b = new QToolButton(barre);
-    b->setObjectName(nom);
-    b->setIcon(QIcon(":/icones/" + icone + ".svg"));
-    b->setText(bulle);
-    b->setToolTip(bulle);
-    b->setAccessibleName(bulle);
-    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    barre->addWidget(b);
-    return b;
-}
 
 int Pixels(double unites) {
     return static_cast<int>(std::lround(unites * PixelsEcranParUnite()));
@@ -200,11 +188,12 @@ TFicheTableauCompet::TFicheTableauCompet(QWidget* parent) : QDialog(parent) {
     auto* barre = new QToolBar(this);
     barre->setObjectName("ToolBar");
     barre->setIconSize(QSize(24, 24));
-    BoutonPrintSetup =
-        BoutonOutil(barre, "BoutonPrintSetup", "Configuration de l'imprimante...", "CONFIG_IMPRIMANTE");
-    BoutonPrint = BoutonOutil(barre, "BoutonPrint", "Imprimer", "IMPRIMER");
-    BoutonCopier = BoutonOutil(barre, "BoutonCopier", "Copie le tableau dans le presse papier...", "COPIER");
-    BoutonAide = BoutonOutil(barre, "BoutonAide", "Aide...", "AIDE");
+    BoutonPrintSetup = BoutonOutil(barre, "BoutonPrintSetup", "Configuration de l'imprimante...",
+                                   "CONFIG_IMPRIMANTE", Qt::TabFocus);
+    BoutonPrint = BoutonOutil(barre, "BoutonPrint", "Imprimer", "IMPRIMER", Qt::TabFocus);
+    BoutonCopier = BoutonOutil(barre, "BoutonCopier", "Copie le tableau dans le presse papier...", "COPIER",
+                               Qt::TabFocus);
+    BoutonAide = BoutonOutil(barre, "BoutonAide", "Aide...", "AIDE", Qt::TabFocus);
 
     scrollBox_ = new QScrollArea(this);
     scrollBox_->setObjectName("ScrollBox");
