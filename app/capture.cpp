@@ -223,11 +223,11 @@ int main(int argc, char** argv) {
             t->PlacerParticipants();
             t->Propager();
             TFicheTableauCompet& tableau = fiche.FicheTableauCompet();
-            tableau.Parametres.CouleursLycra = Preferences().CouleursLycra;
-            tableau.SetTableau(t);
+            TParametresTableau parametres;
+            parametres.CouleursLycra = Preferences().CouleursLycra;
             tableau.resize(980, 640);
-            CapturerDialogue(tableau, dossier.filePath("tableau-competition.png"), [&] { tableau.exec(); });
-            tableau.SetTableau(nullptr);
+            CapturerDialogue(tableau, dossier.filePath("tableau-competition.png"),
+                             [&] { tableau.Executer(*t, parametres); });
         }
         TFicheImpressionCompet& liste = fiche.FicheImpressionCompet();
         liste.resize(900, 900);

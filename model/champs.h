@@ -39,6 +39,7 @@ template <class T> bool Identique(const T& a, const T& b) {
         }                                                                                                    \
     }
 #define TRAMONTA_COPIER_CHAMP(Type, Nom, Initial) Set##Nom(source.Nom());
+#define TRAMONTA_COMPARER_CHAMP(Type, Nom, Initial) &&::tramonta::Identique(Nom##_, autre.Nom##_)
 #define TRAMONTA_REINITIALISER_CHAMP(Type, Nom, Initial) Nom##_ = Initial;
 
 // Inside a class: the fields, plus VisiterChamps (name and value of each
@@ -56,6 +57,10 @@ template <class T> bool Identique(const T& a, const T& b) {
     /* Copies every field through the setters. */                                                            \
     template <class S> void CopierChamps(const S& source) {                                                  \
         LISTE(TRAMONTA_COPIER_CHAMP)                                                                         \
+    }                                                                                                        \
+    /* Whether every field is the same as in `autre`, numbers to the bit. */                                 \
+    template <class S> bool MemesChamps(const S& autre) const {                                              \
+        return true LISTE(TRAMONTA_COMPARER_CHAMP);                                                          \
     }                                                                                                        \
                                                                                                              \
   protected:                                                                                                 \

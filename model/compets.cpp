@@ -189,6 +189,14 @@ std::unique_ptr<TCompet> TCompet::Copie(TCompets* owner) const {
     return copie;
 }
 
+void TCompet::Assign(const TCompet& source) {
+    if (&source == this)
+        return;
+    CopierChamps(source);
+    for (std::size_t i = 0; i < categories_.size(); ++i)
+        categories_[i]->Assign(*source.categories_[i], this);
+}
+
 void TCompet::Clear() {
     Modified = false;
     ReinitialiserChamps();

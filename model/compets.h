@@ -116,6 +116,11 @@ class TCompet : public TModifiedClass {
     std::string NomDeCategorie(const TCategorieCompet* categorie) const;
 
     std::unique_ptr<TCompet> Copie(TCompets* owner) const;
+    // Takes the fields and the six categories of `source` (a form's working
+    // copy) and keeps its own owner. The fields go through their setters, so
+    // that the list hears only of a field that differs; each category is
+    // replaced whole.
+    void Assign(const TCompet& source);
     void Clear();
     bool IsModified() const override;
     void Save(TWriter& w);

@@ -161,6 +161,24 @@ std::unique_ptr<TCompte> TCompte::Clone(TComptabilite* nouveauProprietaire) cons
     return copie;
 }
 
+void TCompte::Assign(const TCompte& source) {
+    if (&source == this)
+        return;
+    CopierChamps(source);
+    bool memes = lignes_.Count() == source.lignes_.Count();
+    for (int i = 0; memes && i < lignes_.Count(); ++i) {
+        const TLigneEcriture& a = *lignes_.Get(i);
+        const TLigneEcriture& b = *source.lignes_.Get(i);
+        memes = a.Automatique == b.Automatique && a.MemesChamps(b);
+    }
+    if (memes)
+        return;
+    ViderLignes();
+    Modified = true;
+    for (const auto& l : source.lignes_)
+        AjouterLigne(l->Clone(this));
+}
+
 void TCompte::Save(TWriter& w) {
     w.WriteInteger(2);
     w.WriteString(Article_);

@@ -74,6 +74,11 @@ class TCompte : public TModifiedClass {
     static double SommeLignes(const std::vector<TLigneEcriture*>& liste);
 
     std::unique_ptr<TCompte> Clone(TComptabilite* nouveauProprietaire) const;
+    // Takes the fields and the lines of `source` (the account form's working
+    // copy) and keeps its own ledger. The fields go through their setters,
+    // so that the ledger hears only of a field that differs; the lines are
+    // replaced, and the account marked, only when they differ from its own.
+    void Assign(const TCompte& source);
     bool IsModified() const override { return Modified || lignes_.UnModifie(); }
     void Save(TWriter& w);
     void Load(TReader& r);

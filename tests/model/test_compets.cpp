@@ -273,6 +273,53 @@ TEST(CompetCopie, AssignRemplaceLesParticipantsEtLeTableau) {
     EXPECT_EQ(c.Tableau(), nullptr);
 }
 
+// A form hands back its edited copy and the page assigns it: the list hears
+// of each field that differs, on the competition's own row, and of nothing
+// when the copy was only looked at; the categories come whole, and the
+// competition keeps its place and owner.
+TEST(CompetCopie, AssignDUneCopieNeSignaleQueCeQuiDiffere) {
+    struct Cas {
+        const char* nom;
+        std::function<void(TCompet&)> edition;
+        std::vector<int> lignes; // rows told "changed"
+    };
+    const Cas cas[] = {
+        {"looked at", [](TCompet&) {}, {}},
+        {"title", [](TCompet& c) { c.SetIntitule("Coupe d'hiver"); }, {1}},
+        {"title and end",
+         [](TCompet& c) {
+             c.SetIntitule("Coupe d'hiver");
+             c.SetDateFin(c.DateFin() + 1);
+         },
+         {1, 1}},
+        {"participant", [](TCompet& c) { c.Categorie(4)->Participant(0)->SetClub("Hossegor"); }, {}},
+        {"place", [](TCompet& c) { c.Categorie(4)->Tableau()->Serie(1)->Ligne(0)->SetPlace(2); }, {}},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        TCompets compets;
+        compets.Add(CompetRemplie(compets, "Coupe de printemps"));
+        compets.Add(CompetRemplie(compets, "Coupe"));
+        TCompet& cible = *compets.Compet(1);
+        const auto copie = cible.Copie(&compets);
+        k.edition(*copie);
+        std::vector<int> lignes;
+        const TAbonnement abonnement = compets.Changements().Abonner([&](const TChangement& c) {
+            EXPECT_EQ(c.genre, TChangement::Modification);
+            lignes.push_back(c.index);
+        });
+        cible.Assign(*copie);
+        EXPECT_EQ(lignes, k.lignes);
+        EXPECT_EQ(cible.Owner(), &compets);
+        EXPECT_EQ(compets.IndexOf(&cible), 1);
+        EXPECT_EQ(Ecrire([&](TWriter& w) { cible.Save(w); }), Ecrire([&](TWriter& w) { copie->Save(w); }));
+        for (int i = 0; i < kNbCategoriesCompet; ++i) {
+            EXPECT_NE(cible.Categorie(i), copie->Categorie(i));
+            EXPECT_EQ(cible.Categorie(i)->Owner(), &cible);
+        }
+    }
+}
+
 TEST(CompetImport, UnIntituleConnuEstSignaleLesAutresSontCopies) {
     TExercice cible, source;
     auto existante = std::make_unique<TCompet>(&cible.Compets());

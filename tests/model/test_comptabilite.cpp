@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace tramonta;
 using namespace tramonta::test;
 
@@ -140,6 +142,71 @@ TEST(Comptabilite, LaCopieDUnCompteNonModifieRestePropreMaisLAjoutMarqueLeLedger
     EXPECT_EQ(copie->GetLigne(0)->Proprietaire(), copie.get());
     cible.AjouterCompteProduit(std::move(copie));
     EXPECT_TRUE(cible.IsModified());
+}
+
+// The account form hands back its working copy and the page assigns it: a
+// field that differs tells the ledger's list, and the lines are replaced
+// (the account marked) only when one of them differs, automatic mark
+// included; a copy only looked at leaves the account clean and tells
+// nothing.
+TEST(Comptabilite, AssignDUneCopieNeRemplaceQueCeQuiDiffere) {
+    struct Cas {
+        const char* nom;
+        std::function<void(TCompte&)> edition;
+        std::vector<std::string> compte; // what the account's own list hears
+        int lignesProduits;              // rows refreshed in the produit accounts' list
+        bool modifie;
+    };
+    const Cas cas[] = {
+        {"looked at", [](TCompte&) {}, {}, 0, false},
+        {"title", [](TCompte& c) { c.SetIntitule("Licences"); }, {}, 1, true},
+        {"amount",
+         [](TCompte& c) { c.GetLigne(1)->SetMontant(3); },
+         {"remplacement", "ajout", "ajout"},
+         3,
+         true},
+        {"automatic",
+         [](TCompte& c) { c.GetLigne(0)->Automatique = true; },
+         {"remplacement", "ajout", "ajout"},
+         3,
+         true},
+        {"line removed", [](TCompte& c) { c.SupprimerLigne(0); }, {"remplacement", "ajout"}, 2, true},
+        {"amount typed, then put back",
+         [](TCompte& c) {
+             c.GetLigne(0)->SetMontant(9);
+             c.GetLigne(0)->SetMontant(1.5);
+         },
+         {},
+         0,
+         false},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        TComptabilite compta;
+        TCompte& compte = *AjouterCompte(compta, false, "706", {1.5, 2.5}, {"a", "b"});
+        Ecrire([&](TWriter& w) { compta.Save(w); });
+        auto copie = compte.Clone(&compta);
+        k.edition(*copie);
+        std::vector<std::string> vus;
+        int produits = 0;
+        const TAbonnement a = compte.Changements().Abonner([&](const TChangement& c) {
+            vus.push_back(c.genre == TChangement::Remplacement ? "remplacement"
+                          : c.genre == TChangement::Ajout      ? "ajout"
+                                                               : "autre");
+        });
+        const TAbonnement b =
+            compta.Changements(TComptabilite::Liste::Produits).Abonner([&](const TChangement& c) {
+                if (c.genre == TChangement::Modification)
+                    ++produits;
+            });
+        compte.Assign(*copie);
+        EXPECT_EQ(vus, k.compte);
+        EXPECT_EQ(produits, k.lignesProduits);
+        EXPECT_EQ(compte.IsModified(), k.modifie);
+        EXPECT_EQ(Ecrire([&](TWriter& w) { compte.Save(w); }), Ecrire([&](TWriter& w) { copie->Save(w); }));
+        for (int i = 0; i < compte.NbLignes(); ++i)
+            EXPECT_EQ(compte.GetLigne(i)->Proprietaire(), &compte);
+    }
 }
 
 TEST(Import, UnCompteAbsentEstCopieUnCompteExistantSignale) {

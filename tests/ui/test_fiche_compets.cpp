@@ -493,6 +493,100 @@ TEST_F(FicheCompets, AnnulerLaisseLaCompetitionIntacte) {
     });
 }
 
+// The form hands back its copy and the page stores it: until then the
+// competition is untouched, even once "Ok" is clicked. The page's store
+// tells the list of each field that changed on the competition's own row
+// and writes one journal line; a form looked through and confirmed, or
+// edited and cancelled, tells the list nothing and leaves every byte.
+struct CasStockage {
+    const char* nom;
+    std::function<void(QDialog&)> saisie;
+    const char* bouton;
+    std::vector<int> lignesChangees;
+    std::vector<std::string> journal; // the lines added
+    std::vector<std::string> participants;
+};
+
+TEST_F(FicheCompets, LaPageStockeLaCopieRendueParLeFormulaire) {
+    const std::vector<std::string> ordre{"Nom1", "Nom2", "Nom3"};
+    const auto parcourir = [](QDialog& f) {
+        auto* combo = Controle<QComboBox>(f, "ComboBoxCategorie");
+        for (int i : {3, 5, 0})
+            combo->setCurrentIndex(i);
+    };
+    const auto descendre = [](QDialog& f) {
+        ChoisirParticipant(f, 0);
+        Cliquer(f, "BoutonDescendreParticipant");
+    };
+    const CasStockage cas[] = {
+        {"looked", parcourir, "BoutonOk", {}, {"Modification de la compétition \"Coupe\""}, ordre},
+        {"cancelled",
+         [&](QDialog& f) {
+             Taper(f, "EditIntitule", "Coupe d'hiver");
+             Cliquer(f, "CheckOfficielle");
+             descendre(f);
+         },
+         "BoutonAnnuler",
+         {},
+         {},
+         ordre},
+        {"title and official",
+         [](QDialog& f) {
+             Taper(f, "EditIntitule", "Coupe d'hiver");
+             Cliquer(f, "CheckOfficielle");
+         },
+         "BoutonOk",
+         {1, 1},
+         {"Modification de la compétition \"Coupe d'hiver\""},
+         ordre},
+        {"participants",
+         descendre,
+         "BoutonOk",
+         {},
+         {"Modification de la compétition \"Coupe\""},
+         {"Nom2", "Nom1", "Nom3"}},
+    };
+    const auto ligneDe = [this](const std::string& intitule) {
+        const std::vector<std::string> titres = Colonne(0);
+        return static_cast<int>(std::find(titres.begin(), titres.end(), intitule) - titres.begin());
+    };
+    for (const CasStockage& c : cas) {
+        SCOPED_TRACE(c.nom);
+        exercice.Compets().Clear();
+        NouvelleCompet("Automne", 45100, 45101);
+        TCompet& compet = NouvelleCompet("Coupe");
+        AjouterSurfeurs(*compet.Categorie(0), 3);
+        const auto avant = Octets(compet);
+        const auto journal = Journal(exercice);
+        std::vector<int> lignes;
+        const TAbonnement abonnement = exercice.Compets().Changements().Abonner([&](const TChangement& ch) {
+            EXPECT_EQ(ch.genre, TChangement::Modification);
+            lignes.push_back(ch.index);
+        });
+        Editer(ligneDe("Coupe"), [&](QDialog& f) {
+            c.saisie(f);
+            Cliquer(f, c.bouton);
+            EXPECT_FALSE(f.isVisible());
+            // The form has closed; the page has not stored anything yet.
+            EXPECT_EQ(compet.Intitule(), "Coupe");
+            EXPECT_FALSE(compet.Officielle());
+            EXPECT_EQ(Noms(*compet.Categorie(0)), ordre);
+            EXPECT_TRUE(lignes.empty());
+        });
+        EXPECT_EQ(lignes, c.lignesChangees);
+        ASSERT_EQ(exercice.Compets().Count(), 2);
+        EXPECT_EQ(exercice.Compets().Compet(1), &compet) << "the competition stays where it was";
+        EXPECT_EQ(Noms(*compet.Categorie(0)), c.participants);
+        if (c.lignesChangees.empty() && c.participants == ordre) {
+            EXPECT_EQ(Octets(compet), avant);
+        }
+        std::vector<std::string> ajoutees = Journal(exercice);
+        ajoutees.erase(ajoutees.begin(), ajoutees.begin() + static_cast<std::ptrdiff_t>(journal.size()));
+        EXPECT_EQ(ajoutees, c.journal);
+        EXPECT_LT(ligneDe(compet.Intitule()), 2) << "the list shows the stored title";
+    }
+}
+
 TEST_F(FicheCompets, PlacesDuTableauAnnuleesAvecLeFormulaire) {
     TCompet& compet = NouvelleCompet("Intacte");
     AjouterSurfeurs(*compet.Categorie(0), 6);
@@ -718,8 +812,10 @@ TEST_F(FicheCompets, ListeDesParticipantsApercuCommentaireEtImpression) {
     d.Puis([](QDialog& a) {
         auto& apercu = static_cast<TFicheImpressionCompet&>(a);
         EXPECT_EQ(a.windowTitle(), "Impression des participants...");
-        EXPECT_EQ(apercu.BoutonCommentaire->accessibleName(), "Commentaire en entête...");
-        EXPECT_EQ(apercu.PaintBox->NbPages(), 2) << "42 surfers and two category titles";
+        EXPECT_EQ(Controle<QToolButton>(a, "BoutonCommentaire")->accessibleName(),
+                  "Commentaire en entête...");
+        EXPECT_EQ(test::Controle<TApercu>(apercu, "PaintBox")->NbPages(), 2)
+            << "42 surfers and two category titles";
         Cliquer(a, "BoutonCommentaire");
         EXPECT_EQ(LireCommentaireParticipants(), "");
         TCanevasEnregistreur c;

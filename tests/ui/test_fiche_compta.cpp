@@ -332,10 +332,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 class FicheCompte : public Compta {
   protected:
-    // Runs the form on an account with the given actions.
+    // Runs the form on an account and stores what it hands back, as the
+    // accounting page does.
+    int Executer(TCompte& compte) {
+        const std::unique_ptr<TCompte> saisi = fiche.Executer(compte);
+        if (!saisi)
+            return QDialog::Rejected;
+        compte.Assign(*saisi);
+        return QDialog::Accepted;
+    }
+    // The same with the given actions.
     int Editer(TCompte& compte, std::function<void(QDialog&)> action) {
         dialogues.Puis(std::move(action));
-        return fiche.Executer(compte);
+        return Executer(compte);
     }
 };
 
@@ -362,7 +371,7 @@ TEST_F(FicheCompte, AnnulerApresAjoutEtSuppressionLaisseLeCompte) {
         Taper(d, "EditMontant", "300");
         Cliquer(d, "BoutonOk");
     });
-    EXPECT_EQ(fiche.Executer(Charge(0)), QDialog::Rejected);
+    EXPECT_EQ(Executer(Charge(0)), QDialog::Rejected);
     EXPECT_EQ(Lignes(Charge(0)), avant);
     EXPECT_FALSE(Charge(0).IsModified());
     EXPECT_EQ(Textes(), std::vector<std::string>{"Etes vous sûr de vouloir supprimer l'écriture ?"});
@@ -382,7 +391,7 @@ TEST_F(FicheCompte, OkRecopieLesLignesModifiees) {
         Taper(d, "EditMontant", "50");
         Cliquer(d, "BoutonOk");
     });
-    EXPECT_EQ(fiche.Executer(Charge(0)), QDialog::Accepted);
+    EXPECT_EQ(Executer(Charge(0)), QDialog::Accepted);
     EXPECT_EQ(Lignes(Charge(0)), (std::vector<std::string>{"Wax|45.500000", "Leash|50.000000"}));
     EXPECT_EQ(Charge(0).GetLigne(1)->Proprietaire(), &Charge(0));
 }

@@ -60,6 +60,19 @@ class FicheEcriture : public testing::Test {
 
     TLigneEcriture& Existante() { return *compte.GetLigne(0); }
 
+    // Runs the form on a line and stores what it hands back, as the account
+    // form and the member sheet do.
+    int Executer(TLigneEcriture& ligne) { return Stocker(ligne, fiche.Executer(ligne)); }
+    int ExecuterAutomatique(TLigneEcriture& ligne, double montantAffiche) {
+        return Stocker(ligne, fiche.ExecuterAutomatique(ligne, montantAffiche));
+    }
+    static int Stocker(TLigneEcriture& ligne, const std::unique_ptr<TLigneEcriture>& saisie) {
+        if (!saisie)
+            return QDialog::Rejected;
+        ligne.CopierChamps(*saisie);
+        return QDialog::Accepted;
+    }
+
     static constexpr TDateTime kMaintenant = 46100.75;
     Horloge horloge_;
     TComptabilite comptabilite;
@@ -90,7 +103,7 @@ TEST_F(FicheEcriture, NouvelleLigneRecoitCeQuiEstTape) {
         Taper(d, "EditMontant", "-1500.5");
         Cliquer(d, "BoutonOk");
     });
-    EXPECT_EQ(fiche.Executer(ligne), QDialog::Accepted);
+    EXPECT_EQ(Executer(ligne), QDialog::Accepted);
     EXPECT_EQ(ligne.Libelle(), "Subvention mairie");
     EXPECT_EQ(ligne.Date(), EncodeDate(2026, 3, 15));
     EXPECT_EQ(ligne.TypePaiement(), 2);
@@ -107,7 +120,7 @@ TEST_F(FicheEcriture, OkSansRienChangerNeModifiePasLaLigne) {
         EXPECT_EQ(Edit(d, "EditMontant")->text(), "120.26");
         Cliquer(d, "BoutonOk");
     });
-    EXPECT_EQ(fiche.Executer(Existante()), QDialog::Accepted);
+    EXPECT_EQ(Executer(Existante()), QDialog::Accepted);
     // The time of day and the third decimal are not lost to the display.
     EXPECT_EQ(Existante().Date(), EncodeDate(2026, 3, 2) + 0.5);
     EXPECT_EQ(Existante().Montant(), 120.257);
@@ -131,7 +144,7 @@ TEST_P(DateTapee, DateIllisibleDevientZero) {
             Retaper(d, "EditDate", "");
         Cliquer(d, "BoutonOk");
     });
-    EXPECT_EQ(fiche.Executer(Existante()), QDialog::Accepted);
+    EXPECT_EQ(Executer(Existante()), QDialog::Accepted);
     EXPECT_EQ(Existante().Date(), c.attendue);
 }
 
@@ -148,7 +161,7 @@ TEST_F(FicheEcriture, LigneSansDateMontreLeMasqueVide) {
         EXPECT_EQ(Edit(d, "EditDate")->displayText(), "__/__/____");
         Cliquer(d, "BoutonOk");
     });
-    EXPECT_EQ(fiche.Executer(Existante()), QDialog::Accepted);
+    EXPECT_EQ(Executer(Existante()), QDialog::Accepted);
     EXPECT_EQ(Existante().Date(), 0);
 }
 
@@ -166,7 +179,7 @@ TEST_F(FicheEcriture, LibelleDUneAutreLigneRefuseSansTenirCompteDeLaCasse) {
         Cliquer(d, "BoutonAnnuler");
     });
     messages.Repondre(IDOK);
-    EXPECT_EQ(fiche.Executer(ligne), QDialog::Rejected);
+    EXPECT_EQ(Executer(ligne), QDialog::Rejected);
     EXPECT_EQ(ligne.Libelle(), "");
     EXPECT_EQ(ligne.Montant(), 0);
 }
@@ -176,7 +189,7 @@ TEST_F(FicheEcriture, SonPropreLibelleEstAccepteMemeEnChangeantLaCasse) {
         Taper(d, "EditLibelle", "cotisation DUPONT");
         Cliquer(d, "BoutonOk");
     });
-    EXPECT_EQ(fiche.Executer(Existante()), QDialog::Accepted);
+    EXPECT_EQ(Executer(Existante()), QDialog::Accepted);
     EXPECT_EQ(Existante().Libelle(), "cotisation DUPONT");
     EXPECT_TRUE(messages.Affiches().empty());
 }
@@ -191,7 +204,7 @@ TEST_F(FicheEcriture, NumeroDeChequeSeulementPourUnCheque) {
         EXPECT_TRUE(Edit(d, "EditNumeroCheque")->isEnabled());
         Cliquer(d, "BoutonOk");
     });
-    EXPECT_EQ(fiche.Executer(Existante()), QDialog::Accepted);
+    EXPECT_EQ(Executer(Existante()), QDialog::Accepted);
     EXPECT_EQ(Existante().TypePaiement(), 0);
     EXPECT_EQ(Existante().NumeroCheque(), "0001234");
 }
@@ -213,7 +226,7 @@ TEST_P(PaiementRouvert, OkGardeLeTypeDePaiement) {
         EXPECT_EQ(Edit(d, "EditNumeroCheque")->isEnabled(), c.type == 0);
         Cliquer(d, "BoutonOk");
     });
-    EXPECT_EQ(fiche.Executer(Existante()), QDialog::Accepted);
+    EXPECT_EQ(Executer(Existante()), QDialog::Accepted);
     EXPECT_EQ(Existante().TypePaiement(), c.type);
     EXPECT_FALSE(Existante().Modified);
 }
@@ -251,7 +264,7 @@ TEST_P(MontantIncorrect, BoiteDErreurEtRienNEstEnregistre) {
     });
     messages.Repondre(IDOK);
     Existante().Modified = false;
-    EXPECT_EQ(fiche.Executer(Existante()), QDialog::Rejected);
+    EXPECT_EQ(Executer(Existante()), QDialog::Rejected);
     EXPECT_EQ(Existante().Libelle(), "Cotisation Dupont");
     EXPECT_EQ(Existante().TypePaiement(), 0);
     EXPECT_EQ(Existante().Montant(), 120.257);
@@ -274,7 +287,7 @@ TEST_F(FicheEcriture, NombreHorsLimitesRefuse) {
         Cliquer(d, "BoutonAnnuler");
     });
     messages.Repondre(IDOK);
-    EXPECT_EQ(fiche.Executer(ligne), QDialog::Rejected);
+    EXPECT_EQ(Executer(ligne), QDialog::Rejected);
     ASSERT_EQ(messages.Affiches().size(), 1u);
     EXPECT_EQ(messages.Affiches()[0].texte,
               "'" + enorme.toStdString() + "' n'est pas une valeur flottante correcte.");
@@ -302,7 +315,7 @@ TEST_F(FicheEcriture, ModeAutomatiqueNeChangeQueDateTypeEtCheque) {
         Taper(d, "EditNumeroCheque", "55");
         Cliquer(d, "BoutonOk");
     });
-    EXPECT_EQ(fiche.ExecuterAutomatique(ligne, 95.5), QDialog::Accepted);
+    EXPECT_EQ(ExecuterAutomatique(ligne, 95.5), QDialog::Accepted);
     EXPECT_EQ(ligne.Libelle(), "Licence de Etchegaray Maïté");
     EXPECT_EQ(ligne.Montant(), 80);
     EXPECT_EQ(ligne.Date(), EncodeDate(2025, 9, 20));
@@ -318,7 +331,7 @@ TEST_F(FicheEcriture, ModeAutomatiqueNeChangeQueDateTypeEtCheque) {
         EXPECT_EQ(Edit(d, "EditMontant")->text(), "120.26");
         Cliquer(d, "BoutonAnnuler");
     });
-    EXPECT_EQ(fiche.Executer(Existante()), QDialog::Rejected);
+    EXPECT_EQ(Executer(Existante()), QDialog::Rejected);
 }
 
 TEST_F(FicheEcriture, ModeAutomatiqueAnnuleLaisseLaLigne) {
@@ -332,7 +345,7 @@ TEST_F(FicheEcriture, ModeAutomatiqueAnnuleLaisseLaLigne) {
         Cliquer(d, "RadioVirement");
         Cliquer(d, "BoutonAnnuler");
     });
-    EXPECT_EQ(fiche.ExecuterAutomatique(ligne, 150), QDialog::Rejected);
+    EXPECT_EQ(ExecuterAutomatique(ligne, 150), QDialog::Rejected);
     EXPECT_EQ(ligne.Date(), date);
     EXPECT_EQ(ligne.TypePaiement(), 0);
 }
@@ -351,7 +364,7 @@ TEST_F(FicheEcriture, ChampsNommesPourLesAidesTechniques) {
         }
         Cliquer(d, "BoutonAnnuler");
     });
-    fiche.Executer(Existante());
+    Executer(Existante());
 }
 
 } // namespace

@@ -80,7 +80,7 @@ TEST_F(ImpressionAdherents, LaListeSuitLaRequeteEtLeChoixDesChamps) {
         EXPECT_EQ(d.windowTitle(), "Impression d'adhérents...");
         EXPECT_EQ(fiche.Lignes(), (std::vector<std::string>{"Les adhérents qui n'ont pas payé la licence",
                                                             "ÉTIENNE Luc", "MARTIN Paul"}));
-        EXPECT_EQ(fiche.PaintBox->NbPages(), 1);
+        EXPECT_EQ(test::Controle<TApercu>(fiche, "PaintBox")->NbPages(), 1);
         auto* champs = d.findChild<QToolButton*>("BoutonChamps");
         ASSERT_NE(champs, nullptr);
         EXPECT_EQ(champs->toolTip(), champs->accessibleName());
@@ -111,7 +111,7 @@ TEST_F(ImpressionAdherents, LaListeSuitLaRequeteEtLeChoixDesChamps) {
     fiche.Montrer(main_->Exercice().Adherents(), criteres);
     // Nothing of the collection or the criteria stays in the hidden window.
     EXPECT_TRUE(fiche.Lignes().empty());
-    EXPECT_TRUE(fiche.PaintBox->Primitives().empty());
+    EXPECT_TRUE(test::Controle<TApercu>(fiche, "PaintBox")->Primitives().empty());
 }
 
 TEST_F(ImpressionAdherents, LaFicheDUnAdherentSApercoitSansEnteteEtSImprimeAvec) {
@@ -127,7 +127,7 @@ TEST_F(ImpressionAdherents, LaFicheDUnAdherentSApercoitSansEnteteEtSImprimeAvec)
     script.Puis([&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Impression d'un adhérent...");
         std::vector<std::string> textes;
-        for (const TPrimitive& p : fiche.PaintBox->Primitives())
+        for (const TPrimitive& p : test::Controle<TApercu>(fiche, "PaintBox")->Primitives())
             textes.push_back(p.texte);
         EXPECT_NE(std::find(textes.begin(), textes.end(), "DUPONT"), textes.end());
         EXPECT_EQ(std::find(textes.begin(), textes.end(), "Tramonta - Saison 2026 - Fiche adhérent"),

@@ -79,12 +79,14 @@ TEST_F(ImpressionCompta, LeBilanSOuvreSurSesDeuxPagesEtSImprime) {
     dialogues.Puis([&](QDialog& d) {
         auto& f = static_cast<TFicheImpressionCompta&>(d);
         EXPECT_EQ(f.windowTitle(), "Impression comptabilité...");
-        EXPECT_EQ(f.BoutonPrintSetup->toolTip(), "Configuration de l'imprimante...");
-        EXPECT_EQ(f.BoutonPrint->accessibleName(), "Imprimer");
-        EXPECT_EQ(f.PaintBox->NbPages(), 2);
-        QScrollBar* v = f.PaintBox->verticalScrollBar();
+        EXPECT_EQ(test::Controle<QToolButton>(f, "BoutonPrintSetup")->toolTip(),
+                  "Configuration de l'imprimante...");
+        EXPECT_EQ(test::Controle<QToolButton>(f, "BoutonPrint")->accessibleName(), "Imprimer");
+        EXPECT_EQ(test::Controle<TApercu>(f, "PaintBox")->NbPages(), 2);
+        QScrollBar* v = test::Controle<TApercu>(f, "PaintBox")->verticalScrollBar();
         EXPECT_EQ(v->value(), 0);
-        EXPECT_EQ(v->maximum() + f.PaintBox->viewport()->height(), UnitesVersPixels(2 * 2970));
+        EXPECT_EQ(v->maximum() + test::Controle<TApercu>(f, "PaintBox")->viewport()->height(),
+                  UnitesVersPixels(2 * 2970));
         test::Cliquer(f, "BoutonPrint");
         f.reject();
     });
@@ -118,18 +120,18 @@ TEST_F(ImpressionCompta, LesMouvementsSeChoisissentDansLeurDialogue) {
     dialogues.Puis([&](QDialog& d) {
         auto& f = static_cast<TFicheMouvementsCompta&>(d);
         EXPECT_EQ(f.windowTitle(), "Mouvements...");
-        EXPECT_EQ(f.ComboCompte->count(), 3 + 39 + 2);
-        EXPECT_EQ(f.ComboCompte->itemText(0), "Tous les comptes");
-        EXPECT_EQ(f.ComboCompte->itemText(3), "600 - Charge 0 (charge)");
-        EXPECT_EQ(f.ComboCompte->itemText(43), "708 (produit)");
-        EXPECT_EQ(f.ComboCompte->currentIndex(), 0);
-        EXPECT_EQ(f.focusWidget(), f.EditDebutMvt);
-        EXPECT_FALSE(f.BoutonEdition->isEnabled());
+        EXPECT_EQ(test::Controle<QComboBox>(f, "ComboCompte")->count(), 3 + 39 + 2);
+        EXPECT_EQ(test::Controle<QComboBox>(f, "ComboCompte")->itemText(0), "Tous les comptes");
+        EXPECT_EQ(test::Controle<QComboBox>(f, "ComboCompte")->itemText(3), "600 - Charge 0 (charge)");
+        EXPECT_EQ(test::Controle<QComboBox>(f, "ComboCompte")->itemText(43), "708 (produit)");
+        EXPECT_EQ(test::Controle<QComboBox>(f, "ComboCompte")->currentIndex(), 0);
+        EXPECT_EQ(f.focusWidget(), test::Controle<QLineEdit>(f, "EditDebutMvt"));
+        EXPECT_FALSE(test::Controle<QPushButton>(f, "BoutonEdition")->isEnabled());
         test::Taper(f, "EditDebutMvt", "01012026");
-        EXPECT_FALSE(f.BoutonEdition->isEnabled());
+        EXPECT_FALSE(test::Controle<QPushButton>(f, "BoutonEdition")->isEnabled());
         test::Taper(f, "EditFinmvt", "31012026");
-        EXPECT_TRUE(f.BoutonEdition->isEnabled());
-        f.ComboCompte->setCurrentIndex(42);
+        EXPECT_TRUE(test::Controle<QPushButton>(f, "BoutonEdition")->isEnabled());
+        test::Controle<QComboBox>(f, "ComboCompte")->setCurrentIndex(42);
         test::Cliquer(f, "BoutonEdition");
         // The dialog stays for another report.
         EXPECT_TRUE(f.isVisible());
@@ -155,18 +157,19 @@ TEST_F(ImpressionCompta, LesDepotsProposentLaDateDuJour) {
     dialogues.Puis([&](QDialog& d) {
         auto& f = static_cast<TFicheDepotsBancaires&>(d);
         EXPECT_EQ(f.windowTitle(), "Dépôts bancaires");
-        EXPECT_EQ(f.EditDateEdition->text().toStdString(), DateVersTexte(Aujourdhui()));
-        EXPECT_EQ(f.ComboCompte->count(), 3);
-        EXPECT_EQ(f.ComboCompte->itemText(1), "706 - Licences");
-        EXPECT_EQ(f.ComboCompte->itemText(2), "708");
+        EXPECT_EQ(test::Controle<QLineEdit>(f, "EditDateEdition")->text().toStdString(),
+                  DateVersTexte(Aujourdhui()));
+        EXPECT_EQ(test::Controle<QComboBox>(f, "ComboCompte")->count(), 3);
+        EXPECT_EQ(test::Controle<QComboBox>(f, "ComboCompte")->itemText(1), "706 - Licences");
+        EXPECT_EQ(test::Controle<QComboBox>(f, "ComboCompte")->itemText(2), "708");
         test::Taper(f, "EditDebutPeriode", "01012026");
         test::Taper(f, "EditFinPeriode", "31012026");
-        EXPECT_TRUE(f.BoutonEdition->isEnabled());
+        EXPECT_TRUE(test::Controle<QPushButton>(f, "BoutonEdition")->isEnabled());
         test::Taper(f, "EditDateEdition", "3");
-        EXPECT_FALSE(f.BoutonEdition->isEnabled());
+        EXPECT_FALSE(test::Controle<QPushButton>(f, "BoutonEdition")->isEnabled());
         test::Taper(f, "EditDateEdition", "01022026");
         test::Taper(f, "EditNumeroDepot", "7");
-        f.ComboCompte->setCurrentIndex(2);
+        test::Controle<QComboBox>(f, "ComboCompte")->setCurrentIndex(2);
         test::Cliquer(f, "BoutonEdition");
         test::Cliquer(f, "BoutonFermer");
     });
@@ -231,14 +234,14 @@ TEST(FichePrintProgress, AfficheLeStatutEtRetientLAnnulation) {
     f.Afficher();
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.windowTitle(), "Impression en cours...");
-    EXPECT_TRUE(f.LabelStatus->text().isEmpty());
+    EXPECT_TRUE(test::Controle<QLabel>(f, "LabelStatus")->text().isEmpty());
     f.DefinirBornes(1, 3);
     f.DefinirStatut("Impression bilan (1/3)...");
     f.Avancer();
-    EXPECT_EQ(f.LabelStatus->text(), "Impression bilan (1/3)...");
-    EXPECT_EQ(f.ProgressBar->value(), 2);
+    EXPECT_EQ(test::Controle<QLabel>(f, "LabelStatus")->text(), "Impression bilan (1/3)...");
+    EXPECT_EQ(test::Controle<QProgressBar>(f, "ProgressBar")->value(), 2);
     EXPECT_FALSE(f.Annule());
-    QTest::mouseClick(f.BoutonAnnuler, Qt::LeftButton);
+    QTest::mouseClick(test::Controle<QPushButton>(f, "BoutonAnnuler"), Qt::LeftButton);
     EXPECT_TRUE(f.Annule());
     f.Masquer();
     f.Afficher();

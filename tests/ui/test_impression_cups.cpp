@@ -266,7 +266,7 @@ TEST_F(ImpressionCups, LeBilanArriveAuServeurAvecSonTexteEtSonNom) {
     d.Puis([](QDialog& c) {
         auto& fiche = static_cast<TFicheConfigurationImprimante&>(c);
         EXPECT_EQ(fiche.Imprimante(), "PDF");
-        fiche.EditCopies->setValue(2);
+        test::Controle<QSpinBox>(fiche, "EditCopies")->setValue(2);
         Cliquer(c, "BoutonOk");
     });
     m->MenuBilanComptableClick();

@@ -85,7 +85,7 @@ TEST_F(Imprimer, LeDemarrageNeDemandeRienAuSystemeDImpression) {
     EXPECT_EQ(m->findChild<TFichePrintProgress*>(), nullptr);
     EXPECT_EQ(systeme_->questions, 0);
     // Looking at a preview asks nothing either.
-    Bilan([](TFicheImpressionCompta& f) { EXPECT_EQ(f.PaintBox->NbPages(), 1); });
+    Bilan([](TFicheImpressionCompta& f) { EXPECT_EQ(test::Controle<TApercu>(f, "PaintBox")->NbPages(), 1); });
     EXPECT_EQ(systeme_->questions, 0);
     EXPECT_EQ(&m->FicheImpressionCompta(), m->findChild<TFicheImpressionCompta*>("FicheImpressionCompta"));
 }
@@ -103,14 +103,15 @@ TEST_F(Imprimer, LaConfigurationChoisitSansImprimerPuisLImpressionSuitLeChoix) {
     d.Puis([](QDialog& c) {
         auto& fiche = static_cast<TFicheConfigurationImprimante&>(c);
         EXPECT_EQ(c.objectName(), "FicheConfigurationImprimante");
-        EXPECT_EQ(fiche.BoutonOk->text(), "OK");
-        EXPECT_TRUE(fiche.BoutonOk->isDefault());
-        ASSERT_EQ(fiche.ComboImprimante->count(), 2);
-        EXPECT_EQ(fiche.ComboImprimante->currentText(), "Bureau") << "the default printer first";
-        EXPECT_FALSE(fiche.LabelAucune->isVisibleTo(&c));
-        EXPECT_EQ(fiche.EditCopies->value(), 1);
-        fiche.ComboImprimante->setCurrentIndex(1);
-        fiche.EditCopies->setValue(2);
+        EXPECT_EQ(test::Controle<QPushButton>(fiche, "BoutonOk")->text(), "OK");
+        EXPECT_TRUE(test::Controle<QPushButton>(fiche, "BoutonOk")->isDefault());
+        ASSERT_EQ(test::Controle<QComboBox>(fiche, "ComboImprimante")->count(), 2);
+        EXPECT_EQ(test::Controle<QComboBox>(fiche, "ComboImprimante")->currentText(), "Bureau")
+            << "the default printer first";
+        EXPECT_FALSE(test::Controle<QLabel>(fiche, "LabelAucune")->isVisibleTo(&c));
+        EXPECT_EQ(test::Controle<QSpinBox>(fiche, "EditCopies")->value(), 1);
+        test::Controle<QComboBox>(fiche, "ComboImprimante")->setCurrentIndex(1);
+        test::Controle<QSpinBox>(fiche, "EditCopies")->setValue(2);
         Cliquer(c, "BoutonOk");
     });
     m->MenuBilanComptableClick();
@@ -139,8 +140,8 @@ TEST_F(Imprimer, UneConfigurationAnnuleeNeChangeRien) {
     });
     d.Puis([](QDialog& c) {
         auto& fiche = static_cast<TFicheConfigurationImprimante&>(c);
-        fiche.ComboImprimante->setCurrentIndex(1);
-        fiche.EditCopies->setValue(5);
+        test::Controle<QComboBox>(fiche, "ComboImprimante")->setCurrentIndex(1);
+        test::Controle<QSpinBox>(fiche, "EditCopies")->setValue(5);
         Cliquer(c, "BoutonAnnuler");
     });
     m->MenuBilanComptableClick();
@@ -282,9 +283,10 @@ TEST_F(Imprimer, LaConfigurationSansImprimanteLeDit) {
     });
     d.Puis([](QDialog& c) {
         auto& fiche = static_cast<TFicheConfigurationImprimante&>(c);
-        EXPECT_FALSE(fiche.ComboImprimante->isEnabled());
-        EXPECT_TRUE(fiche.LabelAucune->isVisibleTo(&c));
-        EXPECT_EQ(fiche.LabelAucune->text(), "Aucune imprimante : l'impression s'enregistrera en PDF.");
+        EXPECT_FALSE(test::Controle<QComboBox>(fiche, "ComboImprimante")->isEnabled());
+        EXPECT_TRUE(test::Controle<QLabel>(fiche, "LabelAucune")->isVisibleTo(&c));
+        EXPECT_EQ(test::Controle<QLabel>(fiche, "LabelAucune")->text(),
+                  "Aucune imprimante : l'impression s'enregistrera en PDF.");
         Cliquer(c, "BoutonOk");
     });
     m->MenuBilanComptableClick();

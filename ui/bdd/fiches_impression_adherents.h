@@ -27,9 +27,9 @@ class TFicheImpressionAdherent : public TFicheApercu {
     // modally.
     int Montrer(const TAdherent& adherent);
     void Dessiner(TCanevas& c, bool impression) const;
-    void BoutonPrintClick() override;
 
   protected:
+    void BoutonPrintClick() override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
@@ -44,9 +44,9 @@ class TFicheImpressionCorrespondant : public TFicheApercu {
     // The correspondent sheet's "&Imprimer", as for a member.
     int Montrer(const TCorrespondant& correspondant);
     void Dessiner(TCanevas& c, bool impression) const;
-    void BoutonPrintClick() override;
 
   protected:
+    void BoutonPrintClick() override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
@@ -63,20 +63,22 @@ class TFicheImpressionAdherents : public TFicheApercu {
     // preferences. Both need only live while the window shows.
     int Montrer(const TAdherents& adherents, const TCriteresRequete& criteres);
     int Dessiner(TCanevas& c, bool impression) const;
+
+    const std::vector<std::string>& Lignes() const { return lignes_; }
+    TFicheChoixChamps& FicheChoixChamps() { return *ficheChoixChamps_; }
+
+  protected:
     void BoutonPrintClick() override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
+  private slots:
     // Asks for the fields; on "&Ok" stores them in the preferences, rebuilds
     // the lines and redraws.
     void BoutonChampsClick();
 
-    const std::vector<std::string>& Lignes() const { return lignes_; }
-    TFicheChoixChamps& FicheChoixChamps() { return *ficheChoixChamps_; }
-    QToolButton* BoutonChamps;
-
-  protected:
-    void showEvent(QShowEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
-
   private:
+    QToolButton* BoutonChamps;
     void ConstruireLignes();
     const TAdherents* adherents_ = nullptr;
     const TCriteresRequete* criteres_ = nullptr;

@@ -5,13 +5,29 @@
 #include "core/texte.h"
 #include "model/comptabilite.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace tramonta {
+
+QToolButton* BoutonOutil(QToolBar* barre, const char* nom, const QString& bulle, const QString& icone,
+                         Qt::FocusPolicy focus) {
+    auto* b = Nomme(new QToolButton(barre), nom);
+    b->setIcon(QIcon(":/icones/" + icone + ".svg"));
+    b->setText(bulle);
+    b->setToolTip(bulle);
+    b->setAccessibleName(bulle);
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    b->setFocusPolicy(focus);
+    barre->addWidget(b);
+    return b;
+}
 
 namespace {
 

@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <string>
 
+class QToolBar;
+class QToolButton;
+
 namespace tramonta {
 
 class TCompte;
@@ -58,6 +61,13 @@ inline QPushButton* BoutonSansDefaut(const char* nom, const QString& texte, QWid
     b->setAutoDefault(false);
     return b;
 }
+
+// An icon button added to a window's toolbar, named for the tests, its hint
+// (tooltip, text and accessible name) `bulle`, its picture the resource
+// icon `icone`. The previews' buttons take the focus on a click too
+// (`Qt::StrongFocus`); the heat table's leave it to the place being typed.
+QToolButton* BoutonOutil(QToolBar* barre, const char* nom, const QString& bulle, const QString& icone,
+                         Qt::FocusPolicy focus = Qt::StrongFocus);
 
 inline constexpr const char* kMasqueDate = "00/00/0000;_";
 inline constexpr const char* kMasqueCodePostal = "00000;_";

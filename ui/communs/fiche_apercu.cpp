@@ -1,29 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/communs/fiche_apercu.h"
 
+#include "ui/communs/controles.h"
 #include "ui/communs/fiche_configuration_imprimante.h"
 
-#include <QIcon>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace tramonta {
-
-namespace {
-QToolButton* BoutonOutil(QToolBar* barre, const char* nom, const QString& bulle, const QString& icone) {
-    auto* b = new QToolButton(barre);
-    b->setObjectName(nom);
-    b->setIcon(QIcon(":/icones/" + icone + ".svg"));
-    b->setText(bulle);
-    b->setToolTip(bulle);
-    b->setAccessibleName(bulle);
-    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    b->setFocusPolicy(Qt::StrongFocus);
-    barre->addWidget(b);
-    return b;
-}
-} // namespace
 
 TFicheApercu::TFicheApercu(QWidget* parent) : QDialog(parent) {
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);

@@ -20,20 +20,15 @@ class TFicheApercu : public QDialog {
   public:
     explicit TFicheApercu(QWidget* parent = nullptr);
 
-    TApercu* PaintBox;
-    QToolBar* ToolBar;
-    QToolButton* BoutonPrintSetup;
-    QToolButton* BoutonPrint;
-
     TImprimanteQt& Imprimante() { return imprimante_; }
     // Set once a printer was chosen in this window's printer setup, for the
     // run.
     bool ImprimanteChoisie() const { return !imprimante_.ImprimanteChoisie().empty(); }
 
-    void BoutonPrintSetupClick();
+  protected:
+    // What the print button does: each preview prints its own document.
     virtual void BoutonPrintClick() = 0;
 
-  protected:
     // The print loop on this window's printer: the job's drawing in printing
     // mode, then the journal line (also after a cancel). With no printer
     // installed, the user picks a PDF file first (`nomPdf` proposed); a
@@ -41,7 +36,15 @@ class TFicheApercu : public QDialog {
     // reach the print system is said and not journalled.
     void Imprimer(TTravailImpression travail, const QString& nomPdf);
 
+    TApercu* PaintBox;
+    QToolBar* ToolBar;
+
+  private slots:
+    void BoutonPrintSetupClick();
+
   private:
+    QToolButton* BoutonPrintSetup;
+    QToolButton* BoutonPrint;
     TImprimanteQt imprimante_;
 };
 

@@ -32,6 +32,7 @@ class TFicheConfigurationImprimante : public QDialog {
     std::string Imprimante() const;
     int Copies() const;
 
+  private:
     QComboBox* ComboImprimante;
     QSpinBox* EditCopies;
     QLabel* LabelAucune;

@@ -28,15 +28,14 @@ class TFichePrintProgress : public QDialog, public TProgression {
     bool Annule() override;
     void Masquer() override;
 
-    QLabel* LabelStatus;
-    QProgressBar* ProgressBar;
-    QPushButton* BoutonAnnuler;
-
   protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    QLabel* LabelStatus;
+    QProgressBar* ProgressBar;
+    QPushButton* BoutonAnnuler;
     bool annule_ = false;
 };
 

@@ -85,14 +85,22 @@ TFicheParticipant::TFicheParticipant(QWidget* parent) : QDialog(parent) {
     connect(EditPrenom, &QLineEdit::textChanged, this, &TFicheParticipant::MajOk);
 }
 
+TFicheParticipant::~TFicheParticipant() = default;
+
+std::unique_ptr<TParticipantCompet> TFicheParticipant::Editer(const TParticipantCompet& participant) {
+    participant_ = &participant;
+    resultat_.reset();
+    EditNom->setText(Q(participant.Nom()));
+    EditPrenom->setText(Q(participant.Prenom()));
+    EditClub->setText(Q(participant.Club()));
+    MajOk();
+    exec();
+    participant_ = nullptr;
+    return std::move(resultat_);
+}
+
 void TFicheParticipant::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (Participant) {
-        EditNom->setText(Q(Participant->Nom()));
-        EditPrenom->setText(Q(Participant->Prenom()));
-        EditClub->setText(Q(Participant->Club()));
-    }
-    MajOk();
     EditNom->setFocus();
     EditNom->selectAll();
 }
@@ -104,18 +112,19 @@ void TFicheParticipant::MajOk() {
 void TFicheParticipant::BoutonOkClick() {
     if (!ChampsEnregistrables(this))
         return;
-    if (!Participant || EditNom->text().isEmpty())
+    if (!participant_ || EditNom->text().isEmpty())
         return;
     const std::string nom = EditNom->text().toStdString();
     const std::string prenom = EditPrenom->text().toStdString();
-    if (const TCategorieCompet* c = Participant->Owner();
-        c && c->ExisteAutreParticipant(Participant, nom, prenom)) {
+    if (const TCategorieCompet* c = participant_->Owner();
+        c && c->ExisteAutreParticipant(participant_, nom, prenom)) {
         SignalerExisteDeja("Le participant \"" + nom + " " + prenom + "\"");
         return;
     }
-    Participant->SetNom(nom);
-    Participant->SetPrenom(prenom);
-    Participant->SetClub(EditClub->text().toStdString());
+    resultat_ = participant_->Copie(participant_->Owner());
+    resultat_->SetNom(nom);
+    resultat_->SetPrenom(prenom);
+    resultat_->SetClub(EditClub->text().toStdString());
     accept();
 }
 
@@ -134,10 +143,8 @@ TFichePlaceParticipant::TFichePlaceParticipant(QWidget* parent) : QDialog(parent
     tout->addLayout(BoutonsOkAnnuler(this, BoutonOk));
     connect(EditPlace, &QLineEdit::textChanged, this, &TFichePlaceParticipant::MajOk);
     connect(BoutonOk, &QPushButton::clicked, this, [this] {
-        if (!BoutonOk->isEnabled())
-            return;
-        Place = Valeur();
-        accept();
+        if (BoutonOk->isEnabled())
+            accept();
     });
     setFixedSize(sizeHint());
 }
@@ -150,13 +157,20 @@ int TFichePlaceParticipant::Valeur() const {
 
 void TFichePlaceParticipant::MajOk() {
     const int v = Valeur();
-    BoutonOk->setEnabled(v >= 1 && v <= Maximum);
+    BoutonOk->setEnabled(v >= 1 && v <= maximum_);
+}
+
+std::optional<int> TFichePlaceParticipant::Demander(int place, int maximum) {
+    maximum_ = maximum;
+    EditPlace->setText(QString::number(place));
+    MajOk();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Valeur();
 }
 
 void TFichePlaceParticipant::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    EditPlace->setText(QString::number(Place));
-    MajOk();
     EditPlace->setFocus();
     EditPlace->selectAll();
 }
@@ -448,12 +462,15 @@ TFicheCompet::~TFicheCompet() {
     modeleParticipants_->SetCategorie(nullptr);
 }
 
-int TFicheCompet::Executer(TCompet& compet) {
-    Compet = &compet;
-    if (!copie_)
+std::unique_ptr<TCompet> TFicheCompet::Executer(const TCompet& compet) {
+    compet_ = &compet;
+    // Made for the competition's list, so that it finds its way like the
+    // competition, but never added to it: the list hears nothing of it.
+    if (!copie_ || copie_->Owner() != compet.Owner()) {
+        modeleParticipants_->SetCategorie(nullptr);
         copie_ = std::make_unique<TCompet>(compet.Owner());
-    for (int i = 0; i < kNbCategoriesCompet; ++i)
-        copie_->Categorie(i)->Assign(*compet.Categorie(i), copie_.get());
+    }
+    copie_->Assign(compet);
 
     EditIntitule->setText(Q(compet.Intitule()));
     BoutonOk->setEnabled(!EditIntitule->text().isEmpty());
@@ -471,9 +488,11 @@ int TFicheCompet::Executer(TCompet& compet) {
     }
     AfficherCategorie();
     const int r = exec();
-    // The copy keeps its categories until the next showing; the list lets
-    // go of them meanwhile.
-    return r;
+    compet_ = nullptr;
+    // The copy keeps its categories until the next showing.
+    if (r != QDialog::Accepted)
+        return nullptr;
+    return copie_->Copie(compet.Owner());
 }
 
 void TFicheCompet::showEvent(QShowEvent* e) {
@@ -566,27 +585,22 @@ TDateTime TFicheCompet::DateLue(const QLineEdit* edit, TDateTime stockee) const 
 
 void TFicheCompet::StockerChamps() {
     copie_->SetIntitule(EditIntitule->text().toStdString());
-    copie_->SetDateDebut(DateLue(EditDateDebut, Compet ? Compet->DateDebut() : 0));
-    copie_->SetDateFin(DateLue(EditDateFin, Compet ? Compet->DateFin() : 0));
+    copie_->SetDateDebut(DateLue(EditDateDebut, compet_ ? compet_->DateDebut() : 0));
+    copie_->SetDateFin(DateLue(EditDateFin, compet_ ? compet_->DateFin() : 0));
     copie_->SetOfficielle(CheckOfficielle->isChecked());
 }
 
 void TFicheCompet::BoutonOkClick() {
     if (!ChampsEnregistrables(this))
         return;
-    if (!Compet || EditIntitule->text().isEmpty())
+    if (!compet_ || EditIntitule->text().isEmpty())
         return;
     const std::string intitule = EditIntitule->text().toStdString();
-    if (const TCompets* compets = Compet->Owner(); compets && compets->ExisteAutreCompet(Compet, intitule)) {
+    if (const TCompets* compets = compet_->Owner(); compets && compets->ExisteAutreCompet(compet_, intitule)) {
         SignalerExisteDeja("La compétition \"" + intitule + "\"");
         return;
     }
-    Compet->SetIntitule(intitule);
-    Compet->SetDateDebut(DateLue(EditDateDebut, Compet->DateDebut()));
-    Compet->SetDateFin(DateLue(EditDateFin, Compet->DateFin()));
-    Compet->SetOfficielle(CheckOfficielle->isChecked());
-    for (int i = 0; i < kNbCategoriesCompet; ++i)
-        Compet->Categorie(i)->Assign(*copie_->Categorie(i), Compet);
+    StockerChamps();
     accept();
 }
 
@@ -594,11 +608,9 @@ void TFicheCompet::BoutonAjouterParticipantClick() {
     TCategorieCompet* c = CategorieAffichee();
     if (!c)
         return;
-    auto p = std::make_unique<TParticipantCompet>(c);
-    ficheParticipant_->Participant = p.get();
-    const int r = ficheParticipant_->exec();
-    ficheParticipant_->Participant = nullptr;
-    if (r != QDialog::Accepted)
+    const TParticipantCompet nouveau(c);
+    std::unique_ptr<TParticipantCompet> p = ficheParticipant_->Editer(nouveau);
+    if (!p)
         return;
     const int index = c->Add(std::move(p));
     const QModelIndex i = modeleParticipants_->index(index, 0);
@@ -627,9 +639,9 @@ void TFicheCompet::BoutonEditerParticipantClick() {
     const int ligne = LigneSelectionnee();
     if (!c || ligne < 0)
         return;
-    ficheParticipant_->Participant = c->Participant(ligne);
-    ficheParticipant_->exec();
-    ficheParticipant_->Participant = nullptr;
+    TParticipantCompet& participant = *c->Participant(ligne);
+    if (const auto saisi = ficheParticipant_->Editer(participant))
+        participant.CopierChamps(*saisi);
 }
 
 void TFicheCompet::BoutonMonterParticipantClick() {
@@ -650,10 +662,8 @@ void TFicheCompet::BoutonPlacerParticipantClick() {
     const int ligne = LigneSelectionnee();
     if (!c || ligne < 0)
         return;
-    fichePlaceParticipant_->Maximum = c->Count();
-    fichePlaceParticipant_->Place = ligne + 1;
-    if (fichePlaceParticipant_->exec() == QDialog::Accepted)
-        Deplacer(ligne, fichePlaceParticipant_->Place - 1);
+    if (const auto place = fichePlaceParticipant_->Demander(ligne + 1, c->Count()))
+        Deplacer(ligne, *place - 1);
 }
 
 void TFicheCompet::Deplacer(int de, int vers) {
@@ -683,12 +693,11 @@ void TFicheCompet::BoutonTableauClick() {
     t->PlacerParticipants();
     t->Propager();
     const TPreferences& preferences = Preferences();
-    FicheTableauCompet().Parametres.CouleursLycra = preferences.CouleursLycra;
-    FicheTableauCompet().Parametres.SeriesDemiA4 = preferences.SeriesDemiA4;
-    FicheTableauCompet().SetTableau(t);
-    FicheTableauCompet().exec();
+    TParametresTableau parametres;
+    parametres.CouleursLycra = preferences.CouleursLycra;
+    parametres.SeriesDemiA4 = preferences.SeriesDemiA4;
     // The table is the copy's, and goes with the next type chosen.
-    FicheTableauCompet().SetTableau(nullptr);
+    FicheTableauCompet().Executer(*t, parametres);
 }
 
 TFicheTableauCompet& TFicheCompet::FicheTableauCompet() {

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -40,17 +41,23 @@ class TFicheParticipant : public QDialog {
     Q_OBJECT
   public:
     explicit TFicheParticipant(QWidget* parent = nullptr);
-    // The participant edited; it belongs to the category where its names
-    // must be unique (a new one is not in the list yet).
-    TParticipantCompet* Participant = nullptr;
-
-    void BoutonOkClick();
+    ~TFicheParticipant() override;
+    // Shows the form on `participant`, which belongs to the category where
+    // its names must be unique (a new one is made for it and not added yet).
+    // Gives a copy holding what was typed on "&Ok", nothing on "&Annuler";
+    // the participant itself is left as it is.
+    std::unique_ptr<TParticipantCompet> Editer(const TParticipantCompet& participant);
 
   protected:
     void showEvent(QShowEvent* e) override;
 
+  private slots:
+    void BoutonOkClick();
+
   private:
     void MajOk();
+    const TParticipantCompet* participant_ = nullptr;
+    std::unique_ptr<TParticipantCompet> resultat_;
     QLineEdit* EditNom;
     QLineEdit* EditPrenom;
     QLineEdit* EditClub;
@@ -61,10 +68,9 @@ class TFichePlaceParticipant : public QDialog {
     Q_OBJECT
   public:
     explicit TFichePlaceParticipant(QWidget* parent = nullptr);
-    // Set by the caller: the number of participants and the current place,
-    // counted from 1. Place holds the new one after Ok.
-    int Maximum = 0;
-    int Place = 0;
+    // Shows the form on the current place among `maximum` participants,
+    // both counted from 1; the new place on "&Ok", nothing on "&Annuler".
+    std::optional<int> Demander(int place, int maximum);
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -72,6 +78,7 @@ class TFichePlaceParticipant : public QDialog {
   private:
     int Valeur() const;
     void MajOk();
+    int maximum_ = 0;
     QLineEdit* EditPlace;
     QPushButton* BoutonOk;
 };
@@ -112,10 +119,14 @@ class TFicheCompet : public QDialog {
     explicit TFicheCompet(QWidget* parent = nullptr);
     ~TFicheCompet() override;
 
-    // Shows the form on the competition; Ok has stored everything into it.
-    int Executer(TCompet& compet);
+    // Shows the form on `compet` (a competition of its list, or a new one
+    // made for the list and not added yet), which it leaves as it is: the
+    // form works on a copy, handed back on "&Ok" for the caller to store
+    // (`TCompet::Assign`, or an addition to the list); nothing on
+    // "&Annuler".
+    std::unique_ptr<TCompet> Executer(const TCompet& compet);
 
-    TCompet* Compet = nullptr;
+    // The working copy of the last showing; none before the first.
     TCompet* Copie() const { return copie_.get(); }
     TCategorieCompet* CategorieAffichee() const;
     TFicheParticipant& FicheParticipant() const { return *ficheParticipant_; }
@@ -125,6 +136,10 @@ class TFicheCompet : public QDialog {
     TFicheTableauCompet& FicheTableauCompet();
     TFicheImpressionCompet& FicheImpressionCompet();
 
+  protected:
+    void showEvent(QShowEvent* e) override;
+
+  private slots:
     void BoutonOkClick();
     void BoutonAjouterParticipantClick();
     void BoutonSupprimerParticipantClick();
@@ -133,13 +148,10 @@ class TFicheCompet : public QDialog {
     void BoutonDescendreParticipantClick();
     void BoutonPlacerParticipantClick();
     void BoutonTableauClick();
-    // -1 for all six categories.
-    void ImprimerParticipants(int categorie);
-
-  protected:
-    void showEvent(QShowEvent* e) override;
 
   private:
+    // -1 for all six categories.
+    void ImprimerParticipants(int categorie);
     void AfficherCategorie();
     void MajCommandes();
     // Enables the types that fit the displayed category's participants.
@@ -157,6 +169,8 @@ class TFicheCompet : public QDialog {
     int LigneSelectionnee() const;
     void Deplacer(int de, int vers);
 
+    // The competition shown, while the form is open.
+    const TCompet* compet_ = nullptr;
     std::unique_ptr<TCompet> copie_;
     // The two dates as shown when the form opened.
     std::array<QString, 2> datesAffichees_;

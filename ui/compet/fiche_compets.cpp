@@ -97,8 +97,9 @@ void TFicheCompets::MajCommandes() {
 
 void TFicheCompets::BoutonAjouterClick() {
     TCompets& compets = Exercice().Compets();
-    auto compet = std::make_unique<TCompet>(&compets);
-    if (ficheCompet_->Executer(*compet) != QDialog::Accepted)
+    const TCompet nouvelle(&compets);
+    std::unique_ptr<TCompet> compet = ficheCompet_->Executer(nouvelle);
+    if (!compet)
         return;
     const TCompet* ajoutee = compet.get();
     compets.Add(std::move(compet));
@@ -125,8 +126,10 @@ void TFicheCompets::BoutonEditerClick() {
     TCompet* compet = Selection();
     if (!compet)
         return;
-    if (ficheCompet_->Executer(*compet) != QDialog::Accepted)
+    const std::unique_ptr<TCompet> saisie = ficheCompet_->Executer(*compet);
+    if (!saisie)
         return;
+    compet->Assign(*saisie);
     Selectionner(compet);
     AjouterLigneAgenda(TexteJournal(TActeJournal::Modification, *compet));
     MajCommandes();

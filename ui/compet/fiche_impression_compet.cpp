@@ -5,11 +5,11 @@
 #include "platform/canevas_qt.h"
 #include "platform/preferences.h"
 #include "print/participants_compet.h"
+#include "ui/communs/controles.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,21 +20,6 @@
 #include <QVBoxLayout>
 
 namespace tramonta {
-
-namespace {
-QToolButton* BoutonOutil(QToolBar* barre, const char* nom, const QString& bulle, const QString& icone) {
-    auto* b = new QToolButton(barre);
-    b->setObjectName(nom);
-    b->setIcon(QIcon(":/icones/" + icone + ".svg"));
-    b->setText(bulle);
-    b->setToolTip(bulle);
-    b->setAccessibleName(bulle);
-    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    b->setFocusPolicy(Qt::StrongFocus);
-    barre->addWidget(b);
-    return b;
-}
-} // namespace
 
 TFicheSaisieCommentaire::TFicheSaisieCommentaire(QWidget* parent) : QDialog(parent) {
     setObjectName("FicheSaisieCommentaire");

@@ -36,18 +36,18 @@ class TFicheImpressionCompet : public TFicheApercu {
     TFicheSaisieCommentaire& FicheSaisieCommentaire() const { return *commentaire_; }
     QImage Image() const;
 
-    QToolButton* BoutonCopier;
-    QToolButton* BoutonCommentaire;
-
-    void BoutonPrintClick() override;
-    void BoutonCopierClick();
-    void BoutonCommentaireClick();
-
   protected:
+    void BoutonPrintClick() override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
+  private slots:
+    void BoutonCopierClick();
+    void BoutonCommentaireClick();
+
   private:
+    QToolButton* BoutonCopier;
+    QToolButton* BoutonCommentaire;
     const TCompet* compet_ = nullptr;
     int categorie_ = -1;
     TFicheSaisieCommentaire* commentaire_;

@@ -4,13 +4,13 @@
 #include "model/compets.h"
 #include "model/tableau.h"
 #include "platform/canevas_qt.h"
+#include "ui/communs/controles.h"
 #include "ui/communs/fiche_configuration_imprimante.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,18 +29,6 @@
 namespace tramonta {
 
 namespace {
-
-QToolButton* BoutonOutil(QToolBar* barre, const char* nom, const QString& bulle, const QString& icone) {
-    auto* b = new QToolButton(barre);
-    b->setObjectName(nom);
-    b->setIcon(QIcon(":/icones/" + icone + ".svg"));
-    b->setText(bulle);
-    b->setToolTip(bulle);
-    b->setAccessibleName(bulle);
-    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    barre->addWidget(b);
-    return b;
-}
 
 int Pixels(double unites) {
     return static_cast<int>(std::lround(unites * PixelsEcranParUnite()));
@@ -107,7 +95,7 @@ void TBoiteTableau::paintEvent(QPaintEvent*) {
     if (!t)
         return;
     QPainter painter(this);
-    PeindreTableau(*t, painter, fiche_.Parametres);
+    PeindreTableau(*t, painter, fiche_.Parametres());
 }
 
 void TBoiteTableau::mousePressEvent(QMouseEvent* e) {
@@ -200,11 +188,12 @@ TFicheTableauCompet::TFicheTableauCompet(QWidget* parent) : QDialog(parent) {
     auto* barre = new QToolBar(this);
     barre->setObjectName("ToolBar");
     barre->setIconSize(QSize(24, 24));
-    BoutonPrintSetup =
-        BoutonOutil(barre, "BoutonPrintSetup", "Configuration de l'imprimante...", "CONFIG_IMPRIMANTE");
-    BoutonPrint = BoutonOutil(barre, "BoutonPrint", "Imprimer", "IMPRIMER");
-    BoutonCopier = BoutonOutil(barre, "BoutonCopier", "Copie le tableau dans le presse papier...", "COPIER");
-    BoutonAide = BoutonOutil(barre, "BoutonAide", "Aide...", "AIDE");
+    BoutonPrintSetup = BoutonOutil(barre, "BoutonPrintSetup", "Configuration de l'imprimante...",
+                                   "CONFIG_IMPRIMANTE", Qt::TabFocus);
+    BoutonPrint = BoutonOutil(barre, "BoutonPrint", "Imprimer", "IMPRIMER", Qt::TabFocus);
+    BoutonCopier = BoutonOutil(barre, "BoutonCopier", "Copie le tableau dans le presse papier...", "COPIER",
+                               Qt::TabFocus);
+    BoutonAide = BoutonOutil(barre, "BoutonAide", "Aide...", "AIDE", Qt::TabFocus);
 
     scrollBox_ = new QScrollArea(this);
     scrollBox_->setObjectName("ScrollBox");
@@ -226,6 +215,14 @@ TFicheTableauCompet::TFicheTableauCompet(QWidget* parent) : QDialog(parent) {
     connect(BoutonPrint, &QToolButton::clicked, this, &TFicheTableauCompet::BoutonPrintClick);
     connect(BoutonCopier, &QToolButton::clicked, this, &TFicheTableauCompet::BoutonCopierClick);
     connect(BoutonAide, &QToolButton::clicked, this, &TFicheTableauCompet::BoutonAideClick);
+}
+
+int TFicheTableauCompet::Executer(TTableauCompet& tableau, const TParametresTableau& parametres) {
+    parametres_ = parametres;
+    SetTableau(&tableau);
+    const int r = exec();
+    SetTableau(nullptr);
+    return r;
 }
 
 void TFicheTableauCompet::SetTableau(TTableauCompet* tableau) {
@@ -453,11 +450,11 @@ void TFicheTableauCompet::BoutonPrintClick() {
     TTravailImpression travail;
     travail.titre = "Tableau de compétition";
     travail.orientation =
-        (selecteur > 0 ? t->OrientationSerie(Parametres.SeriesDemiA4) : t->OrientationTableau()) == 0
+        (selecteur > 0 ? t->OrientationSerie(parametres_.SeriesDemiA4) : t->OrientationTableau()) == 0
             ? Orientation::Portrait
             : Orientation::Paysage;
     travail.statut = "Impression tableau de compétition (%d/%d)...";
-    const TParametresTableau parametres = Parametres;
+    const TParametresTableau parametres = parametres_;
     travail.dessin = [t, selecteur, parametres](TCanevas& c) {
         t->SetZoneAffichage({0, 0, 2970, 2100});
         DessinerTableau(*t, c, selecteur, true, parametres);
@@ -475,7 +472,7 @@ QImage TFicheTableauCompet::Image() const {
     QImage image(TaillePixels(*tableau_), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PeindreTableau(*tableau_, painter, Parametres);
+    PeindreTableau(*tableau_, painter, parametres_);
     return image;
 }
 

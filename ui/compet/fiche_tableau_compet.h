@@ -60,9 +60,9 @@ class TFicheChoixImpressionCompet : public QDialog {
     bool Executer(const TTableauCompet& tableau);
     // 0 the whole table, -p sheet p, n heat n.
     int Selection() const;
-    QComboBox* ComboBox;
 
   private:
+    QComboBox* ComboBox;
     const TTableauCompet* tableau_ = nullptr;
 };
 
@@ -77,11 +77,14 @@ class TFicheTableauCompet : public QDialog {
   public:
     explicit TFicheTableauCompet(QWidget* parent = nullptr);
 
+    // Shows the window modally on `tableau`, drawn with `parametres` (the
+    // preferences' colours and half-A4 choice); the places typed go straight
+    // into the table, which the window lets go of when it closes.
+    int Executer(TTableauCompet& tableau, const TParametresTableau& parametres);
     // The table shown, or none; the paper takes the table's size.
     void SetTableau(TTableauCompet* tableau);
     TTableauCompet* Tableau() const { return tableau_; }
-    // The preferences' colours and half-A4 choice, read at each opening.
-    TParametresTableau Parametres;
+    const TParametresTableau& Parametres() const { return parametres_; }
 
     TEditCompet* Editeur() const { return editeur_; }
     TBoiteTableau* PaintBox() const { return paintBox_; }
@@ -103,10 +106,6 @@ class TFicheTableauCompet : public QDialog {
     void ChargerEditeur();
     void ValiderEdition();
 
-    void BoutonPrintSetupClick();
-    void BoutonPrintClick();
-    void BoutonCopierClick();
-    void BoutonAideClick();
     // The table drawn for the clipboard.
     QImage Image() const;
 
@@ -118,12 +117,19 @@ class TFicheTableauCompet : public QDialog {
     void hideEvent(QHideEvent* e) override;
     bool eventFilter(QObject* objet, QEvent* e) override;
 
+  private slots:
+    void BoutonPrintSetupClick();
+    void BoutonPrintClick();
+    void BoutonCopierClick();
+    void BoutonAideClick();
+
   private:
     void CreerEditeur();
     // Steps from the editor's line by `sens` lines to the next occupied one.
     void Avancer(int sens);
 
     TTableauCompet* tableau_ = nullptr;
+    TParametresTableau parametres_;
     QScrollArea* scrollBox_;
     TBoiteTableau* paintBox_;
     TEditCompet* editeur_ = nullptr;

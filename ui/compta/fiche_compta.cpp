@@ -171,8 +171,9 @@ void TFicheCompta::showEvent(QShowEvent* e) {
 void TFicheCompta::BoutonAjouterCompteClick(Liste liste) {
     Onglet& o = OngletDe(liste);
     TComptabilite& c = Exercice().Comptabilite();
-    auto compte = std::make_unique<TCompte>(&c);
-    if (fiche_.Executer(*compte) != QDialog::Accepted)
+    const TCompte nouveau(&c);
+    std::unique_ptr<TCompte> compte = fiche_.Executer(nouveau);
+    if (!compte)
         return;
     const std::string texte = TexteJournal(TActeJournal::Ajout, *compte, liste);
     const int index = liste == Liste::Charges ? c.AjouterCompteCharge(std::move(compte))
@@ -187,8 +188,12 @@ void TFicheCompta::BoutonAjouterCompteClick(Liste liste) {
 void TFicheCompta::BoutonEditerCompteClick(Liste liste) {
     Onglet& o = OngletDe(liste);
     TCompte* compte = CompteSelectionne(o);
-    if (!compte || fiche_.Executer(*compte) != QDialog::Accepted)
+    if (!compte)
         return;
+    const std::unique_ptr<TCompte> saisi = fiche_.Executer(*compte);
+    if (!saisi)
+        return;
+    compte->Assign(*saisi);
     // The row follows the account's own notifications.
     AjouterLigneAgenda(TexteJournal(TActeJournal::Modification, *compte, liste));
     RafraichirTotaux();

@@ -163,22 +163,25 @@ TFicheCompte::~TFicheCompte() {
     modele_->SetCompte(nullptr);
 }
 
-int TFicheCompte::Executer(TCompte& compte) {
-    Compte = &compte;
+std::unique_ptr<TCompte> TFicheCompte::Executer(const TCompte& compte) {
+    compte_ = &compte;
     const int r = exec();
-    Compte = nullptr;
-    // The copies of a large account are not kept between two showings.
+    compte_ = nullptr;
+    // The copies of a large account are not kept between two showings: the
+    // working copy goes to the caller, or is emptied.
     modele_->SetCompte(nullptr);
+    if (r == QDialog::Accepted && travail_)
+        return std::move(travail_);
     if (travail_)
         travail_->ViderLignes();
-    return r;
+    return nullptr;
 }
 
 void TFicheCompte::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (e->spontaneous() || !Compte)
+    if (e->spontaneous() || !compte_)
         return;
-    const TCompte& c = *Compte;
+    const TCompte& c = *compte_;
     // Made for the account's ledger, so that it finds its way like the
     // account, but never added to it: the ledger hears nothing of it.
     if (!travail_ || travail_->Proprietaire() != c.Proprietaire()) {
@@ -231,8 +234,9 @@ void TFicheCompte::RafraichirTotal() {
 void TFicheCompte::BoutonAjouterClick() {
     if (!travail_)
         return;
-    auto ligne = std::make_unique<TLigneEcriture>(travail_.get());
-    if (ecriture_.Executer(*ligne) != QDialog::Accepted)
+    const TLigneEcriture nouvelle(travail_.get());
+    std::unique_ptr<TLigneEcriture> ligne = ecriture_.Executer(nouvelle);
+    if (!ligne)
         return;
     const int index = travail_->AjouterLigne(std::move(ligne));
     const QModelIndex i = modele_->index(index, 0);
@@ -246,7 +250,8 @@ void TFicheCompte::BoutonEditerClick() {
     if (!ligne)
         return;
     // The row refreshes itself from the line's change notifications.
-    ecriture_.Executer(*ligne);
+    if (const auto saisie = ecriture_.Executer(*ligne))
+        ligne->CopierChamps(*saisie);
     RafraichirTotal();
 }
 
@@ -296,9 +301,9 @@ void TFicheCompte::BoutonEuroConverterClick() {
 void TFicheCompte::BoutonOkClick() {
     if (!ChampsEnregistrables(this))
         return;
-    if (!Compte || EditNumero->text().isEmpty())
+    if (!compte_ || !travail_ || EditNumero->text().isEmpty())
         return;
-    const TCompte& c = *Compte;
+    const TCompte& c = *compte_;
     const TComptabilite* comptabilite = c.Proprietaire();
     const std::string numero = EditNumero->text().toStdString();
     if (comptabilite && comptabilite->ExisteAutreCompte(&c, numero)) {
@@ -313,18 +318,12 @@ void TFicheCompte::BoutonOkClick() {
 }
 
 void TFicheCompte::Enregistrer() {
-    TCompte& c = *Compte;
+    TCompte& c = *travail_;
     c.SetArticle(EditNumero->text().toStdString());
     c.SetIntitule(EditIntitule->text().toStdString());
     // Notes that the user did not touch keep their line ends.
-    if (EditInfos->document()->isModified())
-        c.SetInfos(VersDocument(EditInfos->toPlainText()));
-    if (!travail_->IsModified())
-        return;
-    c.ViderLignes();
-    c.Modified = true;
-    for (int i = 0; i < travail_->NbLignes(); ++i)
-        c.AjouterLigne(travail_->GetLigne(i)->Clone(&c));
+    c.SetInfos(EditInfos->document()->isModified() ? VersDocument(EditInfos->toPlainText())
+                                                   : compte_->Infos());
 }
 
 } // namespace tramonta

@@ -30,12 +30,12 @@ class TFicheCompte : public QDialog {
     ~TFicheCompte() override;
 
     // Shows the form on `compte` (an account of its ledger, or a new one made
-    // for the ledger and not added yet); on "&Ok" the account holds what was
-    // typed. Gives QDialog::Accepted or QDialog::Rejected.
-    int Executer(TCompte& compte);
+    // for the ledger and not added yet), which it leaves as it is: on "&Ok",
+    // the working copy holding what was typed and the lines as edited, for
+    // the caller to store (`TCompte::Assign`, or an addition to the ledger);
+    // nothing on "&Annuler".
+    std::unique_ptr<TCompte> Executer(const TCompte& compte);
 
-    // Set by the caller before showing.
-    TCompte* Compte = nullptr;
     // Opens the movements report of an account (the working copy, every
     // line); "&Mouvements" stays disabled without it.
     std::function<void(const TCompte&)> MontrerMouvements;
@@ -46,11 +46,9 @@ class TFicheCompte : public QDialog {
   protected:
     void showEvent(QShowEvent* e) override;
 
-  private:
-    TLigneEcriture* LigneSelectionnee() const;
+  private slots:
     void EditNumeroChange();
     void ListViewEcrituresChange();
-    void RafraichirTotal();
     void BoutonAjouterClick();
     void BoutonEditerClick();
     void BoutonSupprimerClick();
@@ -59,9 +57,16 @@ class TFicheCompte : public QDialog {
     void BoutonCalculetteClick();
     void BoutonEuroConverterClick();
     void BoutonOkClick();
+
+  private:
+    TLigneEcriture* LigneSelectionnee() const;
+    void RafraichirTotal();
+    // Stores the typed fields into the working copy.
     void Enregistrer();
 
     TFicheEcriture& ecriture_;
+    // The account shown, while the form is open.
+    const TCompte* compte_ = nullptr;
     std::unique_ptr<TCompte> travail_;
     TModeleLignes* modele_;
 

@@ -88,37 +88,41 @@ TFicheEcriture::TFicheEcriture(QWidget* parent) : QDialog(parent) {
     setFixedSize(sizeHint());
 }
 
-int TFicheEcriture::Executer(TLigneEcriture& ligne) {
-    Ligne = &ligne;
-    ModeAutomatique = false;
-    MontantAffiche = 0;
-    const int r = exec();
-    Ligne = nullptr;
-    return r;
+TFicheEcriture::~TFicheEcriture() = default;
+
+std::unique_ptr<TLigneEcriture> TFicheEcriture::Executer(const TLigneEcriture& ligne) {
+    return Montrer(ligne, false, 0);
 }
 
-int TFicheEcriture::ExecuterAutomatique(TLigneEcriture& ligne, double montantAffiche) {
-    Ligne = &ligne;
-    ModeAutomatique = true;
-    MontantAffiche = montantAffiche;
-    const int r = exec();
-    Ligne = nullptr;
-    ModeAutomatique = false;
-    return r;
+std::unique_ptr<TLigneEcriture> TFicheEcriture::ExecuterAutomatique(const TLigneEcriture& ligne,
+                                                                    double montantAffiche) {
+    return Montrer(ligne, true, montantAffiche);
+}
+
+std::unique_ptr<TLigneEcriture> TFicheEcriture::Montrer(const TLigneEcriture& ligne, bool automatique,
+                                                        double montantAffiche) {
+    ligne_ = &ligne;
+    modeAutomatique_ = automatique;
+    montantAutomatique_ = montantAffiche;
+    resultat_.reset();
+    exec();
+    ligne_ = nullptr;
+    modeAutomatique_ = false;
+    return std::move(resultat_);
 }
 
 void TFicheEcriture::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    if (e->spontaneous() || !Ligne)
+    if (e->spontaneous() || !ligne_)
         return;
-    const TLigneEcriture& l = *Ligne;
+    const TLigneEcriture& l = *ligne_;
     EditLibelle->setText(Q(l.Libelle()));
     AfficherDate(EditDate, l.Date());
     const int type = l.TypePaiement() >= 0 && l.TypePaiement() <= 2 ? l.TypePaiement() : 0;
     typesPaiement_->button(type)->setChecked(true);
     EditNumeroCheque->setText(Q(l.NumeroCheque()));
     GroupTypePaiementClick();
-    EditMontant->setText(Q(ReelVersTexte(ModeAutomatique ? MontantAffiche : l.Montant())));
+    EditMontant->setText(Q(ReelVersTexte(modeAutomatique_ ? montantAutomatique_ : l.Montant())));
     // What was shown, to tell what the user changed: a date kept as shown
     // keeps its time of day, an amount kept as shown keeps its decimals.
     dateAffichee_ = EditDate->text();
@@ -153,9 +157,9 @@ void TFicheEcriture::GroupTypePaiementClick() {
 void TFicheEcriture::BoutonOkClick() {
     if (!ChampsEnregistrables(this))
         return;
-    if (!Ligne || EditLibelle->text().isEmpty())
+    if (!ligne_ || EditLibelle->text().isEmpty())
         return;
-    TLigneEcriture& l = *Ligne;
+    const TLigneEcriture& l = *ligne_;
     const std::string libelle = EditLibelle->text().toStdString();
     if (const TCompte* compte = l.Proprietaire(); compte && compte->ExisteAutreLigne(&l, libelle)) {
         SignalerExisteDeja("La ligne d'écriture \"" + libelle + "\"");
@@ -170,15 +174,18 @@ void TFicheEcriture::BoutonOkClick() {
             return;
         montant = *lu;
     }
+    // A copy made for the line's account and not in it: nobody hears of it.
+    std::unique_ptr<TLigneEcriture> saisie = l.Clone(l.Proprietaire());
     if (!l.Automatique)
-        l.SetLibelle(EditLibelle->text().toStdString());
+        saisie->SetLibelle(EditLibelle->text().toStdString());
     if (EditDate->text() != dateAffichee_)
-        l.SetDate(LireDate(EditDate));
-    l.SetTypePaiement(typesPaiement_->checkedId());
+        saisie->SetDate(LireDate(EditDate));
+    saisie->SetTypePaiement(typesPaiement_->checkedId());
     // Kept for every payment, so that going back to "Chèque" finds it again.
-    l.SetNumeroCheque(EditNumeroCheque->text().toStdString());
+    saisie->SetNumeroCheque(EditNumeroCheque->text().toStdString());
     if (!l.Automatique)
-        l.SetMontant(montant);
+        saisie->SetMontant(montant);
+    resultat_ = std::move(saisie);
     accept();
 }
 

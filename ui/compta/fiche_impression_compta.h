@@ -30,9 +30,8 @@ class TFicheImpressionCompta : public TFicheApercu {
     int Dessiner(TCanevas& c, bool impression) const;
     Genre GenreCourant() const { return genre_; }
 
-    void BoutonPrintClick() override;
-
   protected:
+    void BoutonPrintClick() override;
     void showEvent(QShowEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 

@@ -25,20 +25,20 @@ class TFicheMouvementsCompta : public QDialog {
     // Shows the dialog modally on the document's ledger.
     int Executer(const TExercice& exercice);
 
+  protected:
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
+  private slots:
+    void EditMvtChange();
+    void BoutonEditionClick();
+
+  private:
     QLineEdit* EditDebutMvt;
     QLineEdit* EditFinmvt;
     QComboBox* ComboCompte;
     QPushButton* BoutonEdition;
     QPushButton* BoutonFermer;
-
-    void EditMvtChange();
-    void BoutonEditionClick();
-
-  protected:
-    void showEvent(QShowEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
-
-  private:
     TFicheImpressionCompta& apercu_;
     const TExercice* exercice_ = nullptr;
     std::vector<const TCompte*> comptes_; // one per entry of ComboCompte
@@ -50,6 +50,15 @@ class TFicheDepotsBancaires : public QDialog {
     explicit TFicheDepotsBancaires(TFicheImpressionCompta& apercu, QWidget* parent = nullptr);
     int Executer(const TExercice& exercice);
 
+  protected:
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
+  private slots:
+    void EditDateChange();
+    void BoutonEditionClick();
+
+  private:
     QLineEdit* EditDebutPeriode;
     QLineEdit* EditFinPeriode;
     QComboBox* ComboCompte;
@@ -57,15 +66,6 @@ class TFicheDepotsBancaires : public QDialog {
     QLineEdit* EditNumeroDepot;
     QPushButton* BoutonEdition;
     QPushButton* BoutonFermer;
-
-    void EditDateChange();
-    void BoutonEditionClick();
-
-  protected:
-    void showEvent(QShowEvent* e) override;
-    void hideEvent(QHideEvent* e) override;
-
-  private:
     TFicheImpressionCompta& apercu_;
     const TExercice* exercice_ = nullptr;
     std::vector<const TCompte*> comptes_;

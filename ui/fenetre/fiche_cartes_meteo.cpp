@@ -106,6 +106,11 @@ int TFicheCartesMeteo::Prevision() const {
     return previsions_->checkedId();
 }
 
+void TFicheCartesMeteo::Executer(const std::string& serveur) {
+    serveur_ = serveur;
+    exec();
+}
+
 void TFicheCartesMeteo::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     // The choices are kept from one showing to the next.
@@ -113,7 +118,7 @@ void TFicheCartesMeteo::showEvent(QShowEvent* e) {
 }
 
 void TFicheCartesMeteo::BoutonRecupererCarteClick() {
-    URLLabel->setText(AdresseCarte(QString::fromStdString(Serveur), Situation(), Prevision()));
+    URLLabel->setText(AdresseCarte(QString::fromStdString(serveur_), Situation(), Prevision()));
     OuvrirAdresse(QUrl("http://" + URLLabel->text()));
 }
 

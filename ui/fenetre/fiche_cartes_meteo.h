@@ -24,16 +24,20 @@ class TFicheCartesMeteo : public QDialog {
     // horizon on a server given by its host name.
     static QString AdresseCarte(const QString& serveur, int region, int horizon);
 
-    // The host of the charts, taken at each showing.
-    std::string Serveur;
+    // Shows the dialog for the charts of the server `serveur` (a host name);
+    // the region and horizon chosen are kept from one showing to the next.
+    void Executer(const std::string& serveur);
     int Situation() const;
     int Prevision() const;
 
   protected:
     void showEvent(QShowEvent* e) override;
 
-  private:
+  private slots:
     void BoutonRecupererCarteClick();
+
+  private:
+    std::string serveur_;
     QButtonGroup* situation_;
     QButtonGroup* previsions_;
     QLabel* URLLabel;

@@ -109,21 +109,30 @@ TFicheProtectionDocument::TFicheProtectionDocument(QWidget* parent) : QDialog(pa
     setFixedSize(sizeHint());
 }
 
-std::string TFicheProtectionDocument::NouveauMotPasse() const {
-    return EditNouveauMotPasse->text().toStdString();
-}
-
-void TFicheProtectionDocument::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
+std::optional<std::string> TFicheProtectionDocument::Demander(const std::string& motPasseActuel) {
+    motPasseActuel_ = motPasseActuel;
     EditAncienMotPasse->clear();
     EditNouveauMotPasse->clear();
     EditVerifMotPasse->clear();
     EditAncienMotPasseChange();
+    const int r = exec();
+    // Nothing typed stays in the hidden dialog.
+    motPasseActuel_.clear();
+    const std::string nouveau = EditNouveauMotPasse->text().toStdString();
+    for (QLineEdit* edit : {EditAncienMotPasse, EditNouveauMotPasse, EditVerifMotPasse})
+        edit->clear();
+    if (r != QDialog::Accepted)
+        return std::nullopt;
+    return nouveau;
+}
+
+void TFicheProtectionDocument::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
     EditAncienMotPasse->setFocus();
 }
 
 void TFicheProtectionDocument::EditAncienMotPasseChange() {
-    const bool ok = TExercice::MotPasseStocke(EditAncienMotPasse->text().toStdString()) == MotPasseActuel;
+    const bool ok = TExercice::MotPasseStocke(EditAncienMotPasse->text().toStdString()) == motPasseActuel_;
     EditNouveauMotPasse->setEnabled(ok);
     EditVerifMotPasse->setEnabled(ok);
     BoutonOk->setEnabled(ok);

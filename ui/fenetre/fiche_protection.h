@@ -32,17 +32,20 @@ class TFicheProtectionDocument : public QDialog {
     Q_OBJECT
   public:
     explicit TFicheProtectionDocument(QWidget* parent = nullptr);
-    // The current password in clear, set before showing.
-    std::string MotPasseActuel;
-    // The password typed as new (empty: no more protection), once accepted.
-    std::string NouveauMotPasse() const;
+    // Shows the dialog with empty edits, the new password accepted only
+    // after the current one (in clear) is typed; the password typed as new
+    // (empty: no more protection) on "&Ok", nothing on "&Annuler".
+    std::optional<std::string> Demander(const std::string& motPasseActuel);
 
   protected:
     void showEvent(QShowEvent* e) override;
 
-  private:
+  private slots:
     void EditAncienMotPasseChange();
     void BoutonOkClick();
+
+  private:
+    std::string motPasseActuel_;
     QLineEdit* EditAncienMotPasse;
     QLineEdit* EditNouveauMotPasse;
     QLineEdit* EditVerifMotPasse;

@@ -145,7 +145,8 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QMainWindow(parent
     ficheListeComptes_ = new TFicheListeComptes(this);
     ficheAdherent_ = new TFicheAdherent(*ficheListeComptes_, this);
     ficheAdherent_->OuvrirEcritureAutomatique = [this](TLigneEcriture& ligne, double montantAffiche) {
-        ficheEcriture_->ExecuterAutomatique(ligne, montantAffiche);
+        if (const auto saisie = ficheEcriture_->ExecuterAutomatique(ligne, montantAffiche))
+            ligne.CopierChamps(*saisie);
     };
     ficheAdherent_->ImprimerFiche = [this](const TAdherent& a) { FicheImpressionAdherent().Montrer(a); };
     ficheCorrespondant_ = new TFicheCorrespondant(this);
@@ -618,10 +619,11 @@ void TMain::MenuImporterAdherentsCsvClick() {
 }
 
 void TMain::MenuProtectionClick() {
-    ficheProtectionDocument_->MotPasseActuel = TExercice::DecoderMotPasse(exercice_->MotPasse());
-    if (ficheProtectionDocument_->exec() != QDialog::Accepted)
+    const std::optional<std::string> nouveau =
+        ficheProtectionDocument_->Demander(TExercice::DecoderMotPasse(exercice_->MotPasse()));
+    if (!nouveau)
         return;
-    exercice_->SetMotPasse(TExercice::CoderMotPasse(ficheProtectionDocument_->NouveauMotPasse()));
+    exercice_->SetMotPasse(TExercice::CoderMotPasse(*nouveau));
     MessageBoxTexte("Le nouveau mot de passe sera pris en compte dès la prochaine sauvegarde de l'exercice.",
                     "Informations", MB_OK | MB_ICONINFORMATION);
 }
@@ -633,8 +635,7 @@ void TMain::MenuPreferencesClick() {
 }
 
 void TMain::MenuCartesMeteoClick() {
-    ficheCartesMeteo_->Serveur = Preferences().ServeurCartes;
-    ficheCartesMeteo_->exec();
+    ficheCartesMeteo_->Executer(Preferences().ServeurCartes);
 }
 
 void TMain::MenuAProposClick() {
