@@ -596,7 +596,8 @@ void TFicheCompet::BoutonOkClick() {
     if (!compet_ || EditIntitule->text().isEmpty())
         return;
     const std::string intitule = EditIntitule->text().toStdString();
-    if (const TCompets* compets = compet_->Owner(); compets && compets->ExisteAutreCompet(compet_, intitule)) {
+    if (const TCompets* compets = compet_->Owner();
+        compets && compets->ExisteAutreCompet(compet_, intitule)) {
         SignalerExisteDeja("La compétition \"" + intitule + "\"");
         return;
     }
