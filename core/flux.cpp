@@ -416,6 +416,13 @@ Etendu TReader::ReadExtended() {
     const std::uint8_t tag = ReadTag();
     if (tag == vaExtended) {
         Etendu e;
+        // Copied at a fixed size where the bytes lie whole (the ledger's
+        // dates and amounts).
+        if (fin_ - position_ >= e.size()) {
+            std::memcpy(e.data(), octets_ + position_, e.size());
+            position_ += e.size();
+            return e;
+        }
         Read(e.data(), e.size());
         return e;
     }
