@@ -272,8 +272,12 @@ TReader::TReader(TStream& flux, std::size_t tailleTampon) : TFiler(flux, tailleT
 
 TReader::TReader(TVueOctets& vue) : TFiler(vue, 1) {
     const std::string_view reste = vue.Reste();
-    octets_ = reinterpret_cast<const std::uint8_t*>(reste.data());
-    fin_ = reste.size();
+    // Nothing left keeps the buffer as the place of the bytes: never a null
+    // pointer to step from.
+    if (!reste.empty()) {
+        octets_ = reinterpret_cast<const std::uint8_t*>(reste.data());
+        fin_ = reste.size();
+    }
     // The view stands behind all of it, as after a read of the whole: the
     // destructor puts it back behind the last value read.
     vue.Seek(0, Origine::Fin);

@@ -292,6 +292,10 @@ TEST(Lecture, SurUneVueLesOctetsSeLisentCommeParLeTampon) {
         EXPECT_EQ(lues == 500, n == complet.size()) << "coupé à " << n;
     }
 
+    // A view of nothing at all (no bytes, not even a place for them).
+    TVueOctets rien{std::string_view()};
+    EXPECT_EQ(MessageDe([&] { TReader(rien).ReadInteger(); }), kErreurLectureFlux);
+
     TVueOctets vue(tout);
     ASSERT_EQ(vue.Read(nullptr, 0), 0u);
     // Past the first values: an integer (3 bytes), an empty text (2), a
