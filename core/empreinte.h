@@ -3,6 +3,7 @@
 // another program or another officer who saved it in between changed it.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,6 +15,22 @@ struct TEmpreinte {
     std::int64_t taille = 0;
     std::int64_t modification = 0; // nanoseconds since 1970
     std::uint64_t hachage = 0;     // of the whole content
+};
+
+// The fingerprint's hash of a run of bytes given in pieces of any sizes:
+// the same bytes give the same value however they are cut.
+class THacheur {
+  public:
+    THacheur();
+    void Ajouter(const void* octets, std::size_t n);
+    std::uint64_t Resultat() const;
+
+  private:
+    void Bandes(const unsigned char* p, std::size_t bandes);
+    std::array<std::uint64_t, 4> voies_;
+    std::array<unsigned char, 32> attente_{}; // the start of a stripe not yet whole
+    std::size_t enAttente_ = 0;
+    std::uint64_t total_ = 0;
 };
 
 // Not connue when the file cannot be read (nor when it is not a regular

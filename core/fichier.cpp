@@ -98,9 +98,8 @@ ResultatLecture LireFichier(const std::string& chemin, const std::function<void(
     if (details)
         details->empreinte = EmpreinteDOctets(octets.data(), octets.size());
     try {
-        TMemoryStream flux(std::vector<std::uint8_t>(octets.begin(), octets.end()));
-        octets = {};
-        TReader lecteur(flux, 4096);
+        TVueOctets flux(octets);
+        TReader lecteur(flux);
         lire(lecteur);
     } catch (const EStreamError&) {
         return ResultatLecture::Illisible;
@@ -115,7 +114,34 @@ ResultatLecture LireFichier(const std::string& chemin, const std::function<void(
     return ResultatLecture::Ok;
 }
 
-bool EcrireFichierOctets(const std::string& chemin, std::string_view octets, TEcriture* details) {
+namespace {
+// Hands the bytes of a save to the temporary file as they come, hashing them
+// on the way: what reaches the disk and its fingerprint are the very same
+// bytes, and a large season is never held whole in memory a second time.
+class TFluxSauvegarde : public TStream {
+  public:
+    TFluxSauvegarde(int fd, THacheur& hacheur) : fd_(fd), hacheur_(hacheur) {}
+    std::size_t Read(void*, std::size_t) override { return 0; }
+    std::size_t Write(const void* tampon, std::size_t n) override {
+        const std::string_view octets(static_cast<const char*>(tampon), n);
+        if (!EcrireTout(fd_, octets))
+            return 0;
+        hacheur_.Ajouter(tampon, n);
+        ecrits_ += n;
+        return n;
+    }
+    std::int64_t Seek(std::int64_t, Origine) override { return static_cast<std::int64_t>(ecrits_); }
+
+  private:
+    int fd_;
+    THacheur& hacheur_;
+    std::size_t ecrits_ = 0;
+};
+
+// The safe write itself: `remplir` writes the content into the temporary
+// file's descriptor and feeds the hasher; false from it abandons the save.
+bool EcrireParTemporaire(const std::string& chemin, TEcriture* details,
+                         const std::function<bool(int, THacheur&)>& remplir) {
     TEcriture local;
     TEcriture& e = details ? *details : local;
     e.refus.clear();
@@ -145,13 +171,24 @@ bool EcrireFichierOctets(const std::string& chemin, std::string_view octets, TEc
     else
         ::fchmod(fd, 0666 & ~Masque()); // a new file, as any program makes it
 
-    bool ok = EcrireTout(fd, octets) && ::fsync(fd) == 0;
+    THacheur hacheur;
+    bool ok = false;
+    try {
+        ok = remplir(fd, hacheur);
+    } catch (...) {
+        ::close(fd);
+        ::unlink(temporaire.c_str());
+        throw;
+    }
+    ok = ok && ::fsync(fd) == 0;
     struct stat st {};
     ok = ok && ::fstat(fd, &st) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok && ::rename(temporaire.c_str(), cible.chemin.c_str()) == 0) {
         SynchroniserDossier(dossier);
-        e.empreinte = EmpreinteDOctets(octets.data(), octets.size());
+        e.empreinte.connue = true;
+        e.empreinte.taille = st.st_size;
+        e.empreinte.hachage = hacheur.Resultat();
         e.empreinte.modification =
             static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
         return true;
@@ -159,24 +196,30 @@ bool EcrireFichierOctets(const std::string& chemin, std::string_view octets, TEc
     ::unlink(temporaire.c_str());
     return false;
 }
+} // namespace
+
+bool EcrireFichierOctets(const std::string& chemin, std::string_view octets, TEcriture* details) {
+    return EcrireParTemporaire(chemin, details, [octets](int fd, THacheur& hacheur) {
+        hacheur.Ajouter(octets.data(), octets.size());
+        return EcrireTout(fd, octets);
+    });
+}
 
 bool EcrireFichier(const std::string& chemin, const std::function<void(TWriter&)>& ecrire,
                    TEcriture* details) {
-    // The document is made in memory first: what reaches the disk, and its
-    // fingerprint, are then the very same bytes.
-    TMemoryStream flux;
-    try {
-        TWriter ecrivain(flux, 4096);
-        ecrire(ecrivain);
-        ecrivain.FlushBuffer();
-    } catch (const EStreamError&) {
-        return false;
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    const auto& donnees = flux.Donnees();
-    return EcrireFichierOctets(
-        chemin, std::string_view(reinterpret_cast<const char*>(donnees.data()), donnees.size()), details);
+    return EcrireParTemporaire(chemin, details, [&ecrire](int fd, THacheur& hacheur) {
+        try {
+            TFluxSauvegarde flux(fd, hacheur);
+            TWriter ecrivain(flux, 65536);
+            ecrire(ecrivain);
+            ecrivain.FlushBuffer();
+            return true;
+        } catch (const EStreamError&) {
+            return false;
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+    });
 }
 
 } // namespace tramonta

@@ -29,12 +29,39 @@ std::size_t TMemoryStream::Read(void* tampon, std::size_t n) {
 }
 
 std::size_t TMemoryStream::Write(const void* tampon, std::size_t n) {
+    const auto* p = static_cast<const std::uint8_t*>(tampon);
+    // Written at the end (a save): appended, without zeroing the room first.
+    if (position_ == donnees_.size()) {
+        donnees_.insert(donnees_.end(), p, p + n);
+        position_ += n;
+        return n;
+    }
     if (position_ + n > donnees_.size())
         donnees_.resize(position_ + n);
     if (n > 0)
-        std::memcpy(donnees_.data() + position_, tampon, n);
+        std::memcpy(donnees_.data() + position_, p, n);
     position_ += n;
     return n;
+}
+
+std::size_t TVueOctets::Read(void* tampon, std::size_t n) {
+    const std::size_t dispo = position_ < octets_.size() ? octets_.size() - position_ : 0;
+    const std::size_t lus = std::min(n, dispo);
+    if (lus > 0)
+        std::memcpy(tampon, octets_.data() + position_, lus);
+    position_ += lus;
+    return lus;
+}
+
+std::int64_t TVueOctets::Seek(std::int64_t decalage, Origine origine) {
+    std::int64_t base = 0;
+    if (origine == Origine::Courant)
+        base = static_cast<std::int64_t>(position_);
+    else if (origine == Origine::Fin)
+        base = static_cast<std::int64_t>(octets_.size());
+    const std::int64_t p = base + decalage;
+    position_ = p < 0 ? 0 : static_cast<std::size_t>(p);
+    return static_cast<std::int64_t>(position_);
 }
 
 std::int64_t TMemoryStream::Seek(std::int64_t decalage, Origine origine) {
@@ -243,6 +270,19 @@ TReader::TReader(TStream& flux, std::size_t tailleTampon) : TFiler(flux, tailleT
     disponible_ = ici >= 0 && taille >= ici ? taille - ici : 0;
 }
 
+TReader::TReader(TVueOctets& vue) : TFiler(vue, 1) {
+    const std::string_view reste = vue.Reste();
+    // Nothing left keeps the buffer as the place of the bytes: never a null
+    // pointer to step from.
+    if (!reste.empty()) {
+        octets_ = reinterpret_cast<const std::uint8_t*>(reste.data());
+        fin_ = reste.size();
+    }
+    // The view stands behind all of it, as after a read of the whole: the
+    // destructor puts it back behind the last value read.
+    vue.Seek(0, Origine::Fin);
+}
+
 TReader::~TReader() {
     const std::size_t nonLus = fin_ - position_;
     if (nonLus > 0)
@@ -251,6 +291,7 @@ TReader::~TReader() {
 
 void TReader::Remplir() {
     fin_ = flux_.Read(tampon_.data(), tampon_.size());
+    octets_ = tampon_.data();
     position_ = 0;
     lusDuFlux_ += static_cast<std::int64_t>(fin_);
     if (fin_ == 0)
@@ -260,7 +301,7 @@ void TReader::Remplir() {
 void TReader::Read(void* octets, std::size_t n) {
     // Most values lie whole in the buffer.
     if (n <= fin_ - position_) {
-        std::memcpy(octets, tampon_.data() + position_, n);
+        std::memcpy(octets, octets_ + position_, n);
         position_ += n;
         return;
     }
@@ -269,7 +310,7 @@ void TReader::Read(void* octets, std::size_t n) {
         if (position_ == fin_)
             Remplir();
         const std::size_t k = std::min(fin_ - position_, n);
-        std::memcpy(p, tampon_.data() + position_, k);
+        std::memcpy(p, octets_ + position_, k);
         position_ += k;
         p += k;
         n -= k;
@@ -282,7 +323,7 @@ std::int64_t TReader::Restant() const {
 
 std::uint8_t TReader::ReadTag() {
     if (position_ < fin_)
-        return tampon_[position_++];
+        return octets_[position_++];
     std::uint8_t t;
     Read(&t, 1);
     return t;
@@ -291,7 +332,7 @@ std::uint8_t TReader::ReadTag() {
 std::uint8_t TReader::PeekTag() {
     if (position_ == fin_)
         Remplir();
-    return tampon_[position_];
+    return octets_[position_];
 }
 
 void TReader::ExigerTag(std::uint8_t tag) {
@@ -302,7 +343,7 @@ void TReader::ExigerTag(std::uint8_t tag) {
 std::int32_t TReader::LireEntier(std::uint8_t tag) {
     // Decoded where it lies when the buffer holds it whole.
     const std::size_t reste = fin_ - position_;
-    const std::uint8_t* ici = tampon_.data() + position_;
+    const std::uint8_t* ici = octets_ + position_;
     if (tag == vaInt8 && reste >= 1) {
         position_ += 1;
         return static_cast<std::int8_t>(ici[0]);
@@ -362,7 +403,7 @@ std::string TReader::ReadString() {
     const auto taille = static_cast<std::size_t>(n);
     // Converted straight from the buffer when the text lies whole in it.
     if (taille <= fin_ - position_) {
-        const std::string_view octets(reinterpret_cast<const char*>(tampon_.data() + position_), taille);
+        const std::string_view octets(reinterpret_cast<const char*>(octets_ + position_), taille);
         position_ += taille;
         return Cp1252VersUtf8(octets);
     }
@@ -379,6 +420,13 @@ Etendu TReader::ReadExtended() {
     const std::uint8_t tag = ReadTag();
     if (tag == vaExtended) {
         Etendu e;
+        // Copied at a fixed size where the bytes lie whole (the ledger's
+        // dates and amounts).
+        if (fin_ - position_ >= e.size()) {
+            std::memcpy(e.data(), octets_ + position_, e.size());
+            position_ += e.size();
+            return e;
+        }
         Read(e.data(), e.size());
         return e;
     }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tramonta {
@@ -68,6 +69,25 @@ class TMemoryStream : public TStream {
 
   private:
     std::vector<std::uint8_t> donnees_;
+    std::size_t position_ = 0;
+};
+
+// Reads bytes that somebody else keeps (a file read whole), without a copy.
+// Writing is refused.
+class TVueOctets : public TStream {
+  public:
+    explicit TVueOctets(std::string_view octets) : octets_(octets) {}
+    std::size_t Read(void* tampon, std::size_t n) override;
+    std::size_t Write(const void*, std::size_t) override { return 0; }
+    std::int64_t Seek(std::int64_t decalage, Origine origine) override;
+    std::int64_t Size() override { return static_cast<std::int64_t>(octets_.size()); }
+    // What is left to read.
+    std::string_view Reste() const {
+        return position_ < octets_.size() ? octets_.substr(position_) : std::string_view();
+    }
+
+  private:
+    std::string_view octets_;
     std::size_t position_ = 0;
 };
 
@@ -145,6 +165,8 @@ class TWriter : public TFiler {
 class TReader : public TFiler {
   public:
     TReader(TStream& flux, std::size_t tailleTampon = 4096);
+    // Reads the bytes where they lie, without copying them into a buffer.
+    explicit TReader(TVueOctets& vue);
     // Puts the stream back just behind the last value read.
     ~TReader() override;
 
@@ -166,6 +188,8 @@ class TReader : public TFiler {
     void Remplir();
     std::int64_t Restant() const;
     std::size_t fin_ = 0;
+    // Where the bytes being read lie: the buffer, or the viewed bytes.
+    const std::uint8_t* octets_ = tampon_.data();
     // What the stream still held when the reader was made, to refuse a
     // corrupt length without asking the stream on every value.
     std::int64_t disponible_ = 0;

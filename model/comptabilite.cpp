@@ -199,7 +199,7 @@ void TCompte::Load(TReader& r) {
         Infos_ = r.ReadString();
     r.ReadListBegin();
     while (!r.EndOfList()) {
-        auto ligne = std::make_unique<TLigneEcriture>(this);
+        auto ligne = std::make_unique<TLigneEcriture>(this, TLigneEcriture::ALire{});
         ligne->Load(r);
         lignes_.Add(std::move(ligne));
     }

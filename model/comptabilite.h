@@ -31,6 +31,10 @@ class TLigneEcriture : public TModifiedClass {
     // A new line is dated now (date and time of day), so that a line whose
     // date nobody gives still falls in the current period.
     explicit TLigneEcriture(TCompte* proprietaire) : proprietaire_(proprietaire) { Date_ = Maintenant(); }
+    // A line about to be read from a file, which gives its date: the clock
+    // is not asked a hundred thousand times for a large ledger.
+    struct ALire {};
+    TLigneEcriture(TCompte* proprietaire, ALire) : proprietaire_(proprietaire) {}
     TCompte* Proprietaire() const { return proprietaire_; }
     // Stored directly: marking a line automatic is not an edit of its own.
     bool Automatique = false;

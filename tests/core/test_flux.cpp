@@ -265,6 +265,50 @@ TEST(Lecture, LaDestructionRemetLeFluxDerriereLaDerniereValeurLue) {
     EXPECT_EQ(flux.Position(), 2);
 }
 
+// The reader over bytes kept elsewhere (a file read whole) reads them where
+// they lie: the same values as through a buffer, the same error where the
+// bytes are cut short, and the view left behind the last value read.
+TEST(Lecture, SurUneVueLesOctetsSeLisentCommeParLeTampon) {
+    const Octets complet = Ecrire([](TWriter& w) {
+        for (int i = 0; i < 500; ++i) {
+            w.WriteInteger(i * 37 - 5000);
+            w.WriteString(std::string(static_cast<std::size_t>(i % 300), static_cast<char>('a' + i % 26)));
+            w.WriteFloat(i / 7.0);
+        }
+    });
+    const std::string_view tout(reinterpret_cast<const char*>(complet.data()), complet.size());
+    for (std::size_t n : {complet.size(), complet.size() - 1, complet.size() / 2, std::size_t{0}}) {
+        TVueOctets vue(tout.substr(0, n));
+        int lues = 0;
+        const std::string m = MessageDe([&] {
+            TReader r(vue);
+            for (; lues < 500; ++lues) {
+                ASSERT_EQ(r.ReadInteger(), lues * 37 - 5000);
+                ASSERT_EQ(r.ReadString().size(), static_cast<std::size_t>(lues % 300));
+                ASSERT_EQ(r.ReadFloat(), lues / 7.0);
+            }
+        });
+        EXPECT_EQ(m, n == complet.size() ? "aucune exception" : kErreurLectureFlux) << "coupé à " << n;
+        EXPECT_EQ(lues == 500, n == complet.size()) << "coupé à " << n;
+    }
+
+    // A view of nothing at all (no bytes, not even a place for them).
+    TVueOctets rien{std::string_view()};
+    EXPECT_EQ(MessageDe([&] { TReader(rien).ReadInteger(); }), kErreurLectureFlux);
+
+    TVueOctets vue(tout);
+    ASSERT_EQ(vue.Read(nullptr, 0), 0u);
+    // Past the first values: an integer (3 bytes), an empty text (2), a
+    // number (11).
+    vue.Seek(16, Origine::Debut);
+    {
+        TReader r(vue);
+        EXPECT_EQ(r.ReadInteger(), 37 - 5000);
+    }
+    EXPECT_EQ(vue.Position(), 19);
+    EXPECT_EQ(vue.Write("x", 1), 0u);
+}
+
 // A device that accepts a given number of bytes and then refuses, as a full
 // disk does.
 class FluxPlein : public TMemoryStream {

@@ -164,6 +164,36 @@ TEST_F(Verrou, LEmpreinteVoitUneReecritureMaisPasUneCopieIdentique) {
     EXPECT_FALSE(ChangeDepuis(TEmpreinte{}, document_));
 }
 
+// The hash sees the bytes, not how they were handed to it: a save hashes
+// them in blocks as it writes, the check on disk in the blocks it reads.
+TEST(Hachage, LesMemesOctetsCoupesAutrementDonnentLaMemeValeur) {
+    std::string octets(1000, '\0');
+    for (std::size_t i = 0; i < octets.size(); ++i)
+        octets[i] = static_cast<char>(i * 131 + 7);
+    for (const std::size_t taille : {std::size_t{0}, std::size_t{1}, std::size_t{31}, std::size_t{32},
+                                     std::size_t{33}, std::size_t{95}, std::size_t{1000}}) {
+        const std::string_view texte(octets.data(), taille);
+        const std::uint64_t entier = EmpreinteDOctets(texte.data(), texte.size()).hachage;
+        for (const std::size_t morceau : {std::size_t{1}, std::size_t{5}, std::size_t{31}, std::size_t{33}}) {
+            THacheur h;
+            for (std::size_t i = 0; i < taille; i += morceau)
+                h.Ajouter(texte.data() + i, std::min(morceau, taille - i));
+            EXPECT_EQ(h.Resultat(), entier) << taille << " octets par morceaux de " << morceau;
+        }
+        // One byte changed anywhere, or one byte more, is another value.
+        for (const std::size_t i : {std::size_t{0}, taille / 2, taille - 1}) {
+            if (i >= taille)
+                continue;
+            std::string autre(texte);
+            autre[i] = static_cast<char>(autre[i] ^ 1);
+            EXPECT_NE(EmpreinteDOctets(autre.data(), autre.size()).hachage, entier)
+                << taille << ", octet " << i;
+        }
+        const std::string plus = std::string(texte) + '\0';
+        EXPECT_NE(EmpreinteDOctets(plus.data(), plus.size()).hachage, entier) << taille;
+    }
+}
+
 // What another member of the group may put where the lock goes: the lock is
 // read and replaced without anything there being opened for writing or
 // waited for.

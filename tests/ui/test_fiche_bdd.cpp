@@ -301,6 +301,62 @@ TEST(FicheBDDFenetre, LaPageDeLaFenetreSuitLeDocumentOuvert) {
     EXPECT_EQ(page->TriAdherents().rowCount(), 0);
 }
 
+// The members' list of a page out of view waits to be sorted until it is
+// first shown: it must then show, in order, every change made before (the
+// file opened, members added, renamed, removed) and follow the later ones.
+TEST(FicheBDDFenetre, UneListeTrieeALaPremiereVueMontreLesChangementsDAvantEtDApres) {
+    test::ViderReglages();
+    QTemporaryDir dossier;
+    const QString chemin = QDir(dossier.path()).filePath("club.trm");
+    {
+        TExercice e;
+        for (const char* nom : {"Etchart", "Abel", "Dufau", "Camou"}) {
+            auto a = std::make_unique<TAdherent>(&e.Adherents());
+            a->SetNom(nom);
+            e.Adherents().Add(std::move(a));
+        }
+        ASSERT_TRUE(e.SaveToFile(chemin.toStdString()));
+    }
+    ScriptMessages messages;
+    TMain m({chemin});
+    m.show();
+    auto* page = m.findChild<TFicheBDD*>("FicheBDD");
+    ASSERT_NE(page, nullptr);
+    auto* liste = page->findChild<QTreeView*>("ListViewAdherents");
+    ASSERT_NE(liste, nullptr);
+    ASSERT_FALSE(liste->isVisible());
+    auto nomsVus = [liste] {
+        std::vector<std::string> noms;
+        for (int i = 0; i < liste->model()->rowCount(); ++i)
+            noms.push_back(liste->model()->index(i, 0).data().toString().toStdString());
+        return noms;
+    };
+    TAdherents& adherents = m.Exercice().Adherents();
+    auto ajouter = [&adherents](const char* nom) {
+        auto a = std::make_unique<TAdherent>(&adherents);
+        a->SetNom(nom);
+        adherents.Add(std::move(a));
+    };
+    auto membre = [&adherents](const char* nom) {
+        for (int i = 0; i < adherents.Count(); ++i)
+            if (adherents.Adherent(i)->Nom() == nom)
+                return adherents.Adherent(i);
+        return static_cast<TAdherent*>(nullptr);
+    };
+    ajouter("Bordes");
+    membre("Abel")->SetNom("Zubiri");
+    adherents.Delete(adherents.IndexOf(membre("Dufau")));
+
+    Cliquer(m, "BoutonBDD");
+    ASSERT_TRUE(liste->isVisible());
+    EXPECT_EQ(nomsVus(), (std::vector<std::string>{"Bordes", "Camou", "Etchart", "Zubiri"}));
+
+    ajouter("Arrieta");
+    membre("Camou")->SetNom("Uhart");
+    adherents.Delete(adherents.IndexOf(membre("Etchart")));
+    EXPECT_EQ(nomsVus(), (std::vector<std::string>{"Arrieta", "Bordes", "Uhart", "Zubiri"}));
+}
+
 // In the main window, a posting opens the entry form in automatic mode on
 // the new line, showing the sum typed on the sheet.
 TEST(FicheBDDFenetre, EnregistrerOuvreLaFicheEcritureEnModeAutomatique) {

@@ -181,6 +181,7 @@ TCorrespondant* TFicheBDD::CorrespondantSelectionne() const {
 }
 
 std::vector<const TAdherent*> TFicheBDD::AdherentsAffiches() const {
+    triAdherents_->Trier();
     std::vector<const TAdherent*> r;
     r.reserve(static_cast<std::size_t>(triAdherents_->rowCount()));
     for (int i = 0; i < triAdherents_->rowCount(); ++i)
@@ -191,6 +192,7 @@ std::vector<const TAdherent*> TFicheBDD::AdherentsAffiches() const {
 }
 
 std::vector<const TCorrespondant*> TFicheBDD::CorrespondantsAffiches() const {
+    triCorrespondants_->Trier();
     std::vector<const TCorrespondant*> r;
     r.reserve(static_cast<std::size_t>(triCorrespondants_->rowCount()));
     for (int i = 0; i < triCorrespondants_->rowCount(); ++i)

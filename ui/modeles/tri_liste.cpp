@@ -3,6 +3,7 @@
 
 #include "core/texte.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -38,6 +39,30 @@ void TTriListe::Attacher(QTreeView* vue) {
     entete->setSortIndicatorShown(true);
     entete->setSortIndicator(etat_.Colonne(), etat_.Ordre());
     connect(entete, &QHeaderView::sectionClicked, this, &TTriListe::CliquerColonne);
+    if (!vue->isVisible()) {
+        differe_ = true;
+        QSortFilterProxyModel::sort(-1);
+        vue->installEventFilter(this);
+    }
+}
+
+void TTriListe::Trier() {
+    if (differe_)
+        sort(etat_.Colonne(), etat_.Ordre());
+}
+
+void TTriListe::sort(int colonne, Qt::SortOrder ordre) {
+    differe_ = false;
+    QSortFilterProxyModel::sort(colonne, ordre);
+}
+
+bool TTriListe::eventFilter(QObject* objet, QEvent* e) {
+    // Before the view lays out and paints the rows it shows.
+    if (objet == vue_ && e->type() == QEvent::Show) {
+        vue_->removeEventFilter(this);
+        Trier();
+    }
+    return QSortFilterProxyModel::eventFilter(objet, e);
 }
 
 void TTriListe::CliquerColonne(int colonne) {
@@ -51,10 +76,16 @@ void TTriListe::CliquerColonne(int colonne) {
 }
 
 int TTriListe::LigneVue(int ligneSource) const {
+    // Asking where a row shows sorts what waited: the answer is the order
+    // that the user will see.
+    const_cast<TTriListe*>(this)->Trier();
     return mapFromSource(source_->index(ligneSource, 0)).row();
 }
 
 int TTriListe::LigneSource(int ligneVue) const {
+    // Asking where a row shows sorts what waited: the answer is the order
+    // that the user will see.
+    const_cast<TTriListe*>(this)->Trier();
     return mapToSource(index(ligneVue, 0)).row();
 }
 

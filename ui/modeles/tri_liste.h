@@ -45,8 +45,16 @@ class TTriListe : public QSortFilterProxyModel {
 
     TModeleListeBase* Source() const { return source_; }
     const TEtatTri& Etat() const { return etat_; }
-    // Makes `vue` show this model and sort on its header clicks.
+    // Makes `vue` show this model and sort on its header clicks. While the
+    // view has never been on the screen, the rows keep the collection's order
+    // and the sort waits (a season opened with its lists on pages out of
+    // view makes no sort keys): the first showing sorts them, as does
+    // anything that asks for the order the user sees (LigneVue, LigneSource,
+    // Trier, a sort, a column click).
     void Attacher(QTreeView* vue);
+    // Puts the rows in the order of the column in use, if that waited.
+    void Trier();
+    void sort(int colonne, Qt::SortOrder ordre = Qt::AscendingOrder) override;
     void CliquerColonne(int colonne);
     // The row of the view that shows a row of the source, and back.
     int LigneVue(int ligneSource) const;
@@ -58,6 +66,7 @@ class TTriListe : public QSortFilterProxyModel {
     bool RechercheActive() const { return !mots_.empty(); }
 
   protected:
+    bool eventFilter(QObject* objet, QEvent* e) override;
     bool lessThan(const QModelIndex& a, const QModelIndex& b) const override;
     bool filterAcceptsRow(int ligneSource, const QModelIndex& parent) const override;
 
@@ -65,6 +74,7 @@ class TTriListe : public QSortFilterProxyModel {
     TModeleListeBase* source_;
     TEtatTri etat_;
     QTreeView* vue_ = nullptr;
+    bool differe_ = false;
     QString recherche_;
     std::vector<std::string> mots_;
 };
