@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/compet/fiche_compet.h"
+#include "ui/communs/boutons_dialogue.h"
 #include "ui/communs/commandes_liste.h"
 #include "ui/communs/controles.h"
 
@@ -44,19 +45,6 @@ constexpr int kBordDefilement = 20;
 
 QAction* Action(const char* nom, const QString& texte, QObject* parent) {
     return Nomme(new QAction(texte, parent), nom);
-}
-
-// Ok and Cancel at the bottom right of a small form.
-QHBoxLayout* BoutonsOkAnnuler(QDialog* d, QPushButton*& ok) {
-    ok = Bouton("BoutonOk", "&Ok", d);
-    ok->setDefault(true);
-    auto* annuler = Bouton("BoutonAnnuler", "&Annuler", d);
-    QObject::connect(annuler, &QPushButton::clicked, d, &QDialog::reject);
-    auto* ligne = new QHBoxLayout;
-    ligne->addStretch();
-    ligne->addWidget(ok);
-    ligne->addWidget(annuler);
-    return ligne;
 }
 
 const char* const kNomsRadios[] = {"Radio_0_10",  "Radio_9_12",  "Radio_12_20",
