@@ -53,25 +53,30 @@ std::size_t TVueOctets::Read(void* tampon, std::size_t n) {
     return lus;
 }
 
-std::int64_t TVueOctets::Seek(std::int64_t decalage, Origine origine) {
+namespace {
+
+// Where a seek over bytes held in memory lands: never before the start;
+// past the end is allowed, as for a file.
+std::size_t NouvellePosition(std::size_t position, std::size_t taille, std::int64_t decalage,
+                             Origine origine) {
     std::int64_t base = 0;
     if (origine == Origine::Courant)
-        base = static_cast<std::int64_t>(position_);
+        base = static_cast<std::int64_t>(position);
     else if (origine == Origine::Fin)
-        base = static_cast<std::int64_t>(octets_.size());
+        base = static_cast<std::int64_t>(taille);
     const std::int64_t p = base + decalage;
-    position_ = p < 0 ? 0 : static_cast<std::size_t>(p);
+    return p < 0 ? 0 : static_cast<std::size_t>(p);
+}
+
+} // namespace
+
+std::int64_t TVueOctets::Seek(std::int64_t decalage, Origine origine) {
+    position_ = NouvellePosition(position_, octets_.size(), decalage, origine);
     return static_cast<std::int64_t>(position_);
 }
 
 std::int64_t TMemoryStream::Seek(std::int64_t decalage, Origine origine) {
-    std::int64_t base = 0;
-    if (origine == Origine::Courant)
-        base = static_cast<std::int64_t>(position_);
-    else if (origine == Origine::Fin)
-        base = static_cast<std::int64_t>(donnees_.size());
-    const std::int64_t p = base + decalage;
-    position_ = p < 0 ? 0 : static_cast<std::size_t>(p);
+    position_ = NouvellePosition(position_, donnees_.size(), decalage, origine);
     return static_cast<std::int64_t>(position_);
 }
 

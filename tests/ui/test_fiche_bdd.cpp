@@ -262,20 +262,23 @@ TEST_F(FicheBDD, EntreeEditeEtLeMenuSuitLaSelection) {
     EXPECT_EQ(page->AdherentSelectionne(), &a);
 }
 
+// A season file holding members of these names only, for a main window to open.
+void EcrireClub(const QString& chemin, std::initializer_list<const char*> noms) {
+    TExercice e;
+    for (const char* nom : noms) {
+        auto a = std::make_unique<TAdherent>(&e.Adherents());
+        a->SetNom(nom);
+        e.Adherents().Add(std::move(a));
+    }
+    ASSERT_TRUE(e.SaveToFile(chemin.toStdString()));
+}
+
 // The page in the main window works on the window's document and journal.
 TEST(FicheBDDFenetre, LaPageDeLaFenetreSuitLeDocumentOuvert) {
     test::ViderReglages();
     QTemporaryDir dossier;
     const QString chemin = QDir(dossier.path()).filePath("club.trm");
-    {
-        TExercice e;
-        for (const char* nom : {"Abel", "Bixente"}) {
-            auto a = std::make_unique<TAdherent>(&e.Adherents());
-            a->SetNom(nom);
-            e.Adherents().Add(std::move(a));
-        }
-        ASSERT_TRUE(e.SaveToFile(chemin.toStdString()));
-    }
+    ASSERT_NO_FATAL_FAILURE(EcrireClub(chemin, {"Abel", "Bixente"}));
     ScriptMessages messages;
     TMain m({chemin});
     m.show();
@@ -308,15 +311,7 @@ TEST(FicheBDDFenetre, UneListeTrieeALaPremiereVueMontreLesChangementsDAvantEtDAp
     test::ViderReglages();
     QTemporaryDir dossier;
     const QString chemin = QDir(dossier.path()).filePath("club.trm");
-    {
-        TExercice e;
-        for (const char* nom : {"Etchart", "Abel", "Dufau", "Camou"}) {
-            auto a = std::make_unique<TAdherent>(&e.Adherents());
-            a->SetNom(nom);
-            e.Adherents().Add(std::move(a));
-        }
-        ASSERT_TRUE(e.SaveToFile(chemin.toStdString()));
-    }
+    ASSERT_NO_FATAL_FAILURE(EcrireClub(chemin, {"Etchart", "Abel", "Dufau", "Camou"}));
     ScriptMessages messages;
     TMain m({chemin});
     m.show();
